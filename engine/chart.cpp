@@ -1,0 +1,80 @@
+#include "chart.h"
+
+#include "runtimeerror.h"
+
+namespace orrindel {
+
+namespace {
+
+std::int16_t checked16(int value)
+{
+    if (value < INT16_MIN || value > INT16_MAX)
+        throw RuntimeError::overflow();
+    return static_cast<std::int16_t>(value);
+}
+
+// Lays a sequence out from the centre, forward (n, n+1, ...) or in reverse (n, n-1, ...).
+Stars layOut(std::int16_t centre, bool forward)
+{
+    Stars stars{};
+    for (int i = 0; i < PalaceCount; ++i)
+        stars[i] = wrapBoth(checked16(forward ? centre + i : centre - i));
+    return stars;
+}
+
+} // namespace
+
+std::int16_t wrapHigh(int value)
+{
+    const std::int16_t x = checked16(value);
+    return x > 9 ? checked16(x - 9) : x;
+}
+
+std::int16_t wrapBoth(int value)
+{
+    std::int16_t x = wrapHigh(value);
+    if (x < 1)
+        x = checked16(x + 9);
+    return x;
+}
+
+BuildingChart buildChart(const Calc &calc)
+{
+    BuildingChart chart;
+    chart.period = calc.Period();
+    for (int i = 0; i < PalaceCount; ++i)
+        chart.time[i] = wrapHigh(chart.period + i);
+
+    chart.facingPalace = calc.CompassHeading(0);
+    const std::int16_t facingStar = chart.time[chart.facingPalace];
+    chart.facingDirection = calc.StarDirection(facingStar, chart.time[0]);
+    chart.facing = layOut(facingStar, chart.facingDirection == "Forward");
+
+    chart.sittingPalace = calc.CompassHeading(1);
+    const std::int16_t sittingStar = chart.time[chart.sittingPalace];
+    for (int v = 0; v < PalaceCount; ++v) {
+        if (chart.time[v] == sittingStar) {
+            chart.greyPalace = v;
+            break;
+        }
+    }
+    chart.mountainDirection = calc.StarDirection(sittingStar, chart.time[0]);
+    chart.mountain = layOut(sittingStar, chart.mountainDirection == "Forward");
+    return chart;
+}
+
+Stars annualStars(std::int16_t year, std::int16_t month)
+{
+    std::int16_t y = year;
+    if (month == 1)
+        y = checked16(year - 1);
+    std::int16_t c = checked16(11 - y % 9);
+    if (c > 9)
+        c = checked16(c - 9);
+    Stars stars{};
+    for (int i = 0; i < PalaceCount; ++i)
+        stars[i] = wrapHigh(c + i);
+    return stars;
+}
+
+} // namespace orrindel

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "calc.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace orrindel {
+
+// Palaces are numbered along the Lo Shu path; every chart array uses this order.
+inline constexpr int PalaceCount = 9;
+using Stars = std::array<std::int16_t, PalaceCount>;
+
+enum Palace : int {
+    Centre = 0,
+    NorthWest = 1,
+    West = 2,
+    NorthEast = 3,
+    South = 4,
+    North = 5,
+    SouthWest = 6,
+    East = 7,
+    SouthEast = 8,
+};
+
+// Palace index shown in row r, column c of the 3 x 3 grid (south at the top, east left).
+inline constexpr std::array<std::array<int, 3>, 3> GridPalaces = {{
+    {SouthEast, South, SouthWest},
+    {East, Centre, West},
+    {NorthEast, North, NorthWest},
+}};
+
+// Bring-back rules: wrap-high for values that only grow, wrap-both for facing and
+// mountain stars. Both check 16-bit overflow as the runtime does.
+std::int16_t wrapHigh(int value);
+std::int16_t wrapBoth(int value);
+
+// The building chart computed from a Calc, in the steps and call order the window relies on.
+struct BuildingChart
+{
+    std::int16_t period = 0;
+    Stars time{};
+    Stars facing{};
+    Stars mountain{};
+    int facingPalace = 0;
+    int sittingPalace = 0;
+    int greyPalace = -1; // the palace whose time star is the sitting star
+    std::string facingDirection;   // StarDirection of the facing star
+    std::string mountainDirection; // StarDirection of the sitting star
+};
+
+BuildingChart buildChart(const Calc &calc);
+
+// Nine annual stars from the picker's year and month (1..12); January belongs to the
+// previous chart year.
+Stars annualStars(std::int16_t year, std::int16_t month);
+
+} // namespace orrindel

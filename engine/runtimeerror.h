@@ -1,0 +1,44 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace orrindel {
+
+// The one error type of the program: the runtime's error number and its message.
+// Raised where the forms runtime would raise, caught only where the program handles errors.
+class RuntimeError : public std::runtime_error
+{
+public:
+    enum Number : int {
+        InvalidProcedureCall = 5,
+        Overflow = 6,
+        TypeMismatch = 13,
+        FileNotFound = 53,
+        PrinterError = 482,
+    };
+
+    RuntimeError(int number, const std::string &message)
+        : std::runtime_error(message), m_number(number)
+    {
+    }
+
+    int number() const noexcept { return m_number; }
+
+    static RuntimeError overflow() { return {Overflow, "Overflow"}; }
+    static RuntimeError typeMismatch() { return {TypeMismatch, "Type mismatch"}; }
+    static RuntimeError invalidProcedureCall()
+    {
+        return {InvalidProcedureCall, "Invalid procedure call or argument"};
+    }
+    static RuntimeError fileNotFound() { return {FileNotFound, "File not found"}; }
+    static RuntimeError printerError(const std::string &detail = {})
+    {
+        return {PrinterError, detail.empty() ? "Printer error" : "Printer error: " + detail};
+    }
+
+private:
+    int m_number;
+};
+
+} // namespace orrindel

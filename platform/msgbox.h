@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace orrindel::platform {
+
+// Message box styles the program uses.
+enum MsgBoxStyle : int {
+    vbOKOnly = 0,
+    vbCritical = 16,
+};
+
+// The runtime's message box, behind a seam so that tests can record it instead of
+// waiting for a user.
+class MsgBox
+{
+public:
+    virtual ~MsgBox() = default;
+    // Shows the text with the style's buttons and icon and the title; waits for the user.
+    virtual void show(QWidget *parent, const QString &prompt, int style,
+                      const QString &title) = 0;
+};
+
+// The real modal message box.
+class QtMsgBox final : public MsgBox
+{
+public:
+    void show(QWidget *parent, const QString &prompt, int style, const QString &title) override;
+};
+
+} // namespace orrindel::platform
