@@ -1,0 +1,23 @@
+#pragma once
+
+#include <functional>
+
+namespace orrindel::platform {
+
+class MsgBox;
+class Printer;
+class Registry;
+class Launcher;
+
+// The runtime services the windows call through, gathered so that tests can hand every
+// window doubles that record each call instead of beeping, blocking or printing.
+struct Services
+{
+    MsgBox &msgBox;
+    std::function<void()> beep;
+    Printer &printer;
+    Registry &registry;
+    Launcher &launcher;
+};
+
+} // namespace orrindel::platform
