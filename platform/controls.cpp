@@ -1,0 +1,213 @@
+#include "controls.h"
+
+#include "engine/chart.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+namespace orrindel::platform {
+
+void Label::setCaption(const QString &caption)
+{
+    setText(caption);
+    emit Change();
+}
+
+Shape::Shape(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::setFillColor(unsigned bgr)
+{
+    m_fillColor = bgr;
+    update();
+}
+
+void Shape::setFilled(bool filled)
+{
+    m_filled = filled;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_filled)
+        painter.fillRect(rect(), fromBgr(m_fillColor));
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+Line::Line(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Line::setBorderColor(unsigned bgr)
+{
+    m_color = bgr;
+    update();
+}
+
+void Line::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), fromBgr(m_color));
+}
+
+QString controlName(const char *name, int index)
+{
+    const QString base = QString::fromLatin1(name);
+    return index < 0 ? base : QStringLiteral("%1(%2)").arg(base).arg(index);
+}
+
+QWidget *Controls::at(const char *name, int index) const
+{
+    return m_widgets.value(controlName(name, index), nullptr);
+}
+
+namespace {
+
+void applyStyle(QWidget &widget, const Style &style)
+{
+    if (style.family || style.pointSize > 0 || style.bold) {
+        QFont font = widget.font();
+        if (style.family)
+            font.setFamily(QString::fromLatin1(style.family));
+        if (style.pointSize > 0)
+            font.setPointSizeF(style.pointSize);
+        font.setBold(style.bold);
+        widget.setFont(font);
+    }
+    QPalette palette = widget.palette();
+    if (style.textColour >= 0) {
+        palette.setColor(QPalette::WindowText, fromBgr(unsigned(style.textColour)));
+        palette.setColor(QPalette::Text, fromBgr(unsigned(style.textColour)));
+    }
+    if (style.backColour >= 0) {
+        palette.setColor(QPalette::Window, fromBgr(unsigned(style.backColour)));
+        palette.setColor(QPalette::Base, fromBgr(unsigned(style.backColour)));
+        widget.setAutoFillBackground(!style.transparent);
+    }
+    widget.setPalette(palette);
+    if (auto *label = qobject_cast<QLabel *>(&widget)) {
+        label->setAlignment(style.alignment);
+        label->setWordWrap(style.wordWrap);
+        if (style.border) {
+            label->setFrameShape(QFrame::Box);
+            label->setLineWidth(1);
+        }
+    }
+}
+
+QWidget *makeControl(const ControlSpec &spec, QWidget *parent, const CustomFactory &custom)
+{
+    const QString caption = QString::fromUtf8(spec.caption ? spec.caption : "");
+    switch (spec.kind) {
+    case Kind::Frame: {
+        auto *frame = new QFrame(parent);
+        frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        return frame;
+    }
+    case Kind::CommandButton:
+        return new QPushButton(caption, parent);
+    case Kind::TextBox: {
+        auto *edit = new QLineEdit(parent);
+        if (!caption.isEmpty())
+            edit->setMaxLength(caption.toInt());
+        return edit;
+    }
+    case Kind::CheckBox:
+        return new QCheckBox(caption, parent);
+    case Kind::Label: {
+        auto *label = new Label(caption, parent);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+    case Kind::Shape:
+        return new Shape(parent);
+    case Kind::Line:
+        return new Line(parent);
+    case Kind::PictureBox:
+        return new QLabel(parent);
+    case Kind::Custom:
+        return custom ? custom(spec, parent) : nullptr;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Controls buildControls(QWidget &form, std::span<const ControlSpec> table,
+                       const CustomFactory &custom)
+{
+    Controls controls;
+    // Containers are made first so that their children have a parent; then the rest are
+    // made bottom-most first, since a later sibling is drawn over an earlier one.
+    for (const bool containers : {true, false}) {
+        for (auto spec = table.rbegin(); spec != table.rend(); ++spec) {
+            if ((spec->kind == Kind::Frame) != containers)
+                continue;
+            QWidget *parent = spec->container ? controls.at(spec->container) : &form;
+            Q_ASSERT_X(parent, "buildControls", spec->name);
+            QWidget *widget = makeControl(*spec, parent, custom);
+            Q_ASSERT_X(widget, "buildControls", spec->name);
+            const QString name = controlName(spec->name, spec->index);
+            widget->setObjectName(name);
+            widget->setGeometry(twipsRect(spec->twips.x(), spec->twips.y(), spec->twips.width(),
+                                          spec->twips.height()));
+            if (spec->style)
+                applyStyle(*widget, *spec->style);
+            controls.insert(name, widget);
+        }
+    }
+    return controls;
+}
+
+std::vector<ControlSpec> chartSpecs(ChartArray array, int gridLeft, int gridTop,
+                                    const char *container, const Style *style)
+{
+    struct Placement
+    {
+        const char *name;
+        Kind kind;
+        int x, y, width, height;
+    };
+    static constexpr Placement placements[] = {
+        {"lblAnnual", Kind::Label, 0, 840, 255, 255},
+        {"lblTime", Kind::Label, 480, 600, 495, 375},
+        {"lblMountain", Kind::Label, 120, 120, 495, 375},
+        {"lblFacing", Kind::Label, 840, 120, 495, 375},
+        {"shpPalace", Kind::Shape, 0, 0, 1455, 1095},
+    };
+    const Placement &place = placements[static_cast<int>(array)];
+
+    std::vector<ControlSpec> specs(PalaceCount);
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const int palace = GridPalaces[row][column];
+            const QRect rect(gridLeft + 1440 * column + place.x, gridTop + 1080 * row + place.y,
+                             place.width, place.height);
+            specs[palace] = {place.name, palace, place.kind, container, rect, "", style};
+        }
+    }
+    return specs;
+}
+
+void installFontSubstitutes()
+{
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                                QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("DejaVu Sans")});
+}
+
+} // namespace orrindel::platform

@@ -1,0 +1,153 @@
+#pragma once
+
+#include <QColor>
+#include <QHash>
+#include <QLabel>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <span>
+#include <vector>
+
+namespace orrindel::platform {
+
+// Form positions are in twips; 15 twips make one pixel at 96 dpi. Qt's device-independent
+// pixels are 96-dpi pixels, so high-dpi scaling keeps the proportions.
+inline constexpr int TwipsPerPixel = 15;
+inline int twipsToPixels(int twips)
+{
+    return (twips + (twips >= 0 ? TwipsPerPixel / 2 : -TwipsPerPixel / 2)) / TwipsPerPixel;
+}
+inline QRect twipsRect(int left, int top, int width, int height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+            twipsToPixels(height)};
+}
+
+// Colours are written &HBBGGRR in the forms runtime.
+inline QColor fromBgr(unsigned bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+inline unsigned toBgr(const QColor &colour)
+{
+    return unsigned(colour.red()) | unsigned(colour.green()) << 8 | unsigned(colour.blue()) << 16;
+}
+
+// A label whose caption write raises Change at once, nested in the writer, as the forms
+// runtime does.
+class Label : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    QString Caption() const { return text(); }
+    void setCaption(const QString &caption);
+
+signals:
+    void Change();
+};
+
+// A rectangle shape: a one-pixel border in the window-text colour around a solid fill, or
+// the border alone when it has no fill.
+class Shape : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Shape(QWidget *parent = nullptr);
+    unsigned FillColor() const { return m_fillColor; }
+    void setFillColor(unsigned bgr);
+    bool filled() const { return m_filled; }
+    void setFilled(bool filled);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    unsigned m_fillColor = 0xFFFFFF;
+    bool m_filled = true;
+};
+
+// A straight horizontal line of a given colour and thickness in pixels.
+class Line : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Line(QWidget *parent = nullptr);
+    void setBorderColor(unsigned bgr);
+    unsigned BorderColor() const { return m_color; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    unsigned m_color = 0;
+};
+
+// How a control of a layout table looks. Fields left at their defaults keep the form's.
+struct Style
+{
+    const char *family = nullptr;
+    double pointSize = 0.0;
+    bool bold = false;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+    int textColour = -1;       // &HBBGGRR, or -1 for the default
+    int backColour = -1;       // &HBBGGRR, or -1 for the default
+    bool transparent = false;  // draws no background of its own
+    bool border = false;       // a flat one-pixel line
+    bool wordWrap = true;
+};
+
+enum class Kind { Frame, CommandButton, TextBox, CheckBox, Label, Shape, Line, PictureBox, Custom };
+
+// One row of a window's layout table.
+struct ControlSpec
+{
+    const char *name;
+    int index; // member of a control array, or -1
+    Kind kind;
+    const char *container; // nullptr for the form itself
+    QRect twips;           // left, top, width, height
+    const char *caption;   // caption, or the maximum length of a text box as text
+    const Style *style;
+};
+
+// Object name of a control: "txtYear", or "lblTime(3)" for a member of a control array.
+QString controlName(const char *name, int index);
+
+// The controls of a form by object name; looks up control-array members by name and index.
+class Controls
+{
+public:
+    QWidget *at(const char *name, int index = -1) const;
+    template<typename T> T *get(const char *name, int index = -1) const
+    {
+        return static_cast<T *>(at(name, index));
+    }
+    void insert(const QString &name, QWidget *widget) { m_widgets.insert(name, widget); }
+
+private:
+    QHash<QString, QWidget *> m_widgets;
+};
+
+using CustomFactory = std::function<QWidget *(const ControlSpec &, QWidget *parent)>;
+
+// Builds a layout table on a form. Rows are stacked topmost first, as the table lists them;
+// containers must come before the controls they hold. Custom rows are made by the factory.
+Controls buildControls(QWidget &form, std::span<const ControlSpec> table,
+                       const CustomFactory &custom = {});
+
+// The chart grid shared by the main window and the printed chart: the square of row r,
+// column c has its top-left corner at (left + 1440 c, top + 1080 r) and squares overlap by
+// 15 twips. Inside each square the labels sit at fixed offsets.
+enum class ChartArray { Annual, Time, Mountain, Facing, Palace };
+std::vector<ControlSpec> chartSpecs(ChartArray array, int gridLeft, int gridTop,
+                                    const char *container, const Style *style);
+
+// "Times New Roman" and "MS Sans Serif" resolve to metric-compatible faces where the
+// originals are not installed; called once at start.
+void installFontSubstitutes();
+
+} // namespace orrindel::platform
