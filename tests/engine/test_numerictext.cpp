@@ -1,5 +1,6 @@
 #include "engine/numerictext.h"
 #include "engine/runtimeerror.h"
+#include "engine/validation.h"
 
 #include <QTest>
 
@@ -79,6 +80,39 @@ private slots:
         } else {
             QCOMPARE(int(textToInteger(text.toStdString())), asInteger);
         }
+    }
+
+    void validInputs_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("year");
+        QTest::addColumn<bool>("bearing");
+        QTest::newRow("64") << QByteArray("64") << false << true;
+        QTest::newRow("65") << QByteArray("65") << true << true;
+        QTest::newRow("64.5 is above 64") << QByteArray("64.5") << true << true;
+        QTest::newRow("32767.5 rounds out of range") << QByteArray("32767.5") << false << false;
+        QTest::newRow("0") << QByteArray("0") << false << true;
+        QTest::newRow("359.9") << QByteArray("359.9") << true << true;
+        QTest::newRow("359.99999") << QByteArray("359.99999") << true << true;
+        QTest::newRow("360") << QByteArray("360") << true << false;
+        QTest::newRow("9999") << QByteArray("9999") << true << false;
+        QTest::newRow("32767") << QByteArray("32767") << true << false;
+        QTest::newRow("32768 does not fit") << QByteArray("32768") << false << false;
+        QTest::newRow("99999") << QByteArray("99999") << false << false;
+        QTest::newRow("empty") << QByteArray("") << false << false;
+        QTest::newRow("1e3") << QByteArray("1e3") << false << false;
+        QTest::newRow("-5") << QByteArray("-5") << false << false;
+        QTest::newRow("5.") << QByteArray("5.") << false << true;
+        QTest::newRow(".5") << QByteArray(".5") << false << true;
+        QTest::newRow("1.2.3") << QByteArray("1.2.3") << false << false;
+    }
+    void validInputs()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, year);
+        QFETCH(bool, bearing);
+        QCOMPARE(isValidYearText(text.toStdString()), year);
+        QCOMPARE(isValidBearingText(text.toStdString()), bearing);
     }
 
     void hugeNumbersOverflow()
