@@ -349,7 +349,7 @@ int main()
     runReadCases();
     runAccessCase();
     runFileCases("C:\\Orrindel");
-    runStartCases("C:\\Orrindel");
+    runStartCases("C:\\Launch");
 
     std::printf("%s: %d failed\n", failures == 0 ? "PASSED" : "FAILED", failures);
     return failures == 0 ? 0 : 1;
