@@ -81,15 +81,32 @@ std::string Calc::StarDirection(std::int16_t QueryStar, std::int16_t TimeStar) c
 
     float angle = 0.0f;
     switch (QueryStar) {
-    case 1: angle = 337.5f; break;
-    case 2: angle = 202.5f; break;
-    case 3: angle = 67.5f; break;
-    case 4: angle = 112.5f; break;
-    case 6: angle = 292.5f; break;
-    case 7: angle = 247.5f; break;
-    case 8: angle = 22.5f; break;
-    case 9: angle = 157.5f; break;
-    default: break;
+    case 1:
+        angle = 337.5f;
+        break;
+    case 2:
+        angle = 202.5f;
+        break;
+    case 3:
+        angle = 67.5f;
+        break;
+    case 4:
+        angle = 112.5f;
+        break;
+    case 6:
+        angle = 292.5f;
+        break;
+    case 7:
+        angle = 247.5f;
+        break;
+    case 8:
+        angle = 22.5f;
+        break;
+    case 9:
+        angle = 157.5f;
+        break;
+    default:
+        break;
     }
 
     const float third = CompassSubDirection();

@@ -45,7 +45,7 @@ struct BuildingChart
     Stars mountain{};
     int facingPalace = 0;
     int sittingPalace = 0;
-    int greyPalace = -1; // the palace whose time star is the sitting star
+    int greyPalace = -1;           // the palace whose time star is the sitting star
     std::string facingDirection;   // StarDirection of the facing star
     std::string mountainDirection; // StarDirection of the sitting star
 };

@@ -4,10 +4,19 @@ namespace orrindel {
 
 namespace {
 
-bool isEditingCode(std::int16_t code) { return (code >= 8 && code <= 10) || code == 13; }
-bool isDigit(std::int16_t code) { return code >= 48 && code <= 57; }
+bool isEditingCode(std::int16_t code)
+{
+    return (code >= 8 && code <= 10) || code == 13;
+}
+bool isDigit(std::int16_t code)
+{
+    return code >= 48 && code <= 57;
+}
 // The straight quotes and the Windows-1252 single curly quotes.
-bool isQuote(std::int16_t code) { return code == 34 || code == 39 || code == 145 || code == 146; }
+bool isQuote(std::int16_t code)
+{
+    return code == 34 || code == 39 || code == 145 || code == 146;
+}
 
 std::int16_t filter(std::int32_t mode, std::int16_t code)
 {

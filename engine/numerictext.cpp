@@ -29,8 +29,8 @@ double textToDouble(std::string_view text)
         throw RuntimeError::typeMismatch();
     double value = 0.0;
     // Locale-independent: the point is always ".".
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                           std::chars_format::fixed);
+    const auto [end, ec] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
     if (ec == std::errc::result_out_of_range || !std::isfinite(value))
         throw RuntimeError::overflow();
     if (ec != std::errc() || end != text.data() + text.size())

@@ -61,22 +61,18 @@ private slots:
         QTest::addColumn<QString>("mountainDirection");
         QTest::addColumn<Stars>("mountain");
 
-        QTest::newRow("2004 facing 180")
-            << 2004 << 180.0f << stars({8, 9, 1, 2, 3, 4, 5, 6, 7}) << 4 << "Reverse"
-            << stars({3, 2, 1, 9, 8, 7, 6, 5, 4}) << 5 << "Forward"
-            << stars({4, 5, 6, 7, 8, 9, 1, 2, 3});
-        QTest::newRow("1990 facing 45")
-            << 1990 << 45.0f << stars({7, 8, 9, 1, 2, 3, 4, 5, 6}) << 3 << "Reverse"
-            << stars({1, 9, 8, 7, 6, 5, 4, 3, 2}) << 6 << "Forward"
-            << stars({4, 5, 6, 7, 8, 9, 1, 2, 3});
-        QTest::newRow("2010 facing 10")
-            << 2010 << 10.0f << stars({8, 9, 1, 2, 3, 4, 5, 6, 7}) << 5 << "Forward"
-            << stars({4, 5, 6, 7, 8, 9, 1, 2, 3}) << 4 << "Reverse"
-            << stars({3, 2, 1, 9, 8, 7, 6, 5, 4});
-        QTest::newRow("1950 facing 300")
-            << 1950 << 300.0f << stars({5, 6, 7, 8, 9, 1, 2, 3, 4}) << 1 << "Reverse"
-            << stars({6, 5, 4, 3, 2, 1, 9, 8, 7}) << 8 << "Reverse"
-            << stars({4, 3, 2, 1, 9, 8, 7, 6, 5});
+        QTest::newRow("2004 facing 180") << 2004 << 180.0f << stars({8, 9, 1, 2, 3, 4, 5, 6, 7})
+                                         << 4 << "Reverse" << stars({3, 2, 1, 9, 8, 7, 6, 5, 4})
+                                         << 5 << "Forward" << stars({4, 5, 6, 7, 8, 9, 1, 2, 3});
+        QTest::newRow("1990 facing 45") << 1990 << 45.0f << stars({7, 8, 9, 1, 2, 3, 4, 5, 6}) << 3
+                                        << "Reverse" << stars({1, 9, 8, 7, 6, 5, 4, 3, 2}) << 6
+                                        << "Forward" << stars({4, 5, 6, 7, 8, 9, 1, 2, 3});
+        QTest::newRow("2010 facing 10") << 2010 << 10.0f << stars({8, 9, 1, 2, 3, 4, 5, 6, 7}) << 5
+                                        << "Forward" << stars({4, 5, 6, 7, 8, 9, 1, 2, 3}) << 4
+                                        << "Reverse" << stars({3, 2, 1, 9, 8, 7, 6, 5, 4});
+        QTest::newRow("1950 facing 300") << 1950 << 300.0f << stars({5, 6, 7, 8, 9, 1, 2, 3, 4})
+                                         << 1 << "Reverse" << stars({6, 5, 4, 3, 2, 1, 9, 8, 7})
+                                         << 8 << "Reverse" << stars({4, 3, 2, 1, 9, 8, 7, 6, 5});
         QTest::newRow("2004 facing 225, a 5 in the facing palace")
             << 2004 << 225.0f << stars({8, 9, 1, 2, 3, 4, 5, 6, 7}) << 6 << "Forward"
             << stars({5, 6, 7, 8, 9, 1, 2, 3, 4}) << 3 << "Forward"
