@@ -1,0 +1,138 @@
+#include "frmprint.h"
+
+#include "engine/chart.h"
+#include "engine/runtimeerror.h"
+#include "platform/msgbox.h"
+#include "platform/printer.h"
+
+#include <QLineEdit>
+
+#include <vector>
+
+namespace orrindel {
+
+namespace {
+
+using platform::ChartArray;
+using platform::ControlSpec;
+using platform::Kind;
+using platform::Style;
+
+constexpr unsigned White = 0xFFFFFF;
+constexpr int Black = 0x000000;
+
+constexpr Style textStyle(double pointSize, Qt::Alignment alignment)
+{
+    return {.family = "Times New Roman",
+            .pointSize = pointSize,
+            .bold = true,
+            .alignment = alignment | Qt::AlignTop,
+            .textColour = Black,
+            .transparent = true,
+            .wordWrap = false};
+}
+constexpr Style ValueStyle = textStyle(12.0, Qt::AlignRight);
+constexpr Style CaptionStyle = textStyle(12.0, Qt::AlignLeft);
+constexpr Style TitleStyle = textStyle(24.0, Qt::AlignLeft);
+constexpr Style DirectionStyle = textStyle(9.75, Qt::AlignHCenter);
+constexpr Style StarStyle = textStyle(15.75, Qt::AlignHCenter);
+
+// The grid's top-left corner on the page; the squares follow the main window's grid.
+constexpr int GridLeft = 3630;
+constexpr int GridTop = 2775;
+
+struct Direction
+{
+    const char *caption;
+    int left, top;
+};
+// Indexed S, SW, W, NW, N, NE, E, SE: clockwise round the chart, starting at the top.
+constexpr Direction Directions[] = {
+    {"S", 5640, 2400},  {"SW", 8040, 2400}, {"W", 8040, 4200}, {"NW", 8040, 6120},
+    {"N", 5640, 6120},  {"NE", 3120, 6120}, {"E", 3120, 4200}, {"SE", 3120, 2400},
+};
+
+// The whole page, topmost control first. The two caption labels swap their indices
+// relative to the main window: here 0 is the year and 1 the bearing.
+std::vector<ControlSpec> pageLayout()
+{
+    std::vector<ControlSpec> table = {
+        {"lblFacingDegree", -1, Kind::Label, nullptr, {6600, 7440, 615, 375}, "", &ValueStyle},
+        {"lblYear", -1, Kind::Label, nullptr, {6600, 7080, 615, 375}, "", &ValueStyle},
+        {"lblLabel", 1, Kind::Label, nullptr, {4320, 7440, 1695, 375}, "Facing Degree:",
+         &CaptionStyle},
+        {"lblLabel", 0, Kind::Label, nullptr, {4320, 7080, 2175, 375}, "Year of Construction:",
+         &CaptionStyle},
+        {"lblTitle", -1, Kind::Label, nullptr, {2760, 720, 6225, 660}, "Xuan Kong Feng Shui Chart",
+         &TitleStyle},
+    };
+    for (int i = 0; i < int(std::size(Directions)); ++i)
+        table.push_back({"lblDirections", i, Kind::Label, nullptr,
+                         {Directions[i].left, Directions[i].top, 375, 255}, Directions[i].caption,
+                         &DirectionStyle});
+    for (const ChartArray array :
+         {ChartArray::Time, ChartArray::Mountain, ChartArray::Facing, ChartArray::Palace}) {
+        const auto specs = platform::chartSpecs(array, GridLeft, GridTop, nullptr,
+                                                array == ChartArray::Palace ? nullptr : &StarStyle);
+        table.insert(table.end(), specs.begin(), specs.end());
+    }
+    table.push_back({"Shape1", -1, Kind::Shape, nullptr, {3000, 2160, 5535, 4455}, "", nullptr});
+    return table;
+}
+
+// Text of a control of the source window; a control that is not there is an error of the
+// copy, handled like a printer failure.
+QString sourceText(const QWidget &source, const QString &name)
+{
+    if (const auto *edit = source.findChild<const QLineEdit *>(name))
+        return edit->text();
+    if (const auto *caption = source.findChild<const QLabel *>(name))
+        return caption->text();
+    throw RuntimeError::invalidProcedureCall();
+}
+
+} // namespace
+
+frmPrint::frmPrint(const QWidget &source, platform::Printer &printer, platform::MsgBox &msgBox)
+    : m_source(source), m_printer(printer), m_msgBox(msgBox)
+{
+    setObjectName(QStringLiteral("frmPrint"));
+    // Exists only to be printed: even an accidental show() stays off screen.
+    setAttribute(Qt::WA_DontShowOnScreen);
+    setFixedSize(platform::twipsRect(0, 0, 9510, 8055).size());
+    QPalette page = palette();
+    page.setColor(QPalette::Window, platform::fromBgr(White));
+    setPalette(page);
+    setAutoFillBackground(true);
+
+    const std::vector<ControlSpec> table = pageLayout();
+    m_controls = platform::buildControls(*this, table);
+    m_controls.get<platform::Shape>("Shape1")->setFilled(false);
+}
+
+platform::Label &frmPrint::label(const char *name, int index) const
+{
+    auto *control = m_controls.get<platform::Label>(name, index);
+    Q_ASSERT_X(control, "frmPrint::label", name);
+    return *control;
+}
+
+void frmPrint::Form_Load()
+{
+    try {
+        label("lblYear").setCaption(sourceText(m_source, QStringLiteral("txtYear")));
+        label("lblFacingDegree").setCaption(sourceText(m_source, QStringLiteral("txtFacing")));
+        for (int i = 0; i < PalaceCount; ++i) {
+            for (const char *array : {"lblTime", "lblFacing", "lblMountain"})
+                label(array, i).setCaption(
+                    sourceText(m_source, platform::controlName(array, i)));
+        }
+        m_printer.PrintForm(*this);
+    } catch (const RuntimeError &) {
+        m_msgBox.show(m_source.window(),
+                      QStringLiteral("Cannot print: please check printer is ready and try again."),
+                      platform::vbCritical, QStringLiteral("Can't Print Chart"));
+    }
+}
+
+} // namespace orrindel
