@@ -65,6 +65,16 @@ private:
     int m_id;
 };
 
+bool serverReachable()
+{
+    http_t *http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                5000, nullptr);
+    if (!http)
+        return false;
+    httpClose(http);
+    return true;
+}
+
 } // namespace
 
 void submitPdfToDefaultDestination(const QByteArray &pdf, const QString &title)
@@ -72,8 +82,13 @@ void submitPdfToDefaultDestination(const QByteArray &pdf, const QString &title)
     // Asks the server afresh: a missing default, an unreachable server and the queue's
     // state all show up here, before a job exists.
     const DestPtr dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr));
-    if (!dest)
+    if (!dest) {
+        // libcups reports both as "no default destination"; tell them apart for the reason.
+        if (!serverReachable())
+            throw RuntimeError::printerError(std::string("cannot reach the print server ") +
+                                             cupsServer());
         fail("no default printer");
+    }
 
     const char *state = cupsGetOption("printer-state", dest->num_options, dest->options);
     if (state && std::atoi(state) == IPP_PSTATE_STOPPED)
@@ -89,8 +104,8 @@ void submitPdfToDefaultDestination(const QByteArray &pdf, const QString &title)
     options.add("print-scaling", "none");
 
     const QByteArray name = title.toUtf8();
-    const int id = cupsCreateJob(CUPS_HTTP_DEFAULT, dest->name, name.constData(),
-                                 options.count(), options.options());
+    const int id = cupsCreateJob(CUPS_HTTP_DEFAULT, dest->name, name.constData(), options.count(),
+                                 options.options());
     if (id <= 0)
         fail("job refused");
     PendingJob job(dest->name, id);

@@ -32,9 +32,9 @@ QByteArray renderPage(QWidget &form)
         writer.setCreator(Application::title());
         writer.setTitle(Application::title());
         const QSizeF inches(double(form.width()) / FormDpi, double(form.height()) / FormDpi);
-        writer.setPageLayout(QPageLayout(QPageSize(inches, QPageSize::Inch, QString(),
-                                                   QPageSize::ExactMatch),
-                                         QPageLayout::Portrait, QMarginsF()));
+        writer.setPageLayout(
+            QPageLayout(QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch),
+                        QPageLayout::Portrait, QMarginsF()));
         QPainter painter;
         if (!painter.begin(&writer))
             throw RuntimeError::printerError("cannot draw the page");

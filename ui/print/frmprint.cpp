@@ -48,14 +48,15 @@ struct Direction
 };
 // Indexed S, SW, W, NW, N, NE, E, SE: clockwise round the chart, starting at the top.
 constexpr Direction Directions[] = {
-    {"S", 5640, 2400},  {"SW", 8040, 2400}, {"W", 8040, 4200}, {"NW", 8040, 6120},
-    {"N", 5640, 6120},  {"NE", 3120, 6120}, {"E", 3120, 4200}, {"SE", 3120, 2400},
+    {"S", 5640, 2400}, {"SW", 8040, 2400}, {"W", 8040, 4200}, {"NW", 8040, 6120},
+    {"N", 5640, 6120}, {"NE", 3120, 6120}, {"E", 3120, 4200}, {"SE", 3120, 2400},
 };
 
 // The whole page, topmost control first. The two caption labels swap their indices
 // relative to the main window: here 0 is the year and 1 the bearing.
 std::vector<ControlSpec> pageLayout()
 {
+    // clang-format off
     std::vector<ControlSpec> table = {
         {"lblFacingDegree", -1, Kind::Label, nullptr, {6600, 7440, 615, 375}, "", &ValueStyle},
         {"lblYear", -1, Kind::Label, nullptr, {6600, 7080, 615, 375}, "", &ValueStyle},
@@ -70,6 +71,7 @@ std::vector<ControlSpec> pageLayout()
         table.push_back({"lblDirections", i, Kind::Label, nullptr,
                          {Directions[i].left, Directions[i].top, 375, 255}, Directions[i].caption,
                          &DirectionStyle});
+    // clang-format on
     for (const ChartArray array :
          {ChartArray::Time, ChartArray::Mountain, ChartArray::Facing, ChartArray::Palace}) {
         const auto specs = platform::chartSpecs(array, GridLeft, GridTop, nullptr,
@@ -124,8 +126,7 @@ void frmPrint::Form_Load()
         label("lblFacingDegree").setCaption(sourceText(m_source, QStringLiteral("txtFacing")));
         for (int i = 0; i < PalaceCount; ++i) {
             for (const char *array : {"lblTime", "lblFacing", "lblMountain"})
-                label(array, i).setCaption(
-                    sourceText(m_source, platform::controlName(array, i)));
+                label(array, i).setCaption(sourceText(m_source, platform::controlName(array, i)));
         }
         m_printer.PrintForm(*this);
     } catch (const RuntimeError &) {

@@ -1,0 +1,354 @@
+// Printing on paper, as far as a test can see it: the chart goes through the real CUPS
+// printer to a private scheduler, and the page is read back from its spool with poppler.
+
+#include "cupsserver.h"
+#include "engine/runtimeerror.h"
+#include "pdfpage.h"
+#include "recorders.h"
+#include "standinmain.h"
+#include "ui/print/frmprint.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace orrindel;
+using orrindel::test::CupsServer;
+using orrindel::test::PdfWord;
+using orrindel::test::RecordingMsgBox;
+using orrindel::test::StandInMain;
+
+namespace {
+
+// Row and column of each palace's square on the page, south at the top.
+constexpr int SquareRow[9] = {1, 2, 1, 2, 0, 2, 0, 1, 0};
+constexpr int SquareColumn[9] = {1, 2, 2, 0, 1, 1, 2, 0, 0};
+
+// Where a star label stands on the page, in twips.
+QRect starTwips(const char *array, int palace)
+{
+    const QPoint square(3630 + 1440 * SquareColumn[palace], 2775 + 1080 * SquareRow[palace]);
+    const QString name = QLatin1String(array);
+    const QPoint offset = name == QLatin1String("lblMountain") ? QPoint(120, 120)
+                          : name == QLatin1String("lblFacing") ? QPoint(840, 120)
+                                                               : QPoint(480, 600);
+    return {square + offset, QSize(495, 375)};
+}
+
+QRectF twipsToPoints(const QRect &twips)
+{
+    return {twips.x() / 20.0, twips.y() / 20.0, twips.width() / 20.0, twips.height() / 20.0};
+}
+
+// Everything the user can see of the window, to show that printing changed none of it.
+QMap<QString, QString> snapshot(const QWidget &window)
+{
+    QMap<QString, QString> state;
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        state.insert(label->objectName(), label->text() + u'|' + label->toolTip() + u'|' +
+                                              QString::number(label->isVisibleTo(&window)));
+    for (const QLineEdit *edit : window.findChildren<QLineEdit *>())
+        state.insert(edit->objectName(), edit->text());
+    for (const platform::Shape *shape : window.findChildren<platform::Shape *>())
+        state.insert(shape->objectName(), QString::number(shape->FillColor(), 16));
+    for (const QWidget *widget : window.findChildren<QWidget *>())
+        state.insert(widget->objectName() + QStringLiteral(".enabled"),
+                     QString::number(widget->isEnabled()));
+    return state;
+}
+
+enum class Fault { NoDefaultPrinter, ServerStopped, QueueStopped, QueueRejecting, JobRefused };
+
+} // namespace
+
+class TestPrintChart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void printedPage_data();
+    void printedPage();
+    void twoPrintsAreIdentical();
+    void failureShowsOneMessageBoxThenRecovers_data();
+    void failureShowsOneMessageBoxThenRecovers();
+
+private:
+    int lastJob() const;
+    QByteArray print(const QWidget &source, RecordingMsgBox &msgBox);
+    void checkPage(const QByteArray &pdf, const StandInMain &source);
+    bool breakPrinter(Fault fault);
+    bool mendPrinter(Fault fault);
+
+    QTemporaryDir m_tmp;
+    std::unique_ptr<CupsServer> m_cups;
+    std::unique_ptr<platform::Printer> m_printer;
+};
+
+void TestPrintChart::initTestCase()
+{
+    platform::installFontSubstitutes();
+    // Whatever the print path would leave in the temporary folder shows up here.
+    QVERIFY(m_tmp.isValid());
+    qputenv("TMPDIR", QFile::encodeName(m_tmp.path()));
+
+    m_cups = std::make_unique<CupsServer>();
+    QVERIFY2(m_cups->ok(), qPrintable(m_cups->error()));
+    m_printer = platform::makeSystemPrinter();
+}
+
+void TestPrintChart::cleanupTestCase()
+{
+    m_cups.reset();
+    QVERIFY2(QDir(m_tmp.path())
+                 .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             "printing left files in TMPDIR");
+}
+
+int TestPrintChart::lastJob() const
+{
+    const QList<int> jobs = m_cups->jobs();
+    return jobs.isEmpty() ? 0 : jobs.last();
+}
+
+// Presses Print Chart as the main window does; returns the document of the job that it
+// made, once the job has completed, or nothing.
+QByteArray TestPrintChart::print(const QWidget &source, RecordingMsgBox &msgBox)
+{
+    const int before = lastJob();
+    {
+        frmPrint form(source, *m_printer, msgBox);
+        form.Form_Load();
+    }
+    if (!m_cups->waitUntilIdle())
+        return {};
+    const int job = lastJob();
+    return job > before ? m_cups->document(job) : QByteArray();
+}
+
+void TestPrintChart::checkPage(const QByteArray &pdf, const StandInMain &source)
+{
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QVERIFY2(pdf.size() < 100 * 1024, qPrintable(QString::number(pdf.size())));
+
+    // One page, the size of the form: 9510 x 8055 twips.
+    const QString info = test::pdfInfo(pdf);
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Pages:\\s+1$"),
+                                              QRegularExpression::MultilineOption)),
+             qPrintable(info));
+    const auto size =
+        QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
+    QVERIFY2(size.hasMatch(), qPrintable(info));
+    QVERIFY(qAbs(size.captured(1).toDouble() - 9510 / 20.0) <= 1.0);
+    QVERIFY(qAbs(size.captured(2).toDouble() - 8055 / 20.0) <= 1.0);
+
+    // Vector output with real text, not a picture of the form.
+    QCOMPARE(test::pdfImageCount(pdf), 0);
+    const QString text = test::pdfText(pdf);
+    QVERIFY2(text.contains(QStringLiteral("Xuan Kong Feng Shui Chart")), qPrintable(text));
+    const auto line = [](const QString &caption, const QString &value) {
+        return QRegularExpression(QRegularExpression::escape(caption) + QStringLiteral("\\s+") +
+                                      QRegularExpression::escape(value) + QStringLiteral("\\s*$"),
+                                  QRegularExpression::MultilineOption);
+    };
+    QVERIFY2(text.contains(line(QStringLiteral("Year of Construction:"), source.txtYear->text())),
+             qPrintable(text));
+    QVERIFY2(text.contains(line(QStringLiteral("Facing Degree:"), source.txtFacing->text())),
+             qPrintable(text));
+
+    // Each star where its palace is, and nothing else that looks like a star: the annual
+    // stars shown in the window are not printed.
+    const QList<PdfWord> words = test::pdfWords(pdf);
+    int stars = 0;
+    for (const PdfWord &word : words)
+        stars += word.text.size() == 1 && word.text[0].isDigit();
+    QCOMPARE(stars, 27);
+    for (int palace = 0; palace < 9; ++palace) {
+        for (const char *array : {"lblTime", "lblFacing", "lblMountain"}) {
+            const QString star = source.label(array, palace)->text();
+            const QRectF place = twipsToPoints(starTwips(array, palace));
+            const bool found = std::any_of(words.begin(), words.end(), [&](const PdfWord &word) {
+                return word.text == star && place.contains(word.box.center());
+            });
+            QVERIFY2(found, qPrintable(QStringLiteral("%1(%2) = %3 not at its place")
+                                           .arg(QLatin1String(array))
+                                           .arg(palace)
+                                           .arg(star)));
+        }
+    }
+    for (const char *direction : {"S", "SW", "W", "NW", "N", "NE", "E", "SE"})
+        QVERIFY(std::any_of(words.begin(), words.end(), [&](const PdfWord &word) {
+            return word.text == QLatin1String(direction);
+        }));
+
+    // Without anti-aliasing every pixel is a colour that was painted: inside the squares
+    // only the white fill and the black digits, no grey sitting palace.
+    const QImage page = test::pdfRaster(pdf, 96, false);
+    QVERIFY(!page.isNull());
+    QVERIFY(qAbs(page.width() - 634) <= 1 && qAbs(page.height() - 537) <= 1);
+    for (int palace = 0; palace < 9; ++palace) {
+        const QRect square =
+            QRect(242 + 96 * SquareColumn[palace], 185 + 72 * SquareRow[palace], 97, 73)
+                .adjusted(2, 2, -2, -2);
+        int white = 0;
+        for (int y = square.top(); y <= square.bottom(); ++y) {
+            for (int x = square.left(); x <= square.right(); ++x) {
+                const QRgb pixel = page.pixel(x, y);
+                const bool blackOrWhite = pixel == qRgb(255, 255, 255) || pixel == qRgb(0, 0, 0);
+                QVERIFY2(blackOrWhite, qPrintable(QStringLiteral("palace %1 pixel %2,%3 is #%4")
+                                                      .arg(palace)
+                                                      .arg(x)
+                                                      .arg(y)
+                                                      .arg(pixel & 0xFFFFFF, 6, 16)));
+                white += pixel == qRgb(255, 255, 255);
+            }
+        }
+        QVERIFY(white > square.width() * square.height() * 3 / 4);
+    }
+}
+
+void TestPrintChart::printedPage_data()
+{
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("bearing");
+    QTest::newRow("south facing") << "2004"
+                                  << "180";
+    QTest::newRow("bearing with a trailing zero") << "2004"
+                                                  << "90.50";
+    QTest::newRow("period 1") << "1870"
+                              << "359.9";
+}
+
+void TestPrintChart::printedPage()
+{
+    QFETCH(QString, year);
+    QFETCH(QString, bearing);
+    StandInMain window;
+    window.showChart(year, bearing);
+    const QMap<QString, QString> before = snapshot(window);
+    RecordingMsgBox msgBox;
+    const QByteArray pdf = print(window, msgBox);
+    QVERIFY(msgBox.calls.isEmpty());
+    QVERIFY(!pdf.isEmpty());
+    const QString keep = qEnvironmentVariable("ORRINDEL_KEEP_PAGES");
+    if (!keep.isEmpty()) {
+        QFile file(QDir(keep).filePath(QString::fromLatin1(QTest::currentDataTag()) + ".pdf"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size());
+    }
+    checkPage(pdf, window);
+    QCOMPARE(snapshot(window), before);
+}
+
+void TestPrintChart::twoPrintsAreIdentical()
+{
+    StandInMain window;
+    window.showChart(QStringLiteral("2004"), QStringLiteral("90.50"));
+    RecordingMsgBox msgBox;
+    const QByteArray first = print(window, msgBox);
+    const QByteArray second = print(window, msgBox);
+    QVERIFY(!first.isEmpty() && !second.isEmpty());
+    QCOMPARE(test::pdfText(second), test::pdfText(first));
+    const QImage firstPage = test::pdfRaster(first, 150, true);
+    QVERIFY(!firstPage.isNull());
+    QVERIFY(test::pdfRaster(second, 150, true) == firstPage);
+}
+
+bool TestPrintChart::breakPrinter(Fault fault)
+{
+    switch (fault) {
+    case Fault::NoDefaultPrinter:
+        return m_cups->removeQueue();
+    case Fault::ServerStopped:
+        return m_cups->stop();
+    case Fault::QueueStopped:
+        return m_cups->disableQueue();
+    case Fault::QueueRejecting:
+        return m_cups->rejectJobs();
+    case Fault::JobRefused:
+        return m_cups->denyThisUser();
+    }
+    return false;
+}
+
+bool TestPrintChart::mendPrinter(Fault fault)
+{
+    switch (fault) {
+    case Fault::NoDefaultPrinter:
+        return m_cups->addQueue();
+    case Fault::ServerStopped:
+        return m_cups->start();
+    case Fault::QueueStopped:
+        return m_cups->enableQueue();
+    case Fault::QueueRejecting:
+        return m_cups->acceptJobs();
+    case Fault::JobRefused:
+        return m_cups->allowAllUsers();
+    }
+    return false;
+}
+
+void TestPrintChart::failureShowsOneMessageBoxThenRecovers_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no default printer") << Fault::NoDefaultPrinter << "no default printer";
+    QTest::newRow("server stopped") << Fault::ServerStopped << "cannot reach the print server";
+    QTest::newRow("queue stopped") << Fault::QueueStopped << "is stopped";
+    QTest::newRow("queue rejecting jobs") << Fault::QueueRejecting << "is not accepting jobs";
+    QTest::newRow("job refused") << Fault::JobRefused << "job refused";
+}
+
+void TestPrintChart::failureShowsOneMessageBoxThenRecovers()
+{
+    QFETCH(Fault, fault);
+    QFETCH(QString, reason);
+    StandInMain window;
+    window.showChart(QStringLiteral("2004"), QStringLiteral("90.50"));
+    const QMap<QString, QString> before = snapshot(window);
+    QVERIFY(m_cups->waitUntilIdle());
+    const int jobsBefore = lastJob();
+
+    QVERIFY2(breakPrinter(fault), qPrintable(m_cups->error()));
+    // The printer itself raises the runtime's printer error.
+    try {
+        m_printer->PrintForm(window);
+        QFAIL("PrintForm did not raise");
+    } catch (const RuntimeError &error) {
+        QCOMPARE(error.number(), int(RuntimeError::PrinterError));
+        QVERIFY2(QString::fromUtf8(error.what()).contains(reason), error.what());
+    }
+    RecordingMsgBox msgBox;
+    {
+        frmPrint form(window, *m_printer, msgBox);
+        form.Form_Load();
+    }
+    const bool mended = mendPrinter(fault);
+    QVERIFY2(mended, qPrintable(m_cups->error()));
+
+    QCOMPARE(msgBox.calls.size(), 1);
+    QCOMPARE(msgBox.calls[0].prompt,
+             QStringLiteral("Cannot print: please check printer is ready and try again."));
+    QCOMPARE(msgBox.calls[0].title, QStringLiteral("Can't Print Chart"));
+    QCOMPARE(msgBox.calls[0].style, int(platform::vbCritical));
+    QCOMPARE(snapshot(window), before);
+    // Nothing reached the server: no job waits, none was made.
+    QVERIFY(m_cups->waitUntilIdle());
+    QVERIFY(lastJob() <= jobsBefore);
+
+    // Pressing Print Chart again once the printer is back prints from scratch.
+    const QByteArray pdf = print(window, msgBox);
+    QCOMPARE(msgBox.calls.size(), 1);
+    QVERIFY(!pdf.isEmpty());
+    QVERIFY(test::pdfText(pdf).contains(QStringLiteral("Xuan Kong Feng Shui Chart")));
+}
+
+QTEST_MAIN(TestPrintChart)
+#include "test_printchart.moc"
