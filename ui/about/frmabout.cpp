@@ -1,0 +1,168 @@
+#include "frmabout.h"
+
+#include "engine/runtimeerror.h"
+#include "platform/application.h"
+#include "platform/icons.h"
+#include "platform/launcher.h"
+#include "platform/msgbox.h"
+#include "platform/registry.h"
+#include "platform/services.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace orrindel {
+
+using platform::Kind;
+
+namespace {
+
+// Where Windows records the System Information tool: its full path, or else its folder.
+const char *const RegKeySysInfo = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const char *const RegValSysInfo = "PATH";
+const char *const RegKeySysInfoLoc = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const char *const RegValSysInfoLoc = "MSINFO";
+
+const platform::Style Black{.textColour = 0x000000};
+const platform::Style TitleFont{.pointSize = 13.5, .textColour = 0x000000};
+const platform::Style Plain{};
+
+// Topmost first. Lines are given as left, top, length and thickness (15 twips a pixel).
+const platform::ControlSpec Layout[] = {
+    {"picIcon", -1, Kind::PictureBox, nullptr, {240, 240, 480, 480}, nullptr, nullptr},
+    {"cmdOK", -1, Kind::CommandButton, nullptr, {4245, 2145, 1260, 345}, "OK", nullptr},
+    {"cmdSysInfo", -1, Kind::CommandButton, nullptr, {4260, 2595, 1245, 345}, "&System Info...",
+     nullptr},
+    {"Line1", 1, Kind::Line, nullptr, {90, 1965, 5654 - 90, 15}, nullptr, nullptr},
+    {"lblDescription", -1, Kind::Label, nullptr, {1050, 1125, 3885, 690}, nullptr, &Black},
+    {"lblTitle", -1, Kind::Label, nullptr, {1050, 240, 3885, 480}, nullptr, &TitleFont},
+    {"Line1", 0, Kind::Line, nullptr, {105, 1980, 5654 - 105, 30}, nullptr, nullptr},
+    {"lblVersion", -1, Kind::Label, nullptr, {1050, 780, 3885, 225}, nullptr, &Plain},
+    {"lblDisclaimer", -1, Kind::Label, nullptr, {255, 2145, 3870, 825}, nullptr, &Black},
+};
+
+constexpr int ClientWidth = 5730;
+constexpr int ClientHeight = 3045;
+
+} // namespace
+
+frmAbout::frmAbout(platform::Services &services, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      m_services(services)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    setFont(font);
+    setWindowIcon(platform::sunIcon());
+    setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(ClientHeight));
+
+    m_controls = platform::buildControls(*this, Layout);
+    m_cmdOK = m_controls.get<QPushButton>("cmdOK");
+    m_cmdSysInfo = m_controls.get<QPushButton>("cmdSysInfo");
+
+    // The picture box is sized to its picture and, like a button, takes the focus by Tab.
+    auto *picIcon = m_controls.get<QLabel>("picIcon");
+    picIcon->setPixmap(platform::sunPixmap());
+    picIcon->resize(picIcon->pixmap().deviceIndependentSize().toSize());
+    picIcon->setFocusPolicy(Qt::TabFocus);
+
+    // The etched separator: grey, with white one pixel below.
+    m_controls.get<platform::Line>("Line1", 1)->setBorderColor(0x808080);
+    m_controls.get<platform::Line>("Line1", 0)->setBorderColor(0xFFFFFF);
+
+    // Labels are opaque in the dialog's own colour.
+    for (const char *name : {"lblDescription", "lblTitle", "lblVersion", "lblDisclaimer"})
+        label(name).setAutoFillBackground(true);
+
+    m_cmdOK->setDefault(true);
+    setTabOrder(m_cmdOK, picIcon);
+    setTabOrder(picIcon, m_cmdSysInfo);
+    m_cmdOK->setFocus();
+
+    connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(m_cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+
+    Form_Load();
+}
+
+platform::Label &frmAbout::label(const char *name) const
+{
+    return *m_controls.get<platform::Label>(name);
+}
+
+void frmAbout::Form_Load()
+{
+    using platform::Application;
+    setWindowTitle(QStringLiteral("About ") + Application::title());
+    label("lblVersion")
+        .setCaption(QStringLiteral("Version %1.%2.%3")
+                        .arg(Application::Major)
+                        .arg(Application::Minor)
+                        .arg(Application::Revision));
+    label("lblTitle").setCaption(Application::title());
+    label("lblDescription")
+        .setCaption(QStringLiteral("Xuan Kong flying star charts for houses and years\r\n"
+                                   "          Written by the Orrindel developers\r\n"
+                                   "          December 2026"));
+    label("lblDisclaimer")
+        .setCaption(QStringLiteral("This program is free and may be copied and given away "
+                                   "freely. It comes with no warranty, and its authors accept "
+                                   "no liability for any use made of it."));
+}
+
+void frmAbout::cmdOK_Click() { accept(); }
+
+void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
+
+void frmAbout::keyPressEvent(QKeyEvent *event)
+{
+    // cmdOK is also the cancel button: Esc presses it rather than rejecting the dialog.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_cmdOK->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmAbout::StartSysInfo()
+{
+    try {
+        QString SysInfoPath;
+        bool found = GetKeyValue(platform::HKeyLocalMachine, QString::fromLatin1(RegKeySysInfo),
+                                 QString::fromLatin1(RegValSysInfo), SysInfoPath);
+        // The first entry is the tool itself and is taken as it is; the second names its
+        // folder, which must hold the tool.
+        if (!found && GetKeyValue(platform::HKeyLocalMachine, QString::fromLatin1(RegKeySysInfoLoc),
+                                  QString::fromLatin1(RegValSysInfoLoc), SysInfoPath)) {
+            SysInfoPath += QStringLiteral("\\MSINFO32.EXE");
+            found = m_services.launcher.fileExists(SysInfoPath.toStdString());
+        }
+        if (found) {
+            m_services.launcher.start(SysInfoPath.toStdString());
+            return;
+        }
+    } catch (const RuntimeError &) {
+        // Falls through to the one message, whatever went wrong.
+    }
+    m_services.msgBox.show(this, QStringLiteral("System Information Is Unavailable At This Time"),
+                           platform::vbOKOnly, platform::Application::title());
+}
+
+bool frmAbout::GetKeyValue(std::uint32_t KeyRoot, const QString &KeyName,
+                           const QString &SubKeyRef, QString &KeyVal)
+{
+    // The registry speaks the system's ANSI code page.
+    const std::string before = KeyVal.toLocal8Bit().toStdString();
+    std::string value = before;
+    const bool read =
+        platform::readKeyValue(m_services.registry, KeyRoot, KeyName.toLocal8Bit().toStdString(),
+                               SubKeyRef.toLocal8Bit().toStdString(), value);
+    // A value of another type leaves the caller's text exactly as it was.
+    if (value != before)
+        KeyVal = QString::fromLocal8Bit(value);
+    return read;
+}
+
+} // namespace orrindel
