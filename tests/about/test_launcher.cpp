@@ -79,9 +79,11 @@ void TestLauncher::startsThePathAsOneProgram()
     const QString decoyMarker = dir.filePath(QStringLiteral("decoy started"));
     const QString release = dir.filePath(QStringLiteral("release"));
     const QString program = dir.filePath(QStringLiteral("System Info/msinfo 32"));
-    // The program marks that it ran, then waits up to ten seconds for the test to let it go.
+    // The program marks that it ran, waits up to ten seconds for the test to let it go and
+    // removes its mark as it ends.
     QVERIFY(writeScript(program, QStringLiteral("touch '%1'\ni=0\nwhile [ ! -e '%2' ] && "
-                                                "[ $i -lt 200 ]; do sleep 0.05; i=$((i+1)); done")
+                                                "[ $i -lt 200 ]; do sleep 0.05; i=$((i+1)); done\n"
+                                                "rm -f '%1'")
                                      .arg(marker, release)));
     QVERIFY(writeScript(dir.filePath(QStringLiteral("System")),
                         QStringLiteral("touch '%1'").arg(decoyMarker)));
@@ -93,6 +95,7 @@ void TestLauncher::startsThePathAsOneProgram()
     QVERIFY2(timer.elapsed() < 5000, "the launcher waited for the program");
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
     QVERIFY(QFile(release).open(QIODevice::WriteOnly));
+    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(marker), 10000);
     QVERIFY(!QFile::exists(decoyMarker));
 }
 
