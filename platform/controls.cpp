@@ -3,6 +3,7 @@
 #include "engine/chart.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFont>
 #include <QFrame>
 #include <QLineEdit>
@@ -15,6 +16,16 @@ void Label::setCaption(const QString &caption)
 {
     setText(caption);
     emit Change();
+}
+
+bool Label::event(QEvent *event)
+{
+    if (event->type() == QEvent::Shortcut && buddy()) {
+        if (buddy()->focusPolicy() != Qt::NoFocus)
+            buddy()->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    return QLabel::event(event);
 }
 
 Shape::Shape(QWidget *parent) : QWidget(parent)

@@ -22,8 +22,7 @@ inline int twipsToPixels(int twips)
 }
 inline QRect twipsRect(int left, int top, int width, int height)
 {
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-            twipsToPixels(height)};
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
 // Colours are written &HBBGGRR in the forms runtime.
@@ -48,6 +47,11 @@ public:
 
 signals:
     void Change();
+
+protected:
+    // A caption's access key moves the focus to the buddy, as a label's access key does in
+    // the forms runtime; unlike QLabel it never clicks a buddy that is a button.
+    bool event(QEvent *event) override;
 };
 
 // A rectangle shape: a one-pixel border in the window-text colour around a solid fill, or
@@ -93,10 +97,10 @@ struct Style
     double pointSize = 0.0;
     bool bold = false;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
-    int textColour = -1;       // &HBBGGRR, or -1 for the default
-    int backColour = -1;       // &HBBGGRR, or -1 for the default
-    bool transparent = false;  // draws no background of its own
-    bool border = false;       // a flat one-pixel line
+    int textColour = -1;      // &HBBGGRR, or -1 for the default
+    int backColour = -1;      // &HBBGGRR, or -1 for the default
+    bool transparent = false; // draws no background of its own
+    bool border = false;      // a flat one-pixel line
     bool wordWrap = true;
 };
 
@@ -122,7 +126,7 @@ class Controls
 {
 public:
     QWidget *at(const char *name, int index = -1) const;
-    template<typename T> T *get(const char *name, int index = -1) const
+    template <typename T> T *get(const char *name, int index = -1) const
     {
         return static_cast<T *>(at(name, index));
     }

@@ -2,7 +2,10 @@
 
 // The icons live in this static library, so their resource is registered by hand before
 // the first use; Q_INIT_RESOURCE must be called from the global namespace.
-static void initIconResource() { Q_INIT_RESOURCE(icons); }
+static void initIconResource()
+{
+    Q_INIT_RESOURCE(icons);
+}
 
 namespace orrindel::platform {
 
