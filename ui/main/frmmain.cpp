@@ -1,0 +1,445 @@
+#include "frmmain.h"
+
+#include "engine/calc.h"
+#include "engine/chart.h"
+#include "engine/keystroke.h"
+#include "engine/numerictext.h"
+#include "engine/validation.h"
+#include "platform/application.h"
+#include "platform/checkbox.h"
+#include "platform/datepicker.h"
+#include "platform/icons.h"
+#include "platform/services.h"
+#include "platform/textbox.h"
+#include "ui/about/frmabout.h"
+#include "ui/print/frmprint.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <vector>
+
+namespace orrindel {
+
+using platform::ControlSpec;
+using platform::Kind;
+using platform::Style;
+
+namespace {
+
+constexpr unsigned PalaceWhite = 0xFFFFFF;
+constexpr unsigned PalaceGrey = 0xE0E0E0;
+
+// Client area below the menu bar, in twips.
+constexpr int ClientWidth = 5310;
+constexpr int ClientHeight = 6270;
+
+// Top-left corner of the chart grid inside fraChart.
+constexpr int GridLeft = 360;
+constexpr int GridTop = 360;
+
+const Style captionStyle{};
+const Style noticeStyle{.alignment = Qt::AlignHCenter | Qt::AlignTop, .transparent = true};
+const Style inputStyle{.backColour = 0xFFFFFF};
+const Style starStyle{.family = "Times New Roman",
+                      .pointSize = 15.75,
+                      .bold = true,
+                      .alignment = Qt::AlignHCenter | Qt::AlignTop,
+                      .textColour = 0x000000,
+                      .transparent = true,
+                      .wordWrap = false};
+const Style annualStyle{.family = "Times New Roman",
+                        .pointSize = 9.75,
+                        .bold = true,
+                        .alignment = Qt::AlignCenter,
+                        .textColour = 0x000000,
+                        .transparent = true,
+                        .border = true,
+                        .wordWrap = false};
+// The system grey-text colour.
+const Style directionStyle{.family = "Times New Roman",
+                           .pointSize = 9.75,
+                           .bold = true,
+                           .alignment = Qt::AlignHCenter | Qt::AlignTop,
+                           .textColour = 0x808080,
+                           .transparent = true,
+                           .wordWrap = false};
+
+// The window's controls, stacked topmost first. Text boxes, the date picker and the check
+// box are made by customControl.
+std::vector<ControlSpec> layoutTable()
+{
+    using platform::ChartArray;
+    using platform::chartSpecs;
+    auto rect = [](int left, int top, int width, int height) {
+        return QRect(left, top, width, height);
+    };
+    std::vector<ControlSpec> table = {
+        {"Frame1", -1, Kind::Frame, nullptr, rect(120, 0, 5055, 1335), "", nullptr},
+        {"btnPrint", -1, Kind::CommandButton, "Frame1", rect(3600, 525, 1215, 375), "&Print Chart",
+         nullptr},
+        {"btnCalculate", -1, Kind::CommandButton, "Frame1", rect(3600, 165, 1215, 375),
+         "&Calculate", nullptr},
+        {"Command1", -1, Kind::CommandButton, "Frame1", rect(3600, 900, 1215, 375), "E&xit",
+         nullptr},
+        {"txtFacing", -1, Kind::Custom, "Frame1", rect(1680, 600, 495, 285), "5", &inputStyle},
+        {"txtYear", -1, Kind::Custom, "Frame1", rect(1680, 240, 495, 285), "4", &inputStyle},
+        {"dtDatePicker", -1, Kind::Custom, "Frame1", rect(1950, 960, 975, 300), "", nullptr},
+        {"chkDate", -1, Kind::Custom, "Frame1", rect(1680, 960, 255, 300), "->", nullptr},
+        {"lblLabel", 0, Kind::Label, "Frame1", rect(120, 615, 1335, 255),
+         "Facing &Degree:", &captionStyle},
+        {"lblLabel", 1, Kind::Label, "Frame1", rect(120, 240, 1575, 255),
+         "&Year of Construction:", &captionStyle},
+        {"lblLabel", 5, Kind::Label, "Frame1", rect(120, 990, 1335, 255),
+         "&View Annual Stars:", &captionStyle},
+        {"fraChart", -1, Kind::Frame, nullptr, rect(120, 1320, 5085, 3855), "", nullptr},
+    };
+    auto append = [&table](const std::vector<ControlSpec> &rows) {
+        table.insert(table.end(), rows.begin(), rows.end());
+    };
+    append(chartSpecs(ChartArray::Annual, GridLeft, GridTop, "fraChart", &annualStyle));
+    append({
+        {"lblDirections", 0, Kind::Label, "fraChart", rect(2340, 120, 375, 255), "S",
+         &directionStyle},
+        {"lblDirections", 1, Kind::Label, "fraChart", rect(4680, 120, 375, 255), "SW",
+         &directionStyle},
+        {"lblDirections", 2, Kind::Label, "fraChart", rect(4680, 1800, 375, 255), "W",
+         &directionStyle},
+        {"lblDirections", 3, Kind::Label, "fraChart", rect(4680, 3600, 375, 255), "NW",
+         &directionStyle},
+        {"lblDirections", 4, Kind::Label, "fraChart", rect(2340, 3600, 375, 255), "N",
+         &directionStyle},
+        {"lblDirections", 5, Kind::Label, "fraChart", rect(0, 3600, 375, 255), "NE",
+         &directionStyle},
+        {"lblDirections", 6, Kind::Label, "fraChart", rect(0, 1800, 375, 255), "E",
+         &directionStyle},
+        {"lblDirections", 7, Kind::Label, "fraChart", rect(0, 120, 375, 255), "SE",
+         &directionStyle},
+    });
+    append(chartSpecs(ChartArray::Time, GridLeft, GridTop, "fraChart", &starStyle));
+    append(chartSpecs(ChartArray::Mountain, GridLeft, GridTop, "fraChart", &starStyle));
+    append(chartSpecs(ChartArray::Facing, GridLeft, GridTop, "fraChart", &starStyle));
+    append(chartSpecs(ChartArray::Palace, GridLeft, GridTop, "fraChart", nullptr));
+    append({
+        {"lblLabel", 4, Kind::Label, nullptr, rect(120, 5760, 5055, 495), "", &noticeStyle},
+        {"lblLabel", 3, Kind::Label, nullptr, rect(120, 5520, 5055, 255), "", &noticeStyle},
+        {"lblLabel", 2, Kind::Label, nullptr, rect(120, 5280, 5055, 255), "", &noticeStyle},
+    });
+    return table;
+}
+
+QWidget *customControl(const ControlSpec &spec, QWidget *parent)
+{
+    const QString name = QString::fromLatin1(spec.name);
+    if (name == QLatin1String("txtYear") || name == QLatin1String("txtFacing")) {
+        auto *box = new platform::TextBox(parent);
+        box->setMaxLength(QString::fromLatin1(spec.caption).toInt());
+        // The box is only a few characters wide; the frame alone is margin enough.
+        box->setTextMargins(0, 0, 0, 0);
+        return box;
+    }
+    if (name == QLatin1String("dtDatePicker")) {
+        auto *picker = new platform::DatePicker(parent);
+        // Disabled like the unchecked box beside it until the annual stars are switched on.
+        picker->setEnabled(false);
+        return picker;
+    }
+    if (name == QLatin1String("chkDate")) {
+        auto *check = new platform::GraphicalCheckBox(QString::fromLatin1(spec.caption), parent);
+        check->setToolTip(QStringLiteral("Enables/Disables Annual Stars"));
+        return check;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+frmMain::frmMain(platform::Services &services, QWidget *parent)
+    : QMainWindow(parent), m_services(services)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(platform::Application::title());
+    setWindowIcon(platform::sunIcon());
+    // Fixed single border: a minimise button and the system menu, no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    client->setFont(font);
+    client->setFixedSize(platform::twipsToPixels(ClientWidth),
+                         platform::twipsToPixels(ClientHeight));
+    setCentralWidget(client);
+
+    const std::vector<ControlSpec> table = layoutTable();
+    m_controls = platform::buildControls(*client, table, customControl);
+    bindControls();
+    buildMenu();
+    connectEvents();
+
+    setFixedSize(sizeHint());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::bindControls()
+{
+    auto label = [this](const char *name, int index) {
+        return m_controls.get<platform::Label>(name, index);
+    };
+    m_ui.txtYear = m_controls.get<platform::TextBox>("txtYear");
+    m_ui.txtFacing = m_controls.get<platform::TextBox>("txtFacing");
+    m_ui.btnCalculate = m_controls.get<QPushButton>("btnCalculate");
+    m_ui.btnPrint = m_controls.get<QPushButton>("btnPrint");
+    m_ui.Command1 = m_controls.get<QPushButton>("Command1");
+    m_ui.chkDate = m_controls.get<platform::GraphicalCheckBox>("chkDate");
+    m_ui.dtDatePicker = m_controls.get<platform::DatePicker>("dtDatePicker");
+    for (int i = 0; i < int(m_ui.lblLabel.size()); ++i)
+        m_ui.lblLabel[i] = label("lblLabel", i);
+    for (int i = 0; i < PalaceCount; ++i) {
+        m_ui.lblTime[i] = label("lblTime", i);
+        m_ui.lblFacing[i] = label("lblFacing", i);
+        m_ui.lblMountain[i] = label("lblMountain", i);
+        m_ui.lblAnnual[i] = label("lblAnnual", i);
+        m_ui.shpPalace[i] = m_controls.get<platform::Shape>("shpPalace", i);
+        m_ui.lblAnnual[i]->hide();
+    }
+
+    // The substitute for MS Sans Serif runs a little wider than the original; a caption
+    // label grows to its one line of text rather than wrapping it, into the free space
+    // before the input that follows it.
+    const int inputsLeft = m_ui.txtYear->x();
+    for (const int i : {0, 1, 5}) {
+        platform::Label *caption = m_ui.lblLabel[i];
+        caption->setWordWrap(false);
+        const int room = inputsLeft - caption->x() - 1;
+        caption->resize(std::clamp(caption->sizeHint().width(), caption->width(),
+                                   std::max(room, caption->width())),
+                        caption->height());
+    }
+
+    // Each caption's access key moves the focus to the input that follows it.
+    m_ui.lblLabel[1]->setBuddy(m_ui.txtYear);
+    m_ui.lblLabel[0]->setBuddy(m_ui.txtFacing);
+    m_ui.lblLabel[5]->setBuddy(m_ui.chkDate);
+
+    // Tab visits the inputs top to bottom, then the buttons, Exit first.
+    const std::array<QWidget *, 7> tabOrder = {
+        m_ui.txtYear,  m_ui.txtFacing,    m_ui.chkDate,  m_ui.dtDatePicker,
+        m_ui.Command1, m_ui.btnCalculate, m_ui.btnPrint,
+    };
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    // A focused button takes Enter itself; anywhere else Enter presses Calculate.
+    for (QPushButton *button : {m_ui.btnCalculate, m_ui.btnPrint, m_ui.Command1})
+        button->setAutoDefault(true);
+    m_ui.btnCalculate->setDefault(true);
+    m_ui.btnCalculate->setEnabled(false);
+    m_ui.btnPrint->setEnabled(false);
+    m_ui.txtYear->setFocus();
+}
+
+void frmMain::buildMenu()
+{
+    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    m_ui.mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    m_ui.mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
+    m_ui.mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu *mnuAbout = menuBar()->addMenu(QStringLiteral("&About"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    m_ui.mnuAboutAbout = mnuAbout->addAction(QStringLiteral("&About"));
+    m_ui.mnuAboutAbout->setObjectName(QStringLiteral("mnuAboutAbout"));
+    m_ui.mnuAboutAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+}
+
+void frmMain::connectEvents()
+{
+    connect(m_ui.txtFacing, &platform::TextBox::KeyPress, this, &frmMain::txtFacing_KeyPress);
+    connect(m_ui.txtYear, &platform::TextBox::KeyPress, this, &frmMain::txtYear_KeyPress);
+    connect(m_ui.txtFacing, &QLineEdit::textChanged, this, &frmMain::txtFacing_Change);
+    connect(m_ui.txtYear, &QLineEdit::textChanged, this, &frmMain::txtYear_Change);
+    connect(m_ui.btnCalculate, &QPushButton::clicked, this, &frmMain::btnCalculate_Click);
+    connect(m_ui.btnPrint, &QPushButton::clicked, this, &frmMain::btnPrint_Click);
+    connect(m_ui.Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
+    connect(m_ui.chkDate, &platform::GraphicalCheckBox::Click, this, &frmMain::chkDate_Click);
+    connect(m_ui.dtDatePicker, &platform::DatePicker::Change, this, &frmMain::dtDatePicker_Change);
+    for (int i = 0; i < PalaceCount; ++i) {
+        connect(m_ui.lblTime[i], &platform::Label::Change, this, [this, i] { lblTime_Change(i); });
+    }
+    connect(m_ui.mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+    connect(m_ui.mnuAboutAbout, &QAction::triggered, this, &frmMain::mnuAboutAbout_Click);
+}
+
+void frmMain::Form_Load()
+{
+    m_calc = std::make_unique<Calc>();
+    m_keystroke = std::make_unique<Keystroke>(m_services.beep);
+    m_ui.dtDatePicker->setValue(QDate::currentDate());
+    m_ui.lblLabel[2]->setCaption(
+        QStringLiteral("Construction years may only be in the range 65 to 9999."));
+    m_ui.lblLabel[3]->setCaption(QStringLiteral("Degrees may only be in the range 0 to 359.9"));
+    m_ui.lblLabel[4]->setCaption(
+        QStringLiteral("The grey square represents the Sitting Palace - the square directly "
+                       "opposite is the Facing Palace."));
+}
+
+void frmMain::Form_Unload()
+{
+    m_calc.reset();
+    m_keystroke.reset();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::keyPressEvent(QKeyEvent *event)
+{
+    // Enter that no control took presses the default button while it is enabled.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !event->modifiers().testFlag(Qt::AltModifier)) {
+        if (m_ui.btnCalculate->isEnabled())
+            m_ui.btnCalculate->click();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void frmMain::txtFacing_KeyPress(std::int16_t &KeyAscii)
+{
+    KeyAscii = m_keystroke->Key(3, KeyAscii);
+}
+
+void frmMain::txtYear_KeyPress(std::int16_t &KeyAscii)
+{
+    KeyAscii = m_keystroke->Key(2, KeyAscii);
+}
+
+void frmMain::txtFacing_Change()
+{
+    ValidateInput();
+    ClearChart();
+}
+
+void frmMain::txtYear_Change()
+{
+    ValidateInput();
+    ClearChart();
+}
+
+void frmMain::ValidateInput()
+{
+    const std::string facing = m_ui.txtFacing->text().toStdString();
+    const std::string year = m_ui.txtYear->text().toStdString();
+    m_ui.btnCalculate->setEnabled(isValidBearingText(facing) && isValidYearText(year));
+}
+
+void frmMain::ClearChart()
+{
+    if (m_ui.lblTime[0]->Caption().isEmpty())
+        return;
+    for (int i = 0; i < PalaceCount; ++i) {
+        for (platform::Label *star : {m_ui.lblTime[i], m_ui.lblFacing[i], m_ui.lblMountain[i]}) {
+            star->setCaption(QString());
+            star->setToolTip(QString());
+        }
+        m_ui.shpPalace[i]->setFillColor(PalaceWhite);
+    }
+}
+
+void frmMain::ResetPalaces()
+{
+    for (platform::Shape *palace : m_ui.shpPalace)
+        palace->setFillColor(PalaceWhite);
+}
+
+void frmMain::btnCalculate_Click()
+{
+    ResetPalaces();
+    m_calc->setYear(textToInteger(m_ui.txtYear->text().toStdString()));
+    m_calc->setDegrees(textToSingle(m_ui.txtFacing->text().toStdString()));
+
+    const BuildingChart chart = buildChart(*m_calc);
+    auto show = [](const std::array<platform::Label *, 9> &labels, const Stars &stars,
+                   const QString &hint) {
+        for (int i = 0; i < PalaceCount; ++i) {
+            labels[i]->setCaption(QString::number(stars[i]));
+            labels[i]->setToolTip(hint);
+        }
+    };
+    show(m_ui.lblTime, chart.time, QStringLiteral("Time Star"));
+    show(m_ui.lblFacing, chart.facing, QStringLiteral("Facing Star"));
+    if (chart.greyPalace >= 0)
+        m_ui.shpPalace[chart.greyPalace]->setFillColor(PalaceGrey);
+    show(m_ui.lblMountain, chart.mountain, QStringLiteral("Mountain Star"));
+
+    chkDate_Click();
+}
+
+void frmMain::chkDate_Click()
+{
+    const bool on = m_ui.chkDate->Value() != 0;
+    m_ui.dtDatePicker->setEnabled(on);
+    for (platform::Label *annual : m_ui.lblAnnual)
+        annual->setVisible(m_ui.dtDatePicker->isEnabled());
+    if (!on)
+        return;
+    const Stars stars = annualStars(static_cast<std::int16_t>(m_ui.dtDatePicker->Year()),
+                                    static_cast<std::int16_t>(m_ui.dtDatePicker->Month()));
+    for (int i = 0; i < PalaceCount; ++i)
+        m_ui.lblAnnual[i]->setCaption(QString::number(stars[i]));
+}
+
+void frmMain::dtDatePicker_Change()
+{
+    chkDate_Click();
+}
+
+void frmMain::lblTime_Change(int)
+{
+    m_ui.btnPrint->setEnabled(!m_ui.lblTime[0]->Caption().isEmpty());
+}
+
+void frmMain::btnPrint_Click()
+{
+    // Loading the form prints it and reports a failure itself; leaving scope unloads it.
+    frmPrint form(*this, m_services.printer, m_services.msgBox);
+    form.Form_Load();
+}
+
+void frmMain::mnuAboutAbout_Click()
+{
+    frmAbout dialog(m_services);
+    dialog.exec();
+}
+
+void frmMain::Command1_Click()
+{
+    close();
+}
+
+void frmMain::mnuFileExit_Click()
+{
+    close();
+}
+
+} // namespace orrindel

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "platform/controls.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QAction;
+class QPushButton;
+
+namespace orrindel {
+
+class Calc;
+class Keystroke;
+
+namespace platform {
+struct Services;
+class TextBox;
+class DatePicker;
+class GraphicalCheckBox;
+} // namespace platform
+
+// The start-up window: the two inputs, the chart grid with south at the top, the annual
+// stars and the commands. The chart lives in the captions of the star labels; a chart is
+// shown exactly while lblTime(0) has a caption.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Loads the window: lays out every control in its start state, then runs Form_Load.
+    explicit frmMain(platform::Services &services, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // The engine objects owned between Form_Load and Form_Unload; null outside that time.
+    const Calc *calc() const { return m_calc.get(); }
+    const Keystroke *keystroke() const { return m_keystroke.get(); }
+
+    void Form_Load();
+    void Form_Unload();
+    void txtFacing_KeyPress(std::int16_t &KeyAscii);
+    void txtYear_KeyPress(std::int16_t &KeyAscii);
+    void txtFacing_Change();
+    void txtYear_Change();
+    void btnCalculate_Click();
+    void chkDate_Click();
+    void dtDatePicker_Change();
+    void lblTime_Change(int Index);
+    void btnPrint_Click();
+    void mnuAboutAbout_Click();
+    void Command1_Click();
+    void mnuFileExit_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void ResetPalaces();
+    void ValidateInput();
+    void ClearChart();
+
+    void buildMenu();
+    void bindControls();
+    void connectEvents();
+
+    // The controls the event procedures address, by their names in the layout table.
+    struct Ui
+    {
+        platform::TextBox *txtYear = nullptr;
+        platform::TextBox *txtFacing = nullptr;
+        QPushButton *btnCalculate = nullptr;
+        QPushButton *btnPrint = nullptr;
+        QPushButton *Command1 = nullptr;
+        platform::GraphicalCheckBox *chkDate = nullptr;
+        platform::DatePicker *dtDatePicker = nullptr;
+        std::array<platform::Label *, 6> lblLabel{};
+        std::array<platform::Label *, 9> lblTime{};
+        std::array<platform::Label *, 9> lblFacing{};
+        std::array<platform::Label *, 9> lblMountain{};
+        std::array<platform::Label *, 9> lblAnnual{};
+        std::array<platform::Shape *, 9> shpPalace{};
+        QAction *mnuFileExit = nullptr;
+        QAction *mnuAboutAbout = nullptr;
+    };
+
+    platform::Services &m_services;
+    std::unique_ptr<Calc> m_calc;
+    std::unique_ptr<Keystroke> m_keystroke;
+    platform::Controls m_controls;
+    Ui m_ui;
+};
+
+} // namespace orrindel
