@@ -29,6 +29,9 @@ public:
 
 } // namespace
 
-std::unique_ptr<Launcher> makeSystemLauncher() { return std::make_unique<UnixLauncher>(); }
+std::unique_ptr<Launcher> makeSystemLauncher()
+{
+    return std::make_unique<UnixLauncher>();
+}
 
 } // namespace orrindel::platform

@@ -83,6 +83,9 @@ public:
 
 } // namespace
 
-std::unique_ptr<Launcher> makeSystemLauncher() { return std::make_unique<WindowsLauncher>(); }
+std::unique_ptr<Launcher> makeSystemLauncher()
+{
+    return std::make_unique<WindowsLauncher>();
+}
 
 } // namespace orrindel::platform

@@ -8,10 +8,7 @@ namespace {
 class MissingRegistry final : public Registry
 {
 public:
-    std::optional<Key> openKey(std::uint32_t, const std::string &) override
-    {
-        return std::nullopt;
-    }
+    std::optional<Key> openKey(std::uint32_t, const std::string &) override { return std::nullopt; }
     bool queryValue(Key, const std::string &, std::span<unsigned char>, std::uint32_t &,
                     std::uint32_t &) override
     {
@@ -22,6 +19,9 @@ public:
 
 } // namespace
 
-std::unique_ptr<Registry> makeSystemRegistry() { return std::make_unique<MissingRegistry>(); }
+std::unique_ptr<Registry> makeSystemRegistry()
+{
+    return std::make_unique<MissingRegistry>();
+}
 
 } // namespace orrindel::platform

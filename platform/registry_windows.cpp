@@ -15,7 +15,10 @@ HKEY toHkey(std::uint32_t root)
     return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
 }
 
-HKEY toHkey(Registry::Key key) { return reinterpret_cast<HKEY>(key); }
+HKEY toHkey(Registry::Key key)
+{
+    return reinterpret_cast<HKEY>(key);
+}
 
 // advapi32's ANSI entry points: names and string values in the system code page.
 class WindowsRegistry final : public Registry
@@ -49,6 +52,9 @@ public:
 
 } // namespace
 
-std::unique_ptr<Registry> makeSystemRegistry() { return std::make_unique<WindowsRegistry>(); }
+std::unique_ptr<Registry> makeSystemRegistry()
+{
+    return std::make_unique<WindowsRegistry>();
+}
 
 } // namespace orrindel::platform

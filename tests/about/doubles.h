@@ -29,7 +29,10 @@ struct RegValue
     std::string bytes;
 };
 
-inline RegValue regString(const std::string &text) { return {platform::RegTypeString, text + '\0'}; }
+inline RegValue regString(const std::string &text)
+{
+    return {platform::RegTypeString, text + '\0'};
+}
 inline RegValue regStringUnterminated(const std::string &text)
 {
     return {platform::RegTypeString, text};

@@ -15,7 +15,7 @@ using namespace orrindel::testing;
 
 namespace {
 
-template<typename T = QWidget> T *child(const QWidget &dialog, const char *name)
+template <typename T = QWidget> T *child(const QWidget &dialog, const char *name)
 {
     return dialog.findChild<T *>(QString::fromLatin1(name));
 }
@@ -116,8 +116,8 @@ void TestFrmAbout::layout()
     QWidget *widget = dialog.findChild<QWidget *>(name);
     QVERIFY(widget);
     QCOMPARE(widget->parentWidget(), &dialog);
-    QCOMPARE(widget->geometry(), platform::twipsRect(twips.x(), twips.y(), twips.width(),
-                                                     twips.height()));
+    QCOMPARE(widget->geometry(),
+             platform::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     QVERIFY(widget->isVisible());
 }
 

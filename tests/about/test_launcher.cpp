@@ -41,12 +41,18 @@ void TestLauncher::fileExists_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("exists");
 
-    QTest::newRow("plain file") << "file" << "MSINFO32.EXE" << true;
-    QTest::newRow("file with spaces") << "file" << "System Info.exe" << true;
-    QTest::newRow("hidden file") << "file" << ".msinfo32" << false;
-    QTest::newRow("folder") << "dir" << "MSINFO32.EXE" << false;
-    QTest::newRow("missing") << "" << "MSINFO32.EXE" << false;
-    QTest::newRow("empty path") << "" << "" << false;
+    QTest::newRow("plain file") << "file"
+                                << "MSINFO32.EXE" << true;
+    QTest::newRow("file with spaces") << "file"
+                                      << "System Info.exe" << true;
+    QTest::newRow("hidden file") << "file"
+                                 << ".msinfo32" << false;
+    QTest::newRow("folder") << "dir"
+                            << "MSINFO32.EXE" << false;
+    QTest::newRow("missing") << ""
+                             << "MSINFO32.EXE" << false;
+    QTest::newRow("empty path") << ""
+                                << "" << false;
 }
 
 void TestLauncher::fileExists()

@@ -34,7 +34,10 @@ struct Entry
     {
         return {Present, regStringUnterminated(text.toStdString())};
     }
-    static Entry raw(std::uint32_t type, const std::string &bytes) { return {Present, {type, bytes}}; }
+    static Entry raw(std::uint32_t type, const std::string &bytes)
+    {
+        return {Present, {type, bytes}};
+    }
 
     void install(FakeRegistry &registry, const std::string &key, const std::string &name) const
     {
@@ -117,19 +120,18 @@ void TestSysInfo::startSysInfo_data()
         << QStringList{FolderTool} << none << QStringList{FolderTool} << QStringList{FolderTool}
         << false;
     QTest::newRow("second entry's folder lacks the tool")
-        << Entry::noKey() << Entry::text(Folder) << none << none << none
-        << QStringList{FolderTool} << true;
-    QTest::newRow("no entries") << Entry::noKey() << Entry::noKey() << none << none << none
-                                << none << true;
+        << Entry::noKey() << Entry::text(Folder) << none << none << none << QStringList{FolderTool}
+        << true;
+    QTest::newRow("no entries") << Entry::noKey() << Entry::noKey() << none << none << none << none
+                                << true;
     QTest::newRow("second key without its value")
         << Entry::noKey() << Entry::noValue() << QStringList{FolderTool} << none << none << none
         << true;
-    QTest::newRow("second key refused")
-        << Entry::noKey() << Entry::refused() << QStringList{FolderTool} << none << none << none
-        << true;
+    QTest::newRow("second key refused") << Entry::noKey() << Entry::refused()
+                                        << QStringList{FolderTool} << none << none << none << true;
     QTest::newRow("first entry cannot be started")
-        << Entry::text(odd) << Entry::text(Folder) << QStringList{FolderTool}
-        << QStringList{odd} << QStringList{odd} << none << true;
+        << Entry::text(odd) << Entry::text(Folder) << QStringList{FolderTool} << QStringList{odd}
+        << QStringList{odd} << none << true;
     QTest::newRow("tool in the second folder cannot be started")
         << Entry::noKey() << Entry::text(Folder) << QStringList{FolderTool}
         << QStringList{FolderTool} << QStringList{FolderTool} << QStringList{FolderTool} << true;
@@ -138,8 +140,8 @@ void TestSysInfo::startSysInfo_data()
         << Entry::raw(3, "C:\\x.exe") << Entry::text(Folder) << QStringList{FolderTool} << none
         << QStringList{QString()} << none << true;
     QTest::newRow("second entry of expandable type")
-        << Entry::noKey() << Entry::raw(2, std::string("C:\\Tools\0", 9)) << QStringList{}
-        << none << none << QStringList{QStringLiteral("\\MSINFO32.EXE")} << true;
+        << Entry::noKey() << Entry::raw(2, std::string("C:\\Tools\0", 9)) << QStringList{} << none
+        << none << QStringList{QStringLiteral("\\MSINFO32.EXE")} << true;
     QTest::newRow("first entry a 32-bit number")
         << Entry::raw(4, std::string("\x2a\0\0\0", 4)) << Entry::noKey() << none
         << QStringList{QStringLiteral("42")} << QStringList{QStringLiteral("42")} << none << true;
@@ -254,17 +256,15 @@ void TestSysInfo::getKeyValue_data()
     QTest::newRow("string with its zero")
         << Entry::text(QStringLiteral("C:\\Tools\\msinfo32.exe")) << before << true
         << QStringLiteral("C:\\Tools\\msinfo32.exe") << 0;
-    QTest::newRow("string without its zero")
-        << Entry::unterminated(QStringLiteral("C:\\Tools")) << before << true
-        << QStringLiteral("C:\\Tools") << 0;
+    QTest::newRow("string without its zero") << Entry::unterminated(QStringLiteral("C:\\Tools"))
+                                             << before << true << QStringLiteral("C:\\Tools") << 0;
     QTest::newRow("one-character string without its zero")
         << Entry::unterminated(QStringLiteral("C")) << before << true << QStringLiteral("C") << 0;
     QTest::newRow("string of only a zero")
         << Entry::raw(1, std::string(1, '\0')) << before << true << QString() << 0;
     // Only the last byte is looked at: a zero inside the text is kept.
-    QTest::newRow("string with a zero inside")
-        << Entry::raw(1, std::string("ab\0cd", 5)) << before << true
-        << QString::fromLatin1("ab\0cd", 5) << 0;
+    QTest::newRow("string with a zero inside") << Entry::raw(1, std::string("ab\0cd", 5)) << before
+                                               << true << QString::fromLatin1("ab\0cd", 5) << 0;
     QTest::newRow("string of zero bytes") << Entry::raw(1, "") << before << false << before
                                           << int(RuntimeError::InvalidProcedureCall);
     QTest::newRow("binary of zero bytes") << Entry::raw(3, "") << before << false << before
@@ -276,9 +276,8 @@ void TestSysInfo::getKeyValue_data()
     QTest::newRow("32-bit number with inner zero bytes")
         << Entry::raw(4, bytes({0x01, 0x00, 0x02, 0x00})) << before << true
         << QStringLiteral("131073") << 0;
-    QTest::newRow("largest 32-bit number")
-        << Entry::raw(4, bytes({0xff, 0xff, 0xff, 0xff})) << before << true
-        << QStringLiteral("4294967295") << 0;
+    QTest::newRow("largest 32-bit number") << Entry::raw(4, bytes({0xff, 0xff, 0xff, 0xff}))
+                                           << before << true << QStringLiteral("4294967295") << 0;
     QTest::newRow("32-bit zero") << Entry::raw(4, bytes({0, 0, 0, 0})) << before << true
                                  << QStringLiteral("0") << 0;
     QTest::newRow("binary leaves the text")
@@ -287,9 +286,8 @@ void TestSysInfo::getKeyValue_data()
         << Entry::raw(2, std::string("%SystemRoot%\0", 13)) << before << true << before << 0;
     QTest::newRow("multi-string leaves the text")
         << Entry::raw(7, std::string("a\0b\0\0", 5)) << before << true << before << 0;
-    QTest::newRow("exactly 1024 bytes")
-        << Entry::text(QString(1023, QLatin1Char('a'))) << before << true
-        << QString(1023, QLatin1Char('a')) << 0;
+    QTest::newRow("exactly 1024 bytes") << Entry::text(QString(1023, QLatin1Char('a'))) << before
+                                        << true << QString(1023, QLatin1Char('a')) << 0;
     QTest::newRow("1024 bytes without a zero")
         << Entry::unterminated(QString(1024, QLatin1Char('b'))) << before << true
         << QString(1024, QLatin1Char('b')) << 0;

@@ -13,9 +13,9 @@
 
 namespace orrindel {
 
-using platform::Kind;
-
 namespace {
+
+using enum platform::Kind;
 
 // Where Windows records the System Information tool: its full path, or else its folder.
 const char *const RegKeySysInfo = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
@@ -27,18 +27,18 @@ const platform::Style Black{.textColour = 0x000000};
 const platform::Style TitleFont{.pointSize = 13.5, .textColour = 0x000000};
 const platform::Style Plain{};
 
-// Topmost first. Lines are given as left, top, length and thickness (15 twips a pixel).
+// Topmost first. A line is given as its left end, length and thickness: Line1(1) runs from
+// (90, 1965) to (5654, 1965) one pixel thick, Line1(0) from (105, 1980) to (5654, 1980) two.
 const platform::ControlSpec Layout[] = {
-    {"picIcon", -1, Kind::PictureBox, nullptr, {240, 240, 480, 480}, nullptr, nullptr},
-    {"cmdOK", -1, Kind::CommandButton, nullptr, {4245, 2145, 1260, 345}, "OK", nullptr},
-    {"cmdSysInfo", -1, Kind::CommandButton, nullptr, {4260, 2595, 1245, 345}, "&System Info...",
-     nullptr},
-    {"Line1", 1, Kind::Line, nullptr, {90, 1965, 5654 - 90, 15}, nullptr, nullptr},
-    {"lblDescription", -1, Kind::Label, nullptr, {1050, 1125, 3885, 690}, nullptr, &Black},
-    {"lblTitle", -1, Kind::Label, nullptr, {1050, 240, 3885, 480}, nullptr, &TitleFont},
-    {"Line1", 0, Kind::Line, nullptr, {105, 1980, 5654 - 105, 30}, nullptr, nullptr},
-    {"lblVersion", -1, Kind::Label, nullptr, {1050, 780, 3885, 225}, nullptr, &Plain},
-    {"lblDisclaimer", -1, Kind::Label, nullptr, {255, 2145, 3870, 825}, nullptr, &Black},
+    {"picIcon", -1, PictureBox, nullptr, {240, 240, 480, 480}, nullptr, nullptr},
+    {"cmdOK", -1, CommandButton, nullptr, {4245, 2145, 1260, 345}, "OK", nullptr},
+    {"cmdSysInfo", -1, CommandButton, nullptr, {4260, 2595, 1245, 345}, "&System Info...", nullptr},
+    {"Line1", 1, Line, nullptr, {90, 1965, 5564, 15}, nullptr, nullptr},
+    {"lblDescription", -1, Label, nullptr, {1050, 1125, 3885, 690}, nullptr, &Black},
+    {"lblTitle", -1, Label, nullptr, {1050, 240, 3885, 480}, nullptr, &TitleFont},
+    {"Line1", 0, Line, nullptr, {105, 1980, 5549, 30}, nullptr, nullptr},
+    {"lblVersion", -1, Label, nullptr, {1050, 780, 3885, 225}, nullptr, &Plain},
+    {"lblDisclaimer", -1, Label, nullptr, {255, 2145, 3870, 825}, nullptr, &Black},
 };
 
 constexpr int ClientWidth = 5730;
@@ -112,9 +112,15 @@ void frmAbout::Form_Load()
                                    "no liability for any use made of it."));
 }
 
-void frmAbout::cmdOK_Click() { accept(); }
+void frmAbout::cmdOK_Click()
+{
+    accept();
+}
 
-void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
+void frmAbout::cmdSysInfo_Click()
+{
+    StartSysInfo();
+}
 
 void frmAbout::keyPressEvent(QKeyEvent *event)
 {
@@ -150,8 +156,8 @@ void frmAbout::StartSysInfo()
                            platform::vbOKOnly, platform::Application::title());
 }
 
-bool frmAbout::GetKeyValue(std::uint32_t KeyRoot, const QString &KeyName,
-                           const QString &SubKeyRef, QString &KeyVal)
+bool frmAbout::GetKeyValue(std::uint32_t KeyRoot, const QString &KeyName, const QString &SubKeyRef,
+                           QString &KeyVal)
 {
     // The registry speaks the system's ANSI code page.
     const std::string before = KeyVal.toLocal8Bit().toStdString();

@@ -29,8 +29,8 @@ int failures = 0;
 
 void report(const std::string &name, bool passed, const std::string &detail = {})
 {
-    std::printf("%s  %s%s%s\n", passed ? "PASS" : "FAIL", name.c_str(),
-                detail.empty() ? "" : ": ", detail.c_str());
+    std::printf("%s  %s%s%s\n", passed ? "PASS" : "FAIL", name.c_str(), detail.empty() ? "" : ": ",
+                detail.c_str());
     if (!passed)
         ++failures;
 }
@@ -72,7 +72,10 @@ struct StoredValue
     std::string bytes;
 };
 
-std::string bytesOf(std::initializer_list<unsigned char> list) { return {list.begin(), list.end()}; }
+std::string bytesOf(std::initializer_list<unsigned char> list)
+{
+    return {list.begin(), list.end()};
+}
 
 const std::vector<StoredValue> &storedValues()
 {
@@ -149,8 +152,8 @@ void runReadCases()
         {"string of only a zero", TestKey, "Only a zero", unchanged, Outcome::Read, ""},
         {"string of zero bytes", TestKey, "Zero bytes", unchanged, Outcome::InvalidArgument,
          unchanged},
-        {"binary of zero bytes", TestKey, "Zero bytes binary", unchanged,
-         Outcome::InvalidArgument, unchanged},
+        {"binary of zero bytes", TestKey, "Zero bytes binary", unchanged, Outcome::InvalidArgument,
+         unchanged},
         {"32-bit number", TestKey, "Number", unchanged, Outcome::Read, "305419896"},
         {"number with high zero bytes", TestKey, "Small number", unchanged, Outcome::Read, "16"},
         {"largest 32-bit number", TestKey, "Largest number", unchanged, Outcome::Read,
@@ -182,9 +185,10 @@ void runReadCases()
                           ? Outcome::Read
                           : Outcome::NotRead;
         } catch (const RuntimeError &error) {
-            outcome = error.number() == RuntimeError::InvalidProcedureCall ? Outcome::InvalidArgument
-                      : error.number() == RuntimeError::Overflow           ? Outcome::Overflow
-                                                                           : Outcome::NotRead;
+            outcome = error.number() == RuntimeError::InvalidProcedureCall
+                          ? Outcome::InvalidArgument
+                      : error.number() == RuntimeError::Overflow ? Outcome::Overflow
+                                                                 : Outcome::NotRead;
         }
         std::string detail;
         if (outcome != c.outcome)
@@ -220,8 +224,8 @@ void runAccessCase()
 
 bool makeFile(const std::string &path, DWORD attributes)
 {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    attributes, nullptr);
+    const HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     CloseHandle(file);
@@ -310,11 +314,11 @@ void runStartCases(const std::string &root)
     try {
         launcher->start(probe);
         const bool probeRan = waitForFile(probe + ".ran", std::chrono::seconds(20));
-        const bool decoyRan = GetFileAttributesA((decoy + ".ran").c_str()) !=
-                              INVALID_FILE_ATTRIBUTES;
+        const bool decoyRan =
+            GetFileAttributesA((decoy + ".ran").c_str()) != INVALID_FILE_ATTRIBUTES;
         report("start: path with spaces", probeRan && !decoyRan,
-               std::string("probe ") + (probeRan ? "ran" : "did not run") + ", " +
-                   decoy + " " + (decoyRan ? "ran" : "did not run"));
+               std::string("probe ") + (probeRan ? "ran" : "did not run") + ", " + decoy + " " +
+                   (decoyRan ? "ran" : "did not run"));
     } catch (const RuntimeError &error) {
         report("start: path with spaces", false, error.what());
     }
