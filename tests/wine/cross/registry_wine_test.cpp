@@ -25,12 +25,14 @@ namespace {
 
 const char *const TestKey = "SOFTWARE\\Orrindel Test\\Values";
 
+int cases = 0;
 int failures = 0;
 
 void report(const std::string &name, bool passed, const std::string &detail = {})
 {
     std::printf("%s  %s%s%s\n", passed ? "PASS" : "FAIL", name.c_str(), detail.empty() ? "" : ": ",
                 detail.c_str());
+    ++cases;
     if (!passed)
         ++failures;
 }
@@ -355,6 +357,6 @@ int main()
     runFileCases("C:\\Orrindel");
     runStartCases("C:\\Launch");
 
-    std::printf("%s: %d failed\n", failures == 0 ? "PASSED" : "FAILED", failures);
+    std::printf("%s: %d cases, %d failed\n", failures == 0 ? "PASSED" : "FAILED", cases, failures);
     return failures == 0 ? 0 : 1;
 }
