@@ -1,0 +1,79 @@
+// Renders the real main window after a calculation (2004, 180, annual stars on for June
+// 2004) into a PNG, without a display, for the documentation.
+
+#include "platform/application.h"
+#include "platform/checkbox.h"
+#include "platform/controls.h"
+#include "platform/datepicker.h"
+#include "platform/launcher.h"
+#include "platform/msgbox.h"
+#include "platform/printer.h"
+#include "platform/registry.h"
+#include "platform/services.h"
+#include "platform/textbox.h"
+#include "ui/main/frmmain.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+#include <cstdio>
+
+namespace {
+
+// Nothing is printed or shown in a box while the picture is taken.
+class NoPrinter final : public orrindel::platform::Printer
+{
+public:
+    void PrintForm(QWidget &) override {}
+};
+
+class NoMsgBox final : public orrindel::platform::MsgBox
+{
+public:
+    void show(QWidget *, const QString &, int, const QString &) override {}
+};
+
+template <typename T> T &control(const QWidget &form, const char *name)
+{
+    T *widget = form.findChild<T *>(QString::fromLatin1(name));
+    if (!widget) {
+        std::fprintf(stderr, "screenshot: no control %s\n", name);
+        std::exit(2);
+    }
+    return *widget;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+        return 2;
+    }
+    orrindel::platform::Application::install();
+    orrindel::platform::installFontSubstitutes();
+
+    NoMsgBox msgBox;
+    NoPrinter printer;
+    const auto registry = orrindel::platform::makeSystemRegistry();
+    const auto launcher = orrindel::platform::makeSystemLauncher();
+    orrindel::platform::Services services{msgBox, [] {}, printer, *registry, *launcher};
+
+    orrindel::frmMain form(services);
+    form.show();
+    control<orrindel::platform::TextBox>(form, "txtYear").setText(QStringLiteral("2004"));
+    control<orrindel::platform::TextBox>(form, "txtFacing").setText(QStringLiteral("180"));
+    control<orrindel::platform::DatePicker>(form, "dtDatePicker").setValue(QDate(2004, 6, 15));
+    control<orrindel::platform::GraphicalCheckBox>(form, "chkDate").click();
+    control<QPushButton>(form, "btnCalculate").click();
+    control<orrindel::platform::TextBox>(form, "txtYear").setFocus();
+    QApplication::processEvents();
+
+    if (!form.grab().save(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "screenshot: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
