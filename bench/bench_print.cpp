@@ -1,13 +1,15 @@
-// Print Chart, from the click to the job accepted by the print server: the form is loaded,
-// its page drawn as PDF in memory and sent to a private CUPS scheduler started here.
+// Print Chart, from the click to the job accepted by the print server: the main window
+// loads the print form, whose page is drawn as PDF in memory and sent to a private CUPS
+// scheduler started here.
 
 #include "cupsserver.h"
-#include "recorders.h"
-#include "standinmain.h"
-#include "ui/print/frmprint.h"
+#include "support/doubles.h"
+#include "ui/main/frmmain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include <benchmark/benchmark.h>
 
@@ -17,31 +19,39 @@ using namespace orrindel;
 
 namespace {
 
-struct Setup
+// The main window with a chart on it, the real printer and doubles for the rest.
+struct Window
 {
-    test::StandInMain window;
     std::unique_ptr<platform::Printer> printer = platform::makeSystemPrinter();
     test::RecordingMsgBox msgBox;
+    test::CountingBeep beep;
+    test::FakeRegistry registry;
+    test::FakeLauncher launcher;
+    platform::Services services{msgBox, beep.function(), *printer, registry, launcher};
+    frmMain form{services};
 
+    Window()
+    {
+        form.findChild<QLineEdit *>(QStringLiteral("txtYear"))->setText(QStringLiteral("2004"));
+        form.findChild<QLineEdit *>(QStringLiteral("txtFacing"))->setText(QStringLiteral("90.50"));
+        form.btnCalculate_Click();
+    }
     double printOnce()
     {
         QElapsedTimer timer;
         timer.start();
-        frmPrint form(window, *printer, msgBox);
-        form.Form_Load();
+        form.btnPrint_Click();
         return double(timer.nsecsElapsed()) / 1e6;
     }
 };
 
-Setup *setup = nullptr;
+Window *window = nullptr;
 
 void printChart(benchmark::State &state)
 {
-    for (auto _ : state) {
-        frmPrint form(setup->window, *setup->printer, setup->msgBox);
-        form.Form_Load();
-    }
-    if (!setup->msgBox.calls.isEmpty())
+    for (auto _ : state)
+        window->form.btnPrint_Click();
+    if (!window->msgBox.boxes().empty())
         state.SkipWithError("the print failed");
 }
 BENCHMARK(printChart)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(30);
@@ -58,9 +68,12 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "private CUPS server: %s\n", qPrintable(cups.error()));
         return 1;
     }
-    Setup state;
-    state.window.showChart(QStringLiteral("2004"), QStringLiteral("90.50"));
-    setup = &state;
+    Window state;
+    if (!state.form.findChild<QPushButton *>(QStringLiteral("btnPrint"))->isEnabled()) {
+        std::fprintf(stderr, "no chart to print\n");
+        return 1;
+    }
+    window = &state;
 
     // The user's first press pays for loading fonts and connecting to the server.
     const double first = state.printOnce();
@@ -74,5 +87,5 @@ int main(int argc, char **argv)
     if (!jobs.isEmpty())
         std::printf("page sent: %lld bytes (target under 100 KB)\n",
                     static_cast<long long>(cups.document(jobs.last()).size()));
-    return state.msgBox.calls.isEmpty() ? 0 : 1;
+    return state.msgBox.boxes().empty() ? 0 : 1;
 }

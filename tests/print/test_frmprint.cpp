@@ -1,18 +1,20 @@
 // The print form on its own: its layout, what its load copies and what it leaves, and how
-// a printer failure is reported. The printer is a probe; see test_printchart for paper.
+// a printer failure is reported. The printer records; see test_printchart for paper.
 
-#include "recorders.h"
 #include "standinmain.h"
+#include "support/doubles.h"
 #include "ui/print/frmprint.h"
 
 #include <QImage>
 #include <QLabel>
-#include <QMap>
+#include <QLineEdit>
+
 #include <QtTest>
+#include <map>
 
 using namespace orrindel;
-using orrindel::test::ProbePrinter;
 using orrindel::test::RecordingMsgBox;
+using orrindel::test::RecordingPrinter;
 using orrindel::test::StandInMain;
 
 namespace {
@@ -48,13 +50,22 @@ template <typename T = QWidget> T *control(const QWidget &form, const QString &n
     return form.findChild<T *>(name, Qt::FindDirectChildrenOnly);
 }
 
-// Every caption of the form at the moment the printer was handed it.
-QMap<QString, QString> captions(const QWidget &form)
+// Every caption of a window.
+std::map<QString, QString> captions(const QWidget &form)
 {
-    QMap<QString, QString> map;
+    std::map<QString, QString> map;
     for (const QLabel *label : form.findChildren<QLabel *>())
-        map.insert(label->objectName(), label->text());
+        map[label->objectName()] = label->text();
+    for (const QLineEdit *edit : form.findChildren<QLineEdit *>())
+        map[edit->objectName()] = edit->text();
     return map;
+}
+
+// The one page printed, as the printer was handed it.
+const RecordingPrinter::Page &printedPage(const RecordingPrinter &printer)
+{
+    Q_ASSERT(printer.pages().size() == 1);
+    return printer.pages().front();
 }
 
 bool darkPixelIn(const QImage &image, const QRect &rect)
@@ -84,7 +95,7 @@ private slots:
     void copiesExactlyAsTyped_data();
     void copiesExactlyAsTyped();
     void copiesStarsIntoTheSamePalace();
-    void leavesShadingAnnualStarsAndTooltips();
+    void leavesShadingAndAnnualStars();
     void everyLoadStartsEmpty();
     void failureShowsOneMessageBox_data();
     void failureShowsOneMessageBox();
@@ -138,7 +149,7 @@ void TestFrmPrint::layout()
     QFETCH(QString, name);
     QFETCH(QRect, expected);
     StandInMain source;
-    ProbePrinter printer;
+    RecordingPrinter printer;
     RecordingMsgBox msgBox;
     const frmPrint form(source, printer, msgBox);
     const QWidget *widget = control(form, name);
@@ -185,7 +196,7 @@ void TestFrmPrint::captionsAndFonts()
     QFETCH(double, pointSize);
     QFETCH(int, alignment);
     StandInMain source;
-    ProbePrinter printer;
+    RecordingPrinter printer;
     RecordingMsgBox msgBox;
     const frmPrint form(source, printer, msgBox);
     const auto *label = control<QLabel>(form, name);
@@ -202,7 +213,7 @@ void TestFrmPrint::captionsAndFonts()
 void TestFrmPrint::page()
 {
     StandInMain source;
-    ProbePrinter printer;
+    RecordingPrinter printer;
     RecordingMsgBox msgBox;
     frmPrint form(source, printer, msgBox);
     QCOMPARE(form.size() * 15, QSize(9510, 8055));
@@ -220,10 +231,10 @@ void TestFrmPrint::page()
 
     source.showChart(QStringLiteral("2004"), QStringLiteral("180"));
     form.Form_Load();
-    QCOMPARE(printer.count, 1);
+    QCOMPARE(printer.pages().size(), size_t(1));
     QVERIFY(!form.isVisible());
     QVERIFY(form.testAttribute(Qt::WA_DontShowOnScreen));
-    QVERIFY(msgBox.calls.isEmpty());
+    QVERIFY(msgBox.boxes().empty());
 }
 
 // The stars lie above the squares and the squares above Shape1: the printed image shows
@@ -232,12 +243,12 @@ void TestFrmPrint::starsDrawOverSquares()
 {
     StandInMain source;
     source.showChart(QStringLiteral("2004"), QStringLiteral("180"));
-    ProbePrinter printer;
+    RecordingPrinter printer;
     RecordingMsgBox msgBox;
     frmPrint form(source, printer, msgBox);
-    QImage image;
-    printer.probe = [&](QWidget &page) { image = page.grab().toImage(); };
     form.Form_Load();
+    QCOMPARE(printer.pages().size(), size_t(1));
+    const QImage image = printedPage(printer).image;
     QVERIFY(!image.isNull());
     for (int i = 0; i < 9; ++i) {
         for (const char *array : {"lblTime", "lblFacing", "lblMountain"}) {
@@ -275,15 +286,14 @@ void TestFrmPrint::copiesExactlyAsTyped()
     StandInMain source;
     source.txtYear->setText(year);
     source.txtFacing->setText(bearing);
-    ProbePrinter printer;
+    RecordingPrinter printer;
     RecordingMsgBox msgBox;
     frmPrint form(source, printer, msgBox);
-    QMap<QString, QString> printed;
-    printer.probe = [&](QWidget &page) { printed = captions(page); };
     form.Form_Load();
-    QCOMPARE(printer.count, 1);
-    QCOMPARE(printed.value(QStringLiteral("lblYear")), year);
-    QCOMPARE(printed.value(QStringLiteral("lblFacingDegree")), bearing);
+    QCOMPARE(printer.pages().size(), size_t(1));
+    const auto &printed = printedPage(printer).captions;
+    QCOMPARE(printed.at(QStringLiteral("lblYear")), year);
+    QCOMPARE(printed.at(QStringLiteral("lblFacingDegree")), bearing);
 }
 
 void TestFrmPrint::copiesStarsIntoTheSamePalace()
@@ -295,47 +305,43 @@ void TestFrmPrint::copiesStarsIntoTheSamePalace()
         source.label("lblFacing", i)->setCaption(QStringLiteral("F%1").arg(i));
         source.label("lblMountain", i)->setCaption(QStringLiteral("M%1").arg(i));
     }
-    ProbePrinter printer;
+    RecordingPrinter printer;
     RecordingMsgBox msgBox;
     frmPrint form(source, printer, msgBox);
-    QMap<QString, QString> printed;
-    printer.probe = [&](QWidget &page) { printed = captions(page); };
     form.Form_Load();
+    QCOMPARE(printer.pages().size(), size_t(1));
+    const auto &printed = printedPage(printer).captions;
     for (int i = 0; i < 9; ++i) {
-        QCOMPARE(printed.value(QStringLiteral("lblTime(%1)").arg(i)), QStringLiteral("T%1").arg(i));
-        QCOMPARE(printed.value(QStringLiteral("lblFacing(%1)").arg(i)),
-                 QStringLiteral("F%1").arg(i));
-        QCOMPARE(printed.value(QStringLiteral("lblMountain(%1)").arg(i)),
+        QCOMPARE(printed.at(QStringLiteral("lblTime(%1)").arg(i)), QStringLiteral("T%1").arg(i));
+        QCOMPARE(printed.at(QStringLiteral("lblFacing(%1)").arg(i)), QStringLiteral("F%1").arg(i));
+        QCOMPARE(printed.at(QStringLiteral("lblMountain(%1)").arg(i)),
                  QStringLiteral("M%1").arg(i));
     }
     // The fixed captions are not overwritten by the copy.
-    QCOMPARE(printed.value(QStringLiteral("lblLabel(0)")), QStringLiteral("Year of Construction:"));
-    QCOMPARE(printed.value(QStringLiteral("lblDirections(0)")), QStringLiteral("S"));
+    QCOMPARE(printed.at(QStringLiteral("lblLabel(0)")), QStringLiteral("Year of Construction:"));
+    QCOMPARE(printed.at(QStringLiteral("lblDirections(0)")), QStringLiteral("S"));
 }
 
-void TestFrmPrint::leavesShadingAnnualStarsAndTooltips()
+void TestFrmPrint::leavesShadingAndAnnualStars()
 {
     StandInMain source;
     source.showChart(QStringLiteral("2004"), QStringLiteral("180"));
-    for (int i = 0; i < 9; ++i)
-        source.label("lblTime", i)->setToolTip(QStringLiteral("Time Star"));
-    ProbePrinter printer;
+    QCOMPARE(source.palace(5)->FillColor(), 0xE0E0E0u);
+    RecordingPrinter printer;
     RecordingMsgBox msgBox;
     frmPrint form(source, printer, msgBox);
-    bool checked = false;
-    printer.probe = [&](QWidget &page) {
-        for (int i = 0; i < 9; ++i) {
-            QCOMPARE(
-                control<platform::Shape>(page, QStringLiteral("shpPalace(%1)").arg(i))->FillColor(),
-                0xFFFFFFu);
-            QVERIFY(control(page, QStringLiteral("lblTime(%1)").arg(i))->toolTip().isEmpty());
-        }
-        QVERIFY(page.findChildren<QWidget *>(QRegularExpression(QStringLiteral("^lblAnnual")))
-                    .isEmpty());
-        checked = true;
-    };
     form.Form_Load();
-    QVERIFY(checked);
+    QCOMPARE(printer.pages().size(), size_t(1));
+    // The printed image of the sitting palace's square is white where the window's is grey.
+    const QImage image = printedPage(printer).image;
+    const QRect north = control(form, QStringLiteral("shpPalace(5)"))->geometry();
+    QCOMPARE(image.pixelColor(north.left() + 5, north.top() + 40), QColor(Qt::white));
+    for (int i = 0; i < 9; ++i)
+        QCOMPARE(
+            control<platform::Shape>(form, QStringLiteral("shpPalace(%1)").arg(i))->FillColor(),
+            0xFFFFFFu);
+    for (const auto &[name, caption] : printedPage(printer).captions)
+        QVERIFY2(!name.startsWith(QLatin1String("lblAnnual")), qPrintable(name));
     QCOMPARE(source.palace(5)->FillColor(), 0xE0E0E0u); // the window keeps its shading
 }
 
@@ -343,7 +349,7 @@ void TestFrmPrint::everyLoadStartsEmpty()
 {
     StandInMain source;
     source.showChart(QStringLiteral("2004"), QStringLiteral("180"));
-    ProbePrinter printer;
+    RecordingPrinter printer;
     RecordingMsgBox msgBox;
     {
         frmPrint form(source, printer, msgBox);
@@ -374,21 +380,21 @@ void TestFrmPrint::failureShowsOneMessageBox()
     source.showChart(QStringLiteral("2004"), QStringLiteral("180"));
     if (!missingControl.isEmpty())
         delete source.findChild<QWidget *>(missingControl);
-    const QMap<QString, QString> before = captions(source);
-    ProbePrinter printer;
-    printer.fails = printerFails;
+    const auto before = captions(source);
+    RecordingPrinter printer;
+    printer.setFailing(printerFails);
     RecordingMsgBox msgBox;
+    msgBox.expect(1);
     {
         frmPrint form(source, printer, msgBox);
         form.Form_Load(); // nothing escapes
     }
-    QCOMPARE(printer.count, printed);
-    QCOMPARE(msgBox.calls.size(), 1);
-    QCOMPARE(msgBox.calls[0].prompt, CannotPrint);
-    QCOMPARE(msgBox.calls[0].title, CantPrintChart);
-    QCOMPARE(msgBox.calls[0].style, int(platform::vbCritical));
-    QCOMPARE(msgBox.calls[0].parent, &source);
-    QCOMPARE(captions(source), before);
+    QCOMPARE(printer.attempts(), printed);
+    QCOMPARE(msgBox.boxes().size(), size_t(1));
+    QCOMPARE(msgBox.boxes()[0].prompt, CannotPrint);
+    QCOMPARE(msgBox.boxes()[0].title, CantPrintChart);
+    QCOMPARE(msgBox.boxes()[0].style, int(platform::vbCritical));
+    QVERIFY(captions(source) == before);
     QCOMPARE(source.palace(5)->FillColor(), 0xE0E0E0u);
 }
 

@@ -1,18 +1,21 @@
-// Printing on paper, as far as a test can see it: the chart goes through the real CUPS
-// printer to a private scheduler, and the page is read back from its spool with poppler.
+// Printing on paper, as far as a test can see it: the user calculates a chart in the real
+// main window and presses Print Chart; the page goes through the real CUPS printer to a
+// private scheduler and is read back from its spool with poppler.
 
 #include "cupsserver.h"
 #include "engine/runtimeerror.h"
 #include "pdfpage.h"
-#include "recorders.h"
-#include "standinmain.h"
-#include "ui/print/frmprint.h"
+#include "platform/checkbox.h"
+#include "support/doubles.h"
+#include "ui/main/frmmain.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,8 +24,6 @@
 using namespace orrindel;
 using orrindel::test::CupsServer;
 using orrindel::test::PdfWord;
-using orrindel::test::RecordingMsgBox;
-using orrindel::test::StandInMain;
 
 namespace {
 
@@ -58,12 +59,39 @@ QMap<QString, QString> snapshot(const QWidget &window)
     for (const platform::Shape *shape : window.findChildren<platform::Shape *>())
         state.insert(shape->objectName(), QString::number(shape->FillColor(), 16));
     for (const QWidget *widget : window.findChildren<QWidget *>())
-        state.insert(widget->objectName() + QStringLiteral(".enabled"),
-                     QString::number(widget->isEnabled()));
+        if (!widget->objectName().isEmpty())
+            state.insert(widget->objectName() + QStringLiteral(".enabled"),
+                         QString::number(widget->isEnabled()));
     return state;
 }
 
 enum class Fault { NoDefaultPrinter, ServerStopped, QueueStopped, QueueRejecting, JobRefused };
+
+// The main window with the runtime's real printer, and doubles for everything else.
+struct MainWindow
+{
+    explicit MainWindow(platform::Printer &printer)
+        : services{msgBox, beep.function(), printer, registry, launcher},
+          form(std::make_unique<frmMain>(services))
+    {
+        form->show();
+    }
+    template <typename T = QWidget> T *find(const QString &name) const
+    {
+        return form->findChild<T *>(name);
+    }
+    QString caption(const char *array, int index) const
+    {
+        return find<QLabel>(platform::controlName(array, index))->text();
+    }
+
+    test::RecordingMsgBox msgBox;
+    test::CountingBeep beep;
+    test::FakeRegistry registry;
+    test::FakeLauncher launcher;
+    platform::Services services;
+    std::unique_ptr<frmMain> form;
+};
 
 } // namespace
 
@@ -83,8 +111,9 @@ private slots:
 
 private:
     int lastJob() const;
-    QByteArray print(const QWidget &source, RecordingMsgBox &msgBox);
-    void checkPage(const QByteArray &pdf, const StandInMain &source);
+    void calculate(MainWindow &window, const QString &year, const QString &bearing);
+    QByteArray pressPrintChart(MainWindow &window);
+    void checkPage(const QByteArray &pdf, const MainWindow &window);
     bool breakPrinter(Fault fault);
     bool mendPrinter(Fault fault);
 
@@ -96,6 +125,7 @@ private:
 void TestPrintChart::initTestCase()
 {
     platform::installFontSubstitutes();
+    QApplication::setQuitOnLastWindowClosed(false);
     // Whatever the print path would leave in the temporary folder shows up here.
     QVERIFY(m_tmp.isValid());
     qputenv("TMPDIR", QFile::encodeName(m_tmp.path()));
@@ -119,22 +149,40 @@ int TestPrintChart::lastJob() const
     return jobs.isEmpty() ? 0 : jobs.last();
 }
 
-// Presses Print Chart as the main window does; returns the document of the job that it
-// made, once the job has completed, or nothing.
-QByteArray TestPrintChart::print(const QWidget &source, RecordingMsgBox &msgBox)
+// Types the inputs key by key, shows the annual stars and presses Calculate.
+void TestPrintChart::calculate(MainWindow &window, const QString &year, const QString &bearing)
+{
+    QTest::keyClicks(window.find("txtYear"), year);
+    QTest::keyClicks(window.find("txtFacing"), bearing);
+    QTest::mouseClick(window.find<platform::GraphicalCheckBox>("chkDate"), Qt::LeftButton);
+    auto *calculate = window.find<QPushButton>("btnCalculate");
+    QVERIFY(calculate->isEnabled());
+    QTest::mouseClick(calculate, Qt::LeftButton);
+    // What the page must leave out is on screen: annual stars and a grey square.
+    QVERIFY(window.find("lblAnnual(0)")->isVisible());
+    QVERIFY(!window.caption("lblAnnual", 0).isEmpty());
+    int grey = 0;
+    for (const platform::Shape *square : window.form->findChildren<platform::Shape *>())
+        grey += square->FillColor() == 0xE0E0E0;
+    QCOMPARE(grey, 1);
+}
+
+// Presses Print Chart; returns the document of the job that it made, once the job has
+// completed, or nothing.
+QByteArray TestPrintChart::pressPrintChart(MainWindow &window)
 {
     const int before = lastJob();
-    {
-        frmPrint form(source, *m_printer, msgBox);
-        form.Form_Load();
-    }
+    auto *print = window.find<QPushButton>("btnPrint");
+    if (!print->isEnabled())
+        return {};
+    QTest::mouseClick(print, Qt::LeftButton);
     if (!m_cups->waitUntilIdle())
         return {};
     const int job = lastJob();
     return job > before ? m_cups->document(job) : QByteArray();
 }
 
-void TestPrintChart::checkPage(const QByteArray &pdf, const StandInMain &source)
+void TestPrintChart::checkPage(const QByteArray &pdf, const MainWindow &window)
 {
     QVERIFY(pdf.startsWith("%PDF-"));
     QVERIFY2(pdf.size() < 100 * 1024, qPrintable(QString::number(pdf.size())));
@@ -159,10 +207,10 @@ void TestPrintChart::checkPage(const QByteArray &pdf, const StandInMain &source)
                                       QRegularExpression::escape(value) + QStringLiteral("\\s*$"),
                                   QRegularExpression::MultilineOption);
     };
-    QVERIFY2(text.contains(line(QStringLiteral("Year of Construction:"), source.txtYear->text())),
-             qPrintable(text));
-    QVERIFY2(text.contains(line(QStringLiteral("Facing Degree:"), source.txtFacing->text())),
-             qPrintable(text));
+    const QString year = window.find<QLineEdit>("txtYear")->text();
+    const QString bearing = window.find<QLineEdit>("txtFacing")->text();
+    QVERIFY2(text.contains(line(QStringLiteral("Year of Construction:"), year)), qPrintable(text));
+    QVERIFY2(text.contains(line(QStringLiteral("Facing Degree:"), bearing)), qPrintable(text));
 
     // Each star where its palace is, and nothing else that looks like a star: the annual
     // stars shown in the window are not printed.
@@ -173,7 +221,8 @@ void TestPrintChart::checkPage(const QByteArray &pdf, const StandInMain &source)
     QCOMPARE(stars, 27);
     for (int palace = 0; palace < 9; ++palace) {
         for (const char *array : {"lblTime", "lblFacing", "lblMountain"}) {
-            const QString star = source.label(array, palace)->text();
+            const QString star = window.caption(array, palace);
+            QVERIFY(!star.isEmpty());
             const QRectF place = twipsToPoints(starTwips(array, palace));
             const bool found = std::any_of(words.begin(), words.end(), [&](const PdfWord &word) {
                 return word.text == star && place.contains(word.box.center());
@@ -219,24 +268,35 @@ void TestPrintChart::printedPage_data()
 {
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("bearing");
-    QTest::newRow("south facing") << "2004"
-                                  << "180";
-    QTest::newRow("bearing with a trailing zero") << "2004"
-                                                  << "90.50";
-    QTest::newRow("period 1") << "1870"
-                              << "359.9";
+    QTest::addColumn<QString>("timeStars");
+    QTest::newRow("south-facing") << "2004"
+                                  << "180"
+                                  << "8 9 1 2 3 4 5 6 7";
+    QTest::newRow("bearing-typed-90.50") << "2004"
+                                         << "90.50"
+                                         << "8 9 1 2 3 4 5 6 7";
+    QTest::newRow("period-1") << "1870"
+                              << "359.9"
+                              << "1 2 3 4 5 6 7 8 9";
 }
 
 void TestPrintChart::printedPage()
 {
     QFETCH(QString, year);
     QFETCH(QString, bearing);
-    StandInMain window;
-    window.showChart(year, bearing);
-    const QMap<QString, QString> before = snapshot(window);
-    RecordingMsgBox msgBox;
-    const QByteArray pdf = print(window, msgBox);
-    QVERIFY(msgBox.calls.isEmpty());
+    QFETCH(QString, timeStars);
+    MainWindow window(*m_printer);
+    calculate(window, year, bearing);
+    if (QTest::currentTestFailed())
+        return;
+    QStringList time;
+    for (int i = 0; i < 9; ++i)
+        time << window.caption("lblTime", i);
+    QCOMPARE(time.join(u' '), timeStars);
+    const QMap<QString, QString> before = snapshot(*window.form);
+
+    const QByteArray pdf = pressPrintChart(window);
+    QVERIFY(window.msgBox.boxes().empty());
     QVERIFY(!pdf.isEmpty());
     const QString keep = qEnvironmentVariable("ORRINDEL_KEEP_PAGES");
     if (!keep.isEmpty()) {
@@ -244,16 +304,17 @@ void TestPrintChart::printedPage()
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size());
     }
     checkPage(pdf, window);
-    QCOMPARE(snapshot(window), before);
+    QCOMPARE(snapshot(*window.form), before);
 }
 
 void TestPrintChart::twoPrintsAreIdentical()
 {
-    StandInMain window;
-    window.showChart(QStringLiteral("2004"), QStringLiteral("90.50"));
-    RecordingMsgBox msgBox;
-    const QByteArray first = print(window, msgBox);
-    const QByteArray second = print(window, msgBox);
+    MainWindow window(*m_printer);
+    calculate(window, QStringLiteral("2004"), QStringLiteral("90.50"));
+    if (QTest::currentTestFailed())
+        return;
+    const QByteArray first = pressPrintChart(window);
+    const QByteArray second = pressPrintChart(window);
     QVERIFY(!first.isEmpty() && !second.isEmpty());
     QCOMPARE(test::pdfText(second), test::pdfText(first));
     const QImage firstPage = test::pdfRaster(first, 150, true);
@@ -310,44 +371,50 @@ void TestPrintChart::failureShowsOneMessageBoxThenRecovers()
 {
     QFETCH(Fault, fault);
     QFETCH(QString, reason);
-    StandInMain window;
-    window.showChart(QStringLiteral("2004"), QStringLiteral("90.50"));
-    const QMap<QString, QString> before = snapshot(window);
+    MainWindow window(*m_printer);
+    calculate(window, QStringLiteral("2004"), QStringLiteral("90.50"));
+    if (QTest::currentTestFailed())
+        return;
+    const QMap<QString, QString> before = snapshot(*window.form);
     QVERIFY(m_cups->waitUntilIdle());
     const int jobsBefore = lastJob();
 
     QVERIFY2(breakPrinter(fault), qPrintable(m_cups->error()));
-    // The printer itself raises the runtime's printer error.
+    // Mended whatever happens, so that one failure does not break the rows after it.
+    bool mended = false;
+    const auto mend = qScopeGuard([&] {
+        if (!mended)
+            mendPrinter(fault);
+    });
+    // The printer itself raises the runtime's printer error, and says why.
     try {
-        m_printer->PrintForm(window);
+        m_printer->PrintForm(*window.form);
         QFAIL("PrintForm did not raise");
     } catch (const RuntimeError &error) {
         QCOMPARE(error.number(), int(RuntimeError::PrinterError));
         QVERIFY2(QString::fromUtf8(error.what()).contains(reason), error.what());
     }
-    RecordingMsgBox msgBox;
-    {
-        frmPrint form(window, *m_printer, msgBox);
-        form.Form_Load();
-    }
-    const bool mended = mendPrinter(fault);
+    window.msgBox.expect(1);
+    QTest::mouseClick(window.find<QPushButton>("btnPrint"), Qt::LeftButton);
+    mended = mendPrinter(fault);
     QVERIFY2(mended, qPrintable(m_cups->error()));
 
-    QCOMPARE(msgBox.calls.size(), 1);
-    QCOMPARE(msgBox.calls[0].prompt,
+    QCOMPARE(window.msgBox.boxes().size(), size_t(1));
+    const auto &box = window.msgBox.boxes().front();
+    QCOMPARE(box.prompt,
              QStringLiteral("Cannot print: please check printer is ready and try again."));
-    QCOMPARE(msgBox.calls[0].title, QStringLiteral("Can't Print Chart"));
-    QCOMPARE(msgBox.calls[0].style, int(platform::vbCritical));
-    QCOMPARE(snapshot(window), before);
+    QCOMPARE(box.title, QStringLiteral("Can't Print Chart"));
+    QCOMPARE(box.style, int(platform::vbCritical));
+    QCOMPARE(snapshot(*window.form), before);
     // Nothing reached the server: no job waits, none was made.
     QVERIFY(m_cups->waitUntilIdle());
     QVERIFY(lastJob() <= jobsBefore);
 
     // Pressing Print Chart again once the printer is back prints from scratch.
-    const QByteArray pdf = print(window, msgBox);
-    QCOMPARE(msgBox.calls.size(), 1);
+    const QByteArray pdf = pressPrintChart(window);
+    QCOMPARE(window.msgBox.boxes().size(), size_t(1));
     QVERIFY(!pdf.isEmpty());
-    QVERIFY(test::pdfText(pdf).contains(QStringLiteral("Xuan Kong Feng Shui Chart")));
+    checkPage(pdf, window);
 }
 
 QTEST_MAIN(TestPrintChart)
