@@ -2,6 +2,8 @@
 
 #include "engine/chart.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QFont>
@@ -209,6 +211,13 @@ std::vector<ControlSpec> chartSpecs(ChartArray array, int gridLeft, int gridTop,
         }
     }
     return specs;
+}
+
+void growToText(QLabel &label, int right)
+{
+    label.setWordWrap(false);
+    const int room = std::max(right - label.x(), label.width());
+    label.resize(std::clamp(label.sizeHint().width(), label.width(), room), label.height());
 }
 
 void installFontSubstitutes()

@@ -150,6 +150,10 @@ enum class ChartArray { Annual, Time, Mountain, Facing, Palace };
 std::vector<ControlSpec> chartSpecs(ChartArray array, int gridLeft, int gridTop,
                                     const char *container, const Style *style);
 
+// The stand-in fonts run a little wider than the originals: a one-line caption grows to
+// its text, up to the pixel column `right` of its container, rather than being cut off.
+void growToText(QLabel &label, int right);
+
 // "Times New Roman" and "MS Sans Serif" resolve to metric-compatible faces where the
 // originals are not installed; called once at start.
 void installFontSubstitutes();

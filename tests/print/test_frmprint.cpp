@@ -97,6 +97,8 @@ private slots:
     void copiesStarsIntoTheSamePalace();
     void leavesShadingAndAnnualStars();
     void everyLoadStartsEmpty();
+    void captionsAreNotCutOff_data();
+    void captionsAreNotCutOff();
     void failureShowsOneMessageBox_data();
     void failureShowsOneMessageBox();
 };
@@ -108,8 +110,6 @@ void TestFrmPrint::layout_data()
 
     QTest::newRow("lblFacingDegree") << "lblFacingDegree" << QRect(6600, 7440, 615, 375);
     QTest::newRow("lblYear") << "lblYear" << QRect(6600, 7080, 615, 375);
-    QTest::newRow("lblLabel(1)") << "lblLabel(1)" << QRect(4320, 7440, 1695, 375);
-    QTest::newRow("lblLabel(0)") << "lblLabel(0)" << QRect(4320, 7080, 2175, 375);
     QTest::newRow("lblTitle") << "lblTitle" << QRect(2760, 720, 6225, 660);
     QTest::newRow("Shape1") << "Shape1" << QRect(3000, 2160, 5535, 4455);
 
@@ -155,6 +155,33 @@ void TestFrmPrint::layout()
     const QWidget *widget = control(form, name);
     QVERIFY2(widget, qPrintable(name));
     QCOMPARE(twips(widget), expected);
+}
+
+void TestFrmPrint::captionsAreNotCutOff_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("atLeast");
+    QTest::newRow("year caption") << "lblLabel(0)" << QRect(4320, 7080, 2175, 375);
+    QTest::newRow("bearing caption") << "lblLabel(1)" << QRect(4320, 7440, 1695, 375);
+}
+
+void TestFrmPrint::captionsAreNotCutOff()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, atLeast);
+    StandInMain source;
+    RecordingPrinter printer;
+    RecordingMsgBox msgBox;
+    const frmPrint form(source, printer, msgBox);
+    const auto *caption = qobject_cast<const QLabel *>(control(form, name));
+    QVERIFY2(caption, qPrintable(name));
+    const QRect rect = twips(caption);
+    QCOMPARE(rect.topLeft(), atLeast.topLeft());
+    QCOMPARE(rect.height(), atLeast.height());
+    QVERIFY(rect.width() >= atLeast.width());
+    // The whole text fits, and the caption stops short of the values beside it.
+    QVERIFY(caption->width() >= caption->sizeHint().width());
+    QVERIFY(caption->geometry().right() < control(form, "lblYear")->x());
 }
 
 void TestFrmPrint::captionsAndFonts_data()

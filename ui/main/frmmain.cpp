@@ -218,18 +218,9 @@ void frmMain::bindControls()
         m_ui.lblAnnual[i]->hide();
     }
 
-    // The substitute for MS Sans Serif runs a little wider than the original; a caption
-    // label grows to its one line of text rather than wrapping it, into the free space
-    // before the input that follows it.
-    const int inputsLeft = m_ui.txtYear->x();
-    for (const int i : {0, 1, 5}) {
-        platform::Label *caption = m_ui.lblLabel[i];
-        caption->setWordWrap(false);
-        const int room = inputsLeft - caption->x() - 1;
-        caption->resize(std::clamp(caption->sizeHint().width(), caption->width(),
-                                   std::max(room, caption->width())),
-                        caption->height());
-    }
+    // Captions may run on into the free space before the inputs that follow them.
+    for (const int i : {0, 1, 5})
+        platform::growToText(*m_ui.lblLabel[i], m_ui.txtYear->x() - 1);
 
     // Each caption's access key moves the focus to the input that follows it.
     m_ui.lblLabel[1]->setBuddy(m_ui.txtYear);

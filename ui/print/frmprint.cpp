@@ -110,6 +110,9 @@ frmPrint::frmPrint(const QWidget &source, platform::Printer &printer, platform::
     const std::vector<ControlSpec> table = pageLayout();
     m_controls = platform::buildControls(*this, table);
     m_controls.get<platform::Shape>("Shape1")->setFilled(false);
+    // The captions may run on into the space before the values beside them.
+    for (const int i : {0, 1})
+        platform::growToText(label("lblLabel", i), label("lblYear").x() - 1);
 }
 
 platform::Label &frmPrint::label(const char *name, int index) const
