@@ -119,10 +119,10 @@ void applyStyle(QWidget &widget, const Style &style)
     }
 }
 
-QWidget *makeControl(const ControlSpec &spec, QWidget *parent, const CustomFactory &custom)
+QWidget *makeControl(const ControlRow &row, QWidget *parent, const CustomFactory &custom)
 {
-    const QString caption = QString::fromUtf8(spec.caption ? spec.caption : "");
-    switch (spec.kind) {
+    const QString caption = QString::fromUtf8(row.caption ? row.caption : "");
+    switch (row.kind) {
     case Kind::Frame: {
         auto *frame = new QFrame(parent);
         frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -150,41 +150,41 @@ QWidget *makeControl(const ControlSpec &spec, QWidget *parent, const CustomFacto
     case Kind::PictureBox:
         return new QLabel(parent);
     case Kind::Custom:
-        return custom ? custom(spec, parent) : nullptr;
+        return custom ? custom(row, parent) : nullptr;
     }
     return nullptr;
 }
 
 } // namespace
 
-Controls buildControls(QWidget &form, std::span<const ControlSpec> table,
+Controls buildControls(QWidget &form, std::span<const ControlRow> table,
                        const CustomFactory &custom)
 {
     Controls controls;
     // Containers are made first so that their children have a parent; then the rest are
     // made bottom-most first, since a later sibling is drawn over an earlier one.
     for (const bool containers : {true, false}) {
-        for (auto spec = table.rbegin(); spec != table.rend(); ++spec) {
-            if ((spec->kind == Kind::Frame) != containers)
+        for (auto row = table.rbegin(); row != table.rend(); ++row) {
+            if ((row->kind == Kind::Frame) != containers)
                 continue;
-            QWidget *parent = spec->container ? controls.at(spec->container) : &form;
-            Q_ASSERT_X(parent, "buildControls", spec->name);
-            QWidget *widget = makeControl(*spec, parent, custom);
-            Q_ASSERT_X(widget, "buildControls", spec->name);
-            const QString name = controlName(spec->name, spec->index);
+            QWidget *parent = row->container ? controls.at(row->container) : &form;
+            Q_ASSERT_X(parent, "buildControls", row->name);
+            QWidget *widget = makeControl(*row, parent, custom);
+            Q_ASSERT_X(widget, "buildControls", row->name);
+            const QString name = controlName(row->name, row->index);
             widget->setObjectName(name);
-            widget->setGeometry(twipsRect(spec->twips.x(), spec->twips.y(), spec->twips.width(),
-                                          spec->twips.height()));
-            if (spec->style)
-                applyStyle(*widget, *spec->style);
+            widget->setGeometry(
+                twipsRect(row->twips.x(), row->twips.y(), row->twips.width(), row->twips.height()));
+            if (row->style)
+                applyStyle(*widget, *row->style);
             controls.insert(name, widget);
         }
     }
     return controls;
 }
 
-std::vector<ControlSpec> chartSpecs(ChartArray array, int gridLeft, int gridTop,
-                                    const char *container, const Style *style)
+std::vector<ControlRow> chartRows(ChartArray array, int gridLeft, int gridTop,
+                                  const char *container, const Style *style)
 {
     struct Placement
     {
@@ -201,16 +201,16 @@ std::vector<ControlSpec> chartSpecs(ChartArray array, int gridLeft, int gridTop,
     };
     const Placement &place = placements[static_cast<int>(array)];
 
-    std::vector<ControlSpec> specs(PalaceCount);
+    std::vector<ControlRow> rows(PalaceCount);
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
             const int palace = GridPalaces[row][column];
             const QRect rect(gridLeft + 1440 * column + place.x, gridTop + 1080 * row + place.y,
                              place.width, place.height);
-            specs[palace] = {place.name, palace, place.kind, container, rect, "", style};
+            rows[palace] = {place.name, palace, place.kind, container, rect, "", style};
         }
     }
-    return specs;
+    return rows;
 }
 
 void growToText(QLabel &label, int right)

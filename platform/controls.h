@@ -107,7 +107,7 @@ struct Style
 enum class Kind { Frame, CommandButton, TextBox, CheckBox, Label, Shape, Line, PictureBox, Custom };
 
 // One row of a window's layout table.
-struct ControlSpec
+struct ControlRow
 {
     const char *name;
     int index; // member of a control array, or -1
@@ -136,19 +136,19 @@ private:
     QHash<QString, QWidget *> m_widgets;
 };
 
-using CustomFactory = std::function<QWidget *(const ControlSpec &, QWidget *parent)>;
+using CustomFactory = std::function<QWidget *(const ControlRow &, QWidget *parent)>;
 
 // Builds a layout table on a form. Rows are stacked topmost first, as the table lists them;
 // containers must come before the controls they hold. Custom rows are made by the factory.
-Controls buildControls(QWidget &form, std::span<const ControlSpec> table,
+Controls buildControls(QWidget &form, std::span<const ControlRow> table,
                        const CustomFactory &custom = {});
 
 // The chart grid shared by the main window and the printed chart: the square of row r,
 // column c has its top-left corner at (left + 1440 c, top + 1080 r) and squares overlap by
 // 15 twips. Inside each square the labels sit at fixed offsets.
 enum class ChartArray { Annual, Time, Mountain, Facing, Palace };
-std::vector<ControlSpec> chartSpecs(ChartArray array, int gridLeft, int gridTop,
-                                    const char *container, const Style *style);
+std::vector<ControlRow> chartRows(ChartArray array, int gridLeft, int gridTop,
+                                  const char *container, const Style *style);
 
 // The stand-in fonts run a little wider than the originals: a one-line caption grows to
 // its text, up to the pixel column `right` of its container, rather than being cut off.

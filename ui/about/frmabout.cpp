@@ -29,7 +29,7 @@ const platform::Style Plain{};
 
 // Topmost first. A line is given as its left end, length and thickness: Line1(1) runs from
 // (90, 1965) to (5654, 1965) one pixel thick, Line1(0) from (105, 1980) to (5654, 1980) two.
-const platform::ControlSpec Layout[] = {
+const platform::ControlRow Layout[] = {
     {"picIcon", -1, PictureBox, nullptr, {240, 240, 480, 480}, nullptr, nullptr},
     {"cmdOK", -1, CommandButton, nullptr, {4245, 2145, 1260, 345}, "OK", nullptr},
     {"cmdSysInfo", -1, CommandButton, nullptr, {4260, 2595, 1245, 345}, "&System Info...", nullptr},

@@ -27,7 +27,7 @@
 
 namespace orrindel {
 
-using platform::ControlSpec;
+using platform::ControlRow;
 using platform::Kind;
 using platform::Style;
 
@@ -73,14 +73,14 @@ const Style directionStyle{.family = "Times New Roman",
 
 // The window's controls, stacked topmost first. Text boxes, the date picker and the check
 // box are made by customControl.
-std::vector<ControlSpec> layoutTable()
+std::vector<ControlRow> layoutTable()
 {
     using platform::ChartArray;
-    using platform::chartSpecs;
+    using platform::chartRows;
     auto rect = [](int left, int top, int width, int height) {
         return QRect(left, top, width, height);
     };
-    std::vector<ControlSpec> table = {
+    std::vector<ControlRow> table = {
         {"Frame1", -1, Kind::Frame, nullptr, rect(120, 0, 5055, 1335), "", nullptr},
         {"btnPrint", -1, Kind::CommandButton, "Frame1", rect(3600, 525, 1215, 375), "&Print Chart",
          nullptr},
@@ -100,10 +100,10 @@ std::vector<ControlSpec> layoutTable()
          "&View Annual Stars:", &captionStyle},
         {"fraChart", -1, Kind::Frame, nullptr, rect(120, 1320, 5085, 3855), "", nullptr},
     };
-    auto append = [&table](const std::vector<ControlSpec> &rows) {
+    auto append = [&table](const std::vector<ControlRow> &rows) {
         table.insert(table.end(), rows.begin(), rows.end());
     };
-    append(chartSpecs(ChartArray::Annual, GridLeft, GridTop, "fraChart", &annualStyle));
+    append(chartRows(ChartArray::Annual, GridLeft, GridTop, "fraChart", &annualStyle));
     append({
         {"lblDirections", 0, Kind::Label, "fraChart", rect(2340, 120, 375, 255), "S",
          &directionStyle},
@@ -122,10 +122,10 @@ std::vector<ControlSpec> layoutTable()
         {"lblDirections", 7, Kind::Label, "fraChart", rect(0, 120, 375, 255), "SE",
          &directionStyle},
     });
-    append(chartSpecs(ChartArray::Time, GridLeft, GridTop, "fraChart", &starStyle));
-    append(chartSpecs(ChartArray::Mountain, GridLeft, GridTop, "fraChart", &starStyle));
-    append(chartSpecs(ChartArray::Facing, GridLeft, GridTop, "fraChart", &starStyle));
-    append(chartSpecs(ChartArray::Palace, GridLeft, GridTop, "fraChart", nullptr));
+    append(chartRows(ChartArray::Time, GridLeft, GridTop, "fraChart", &starStyle));
+    append(chartRows(ChartArray::Mountain, GridLeft, GridTop, "fraChart", &starStyle));
+    append(chartRows(ChartArray::Facing, GridLeft, GridTop, "fraChart", &starStyle));
+    append(chartRows(ChartArray::Palace, GridLeft, GridTop, "fraChart", nullptr));
     append({
         {"lblLabel", 4, Kind::Label, nullptr, rect(120, 5760, 5055, 495), "", &noticeStyle},
         {"lblLabel", 3, Kind::Label, nullptr, rect(120, 5520, 5055, 255), "", &noticeStyle},
@@ -134,12 +134,12 @@ std::vector<ControlSpec> layoutTable()
     return table;
 }
 
-QWidget *customControl(const ControlSpec &spec, QWidget *parent)
+QWidget *customControl(const ControlRow &row, QWidget *parent)
 {
-    const QString name = QString::fromLatin1(spec.name);
+    const QString name = QString::fromLatin1(row.name);
     if (name == QLatin1String("txtYear") || name == QLatin1String("txtFacing")) {
         auto *box = new platform::TextBox(parent);
-        box->setMaxLength(QString::fromLatin1(spec.caption).toInt());
+        box->setMaxLength(QString::fromLatin1(row.caption).toInt());
         // The box is only a few characters wide; the frame alone is margin enough.
         box->setTextMargins(0, 0, 0, 0);
         return box;
@@ -151,7 +151,7 @@ QWidget *customControl(const ControlSpec &spec, QWidget *parent)
         return picker;
     }
     if (name == QLatin1String("chkDate")) {
-        auto *check = new platform::GraphicalCheckBox(QString::fromLatin1(spec.caption), parent);
+        auto *check = new platform::GraphicalCheckBox(QString::fromLatin1(row.caption), parent);
         check->setToolTip(QStringLiteral("Enables/Disables Annual Stars"));
         return check;
     }
@@ -180,7 +180,7 @@ frmMain::frmMain(platform::Services &services, QWidget *parent)
                          platform::twipsToPixels(ClientHeight));
     setCentralWidget(client);
 
-    const std::vector<ControlSpec> table = layoutTable();
+    const std::vector<ControlRow> table = layoutTable();
     m_controls = platform::buildControls(*client, table, customControl);
     bindControls();
     buildMenu();

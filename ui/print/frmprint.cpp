@@ -14,7 +14,7 @@ namespace orrindel {
 namespace {
 
 using platform::ChartArray;
-using platform::ControlSpec;
+using platform::ControlRow;
 using platform::Kind;
 using platform::Style;
 
@@ -54,10 +54,10 @@ constexpr Direction Directions[] = {
 
 // The whole page, topmost control first. The two caption labels swap their indices
 // relative to the main window: here 0 is the year and 1 the bearing.
-std::vector<ControlSpec> pageLayout()
+std::vector<ControlRow> pageLayout()
 {
     // clang-format off
-    std::vector<ControlSpec> table = {
+    std::vector<ControlRow> table = {
         {"lblFacingDegree", -1, Kind::Label, nullptr, {6600, 7440, 615, 375}, "", &ValueStyle},
         {"lblYear", -1, Kind::Label, nullptr, {6600, 7080, 615, 375}, "", &ValueStyle},
         {"lblLabel", 1, Kind::Label, nullptr, {4320, 7440, 1695, 375}, "Facing Degree:",
@@ -74,9 +74,9 @@ std::vector<ControlSpec> pageLayout()
     // clang-format on
     for (const ChartArray array :
          {ChartArray::Time, ChartArray::Mountain, ChartArray::Facing, ChartArray::Palace}) {
-        const auto specs = platform::chartSpecs(array, GridLeft, GridTop, nullptr,
-                                                array == ChartArray::Palace ? nullptr : &StarStyle);
-        table.insert(table.end(), specs.begin(), specs.end());
+        const auto rows = platform::chartRows(array, GridLeft, GridTop, nullptr,
+                                              array == ChartArray::Palace ? nullptr : &StarStyle);
+        table.insert(table.end(), rows.begin(), rows.end());
     }
     table.push_back({"Shape1", -1, Kind::Shape, nullptr, {3000, 2160, 5535, 4455}, "", nullptr});
     return table;
@@ -107,7 +107,7 @@ frmPrint::frmPrint(const QWidget &source, platform::Printer &printer, platform::
     setPalette(page);
     setAutoFillBackground(true);
 
-    const std::vector<ControlSpec> table = pageLayout();
+    const std::vector<ControlRow> table = pageLayout();
     m_controls = platform::buildControls(*this, table);
     m_controls.get<platform::Shape>("Shape1")->setFilled(false);
     // The captions may run on into the space before the values beside them.
