@@ -1,7 +1,7 @@
 // Saves a picture of the About box: grab_about <file.png>. Runs headless
 // (QT_QPA_PLATFORM=offscreen) or on any display.
 
-#include "doubles.h"
+#include "support/doubles.h"
 
 #include "platform/controls.h"
 #include "ui/about/frmabout.h"
@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     orrindel::platform::installFontSubstitutes();
-    orrindel::testing::Doubles doubles;
+    orrindel::test::TestServices doubles;
     orrindel::frmAbout dialog(doubles.services);
     dialog.show();
     QApplication::processEvents();

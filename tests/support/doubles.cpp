@@ -10,9 +10,9 @@
 
 namespace orrindel::test {
 
-void RecordingMsgBox::show(QWidget *, const QString &prompt, int style, const QString &title)
+void RecordingMsgBox::show(QWidget *parent, const QString &prompt, int style, const QString &title)
 {
-    m_boxes.push_back({prompt, style, title});
+    m_boxes.push_back({prompt, style, title, parent, parent && parent->isVisible()});
     if (int(m_boxes.size()) > m_allowed) {
         const QByteArray message =
             "unexpected message box: " + title.toUtf8() + ": " + prompt.toUtf8();
@@ -32,38 +32,15 @@ void RecordingPrinter::PrintForm(QWidget &form)
     m_pages.push_back(std::move(page));
 }
 
-void FakeRegistry::setString(std::uint32_t root, const std::string &path, const std::string &name,
-                             const std::string &text, bool terminated)
-{
-    Value value;
-    value.type = platform::RegTypeString;
-    value.bytes.assign(text.begin(), text.end());
-    if (terminated)
-        value.bytes.push_back(0);
-    setValue(root, path, name, std::move(value));
-}
-
-void FakeRegistry::setValue(std::uint32_t root, const std::string &path, const std::string &name,
-                            Value value)
-{
-    m_keys[{root, path}][name] = std::move(value);
-}
-
-void FakeRegistry::setUnopenable(std::uint32_t root, const std::string &path)
-{
-    m_keys[{root, path}];
-    m_unopenable.insert({root, path});
-}
-
 std::optional<platform::Registry::Key> FakeRegistry::openKey(std::uint32_t root,
                                                              const std::string &path)
 {
-    m_opened.push_back(path);
-    const KeyPath keyPath{root, path};
-    if (!m_keys.contains(keyPath) || m_unopenable.contains(keyPath))
+    roots.push_back(root);
+    if (root != platform::HKeyLocalMachine || m_refused.contains(path) || !m_keys.contains(path))
         return std::nullopt;
     const Key key = m_nextKey++;
-    m_open[key] = keyPath;
+    m_open[key] = path;
+    ++opened;
     return key;
 }
 
@@ -71,8 +48,11 @@ bool FakeRegistry::queryValue(Key key, const std::string &name, std::span<unsign
                               std::uint32_t &type, std::uint32_t &size)
 {
     const auto open = m_open.find(key);
-    if (open == m_open.end())
+    if (open == m_open.end()) {
+        ++badCalls;
         return false;
+    }
+    offeredBuffer = buffer.size();
     const auto &values = m_keys.at(open->second);
     const auto value = values.find(name);
     if (value == values.end() || value->second.bytes.size() > buffer.size())
@@ -85,20 +65,21 @@ bool FakeRegistry::queryValue(Key key, const std::string &name, std::span<unsign
 
 void FakeRegistry::closeKey(Key key)
 {
-    m_open.erase(key);
+    if (!m_open.erase(key))
+        ++badCalls;
 }
 
 void FakeLauncher::start(const std::string &path)
 {
-    if (m_failing)
+    started.push_back(QString::fromStdString(path));
+    if (path.empty() || unstartable.contains(path))
         throw RuntimeError::fileNotFound();
-    m_started.push_back(path);
 }
 
 bool FakeLauncher::fileExists(const std::string &path)
 {
-    m_checked.push_back(path);
-    return m_files.contains(path);
+    tested.push_back(QString::fromStdString(path));
+    return files.contains(path);
 }
 
 } // namespace orrindel::test

@@ -25,7 +25,7 @@
 namespace orrindel::test {
 
 // Records every message box. A box the test did not announce with expect() fails the
-// running test.
+// running test, so a message shown twice is caught.
 class RecordingMsgBox final : public platform::MsgBox
 {
 public:
@@ -34,6 +34,8 @@ public:
         QString prompt;
         int style = 0;
         QString title;
+        QWidget *parent = nullptr;
+        bool parentVisible = false; // whether the window was still up when the box showed
     };
 
     // Permits count more boxes.
@@ -91,60 +93,63 @@ private:
     bool m_failing = false;
 };
 
-// A registry held in memory. Keys are opened by root and path; values are raw bytes with a
-// type. Counts the keys left open.
+// A registry held in memory under HKEY_LOCAL_MACHINE only; values are raw bytes with a
+// type. Records the roots asked for, the buffer offered, and queries or closes of keys
+// that are not open.
 class FakeRegistry final : public platform::Registry
 {
 public:
     struct Value
     {
         std::uint32_t type = platform::RegTypeString;
-        std::vector<unsigned char> bytes;
+        std::string bytes;
     };
-
     // A string value, stored with its terminating zero unless told otherwise.
-    void setString(std::uint32_t root, const std::string &path, const std::string &name,
-                   const std::string &text, bool terminated = true);
-    void setValue(std::uint32_t root, const std::string &path, const std::string &name,
-                  Value value);
-    // A key that exists but refuses to be opened.
-    void setUnopenable(std::uint32_t root, const std::string &path);
+    static Value text(const std::string &text, bool terminated = true)
+    {
+        return {platform::RegTypeString, terminated ? text + '\0' : text};
+    }
 
-    int openKeys() const { return int(m_open.size()); }
-    const std::vector<std::string> &openedPaths() const { return m_opened; }
+    void set(const std::string &path, const std::string &name, Value value)
+    {
+        m_keys[path][name] = std::move(value);
+    }
+    void addKey(const std::string &path) { m_keys[path]; }
+    // A key that exists but refuses to be opened.
+    void refuse(const std::string &path) { m_refused.insert(path); }
+
+    int stillOpen() const { return int(m_open.size()); }
 
     std::optional<Key> openKey(std::uint32_t root, const std::string &path) override;
     bool queryValue(Key key, const std::string &name, std::span<unsigned char> buffer,
                     std::uint32_t &type, std::uint32_t &size) override;
     void closeKey(Key key) override;
 
+    int opened = 0;
+    int badCalls = 0; // queries and closes of a key that is not open
+    std::size_t offeredBuffer = 0;
+    std::vector<std::uint32_t> roots;
+
 private:
-    using KeyPath = std::pair<std::uint32_t, std::string>;
-    std::map<KeyPath, std::map<std::string, Value>> m_keys;
-    std::set<KeyPath> m_unopenable;
-    std::map<Key, KeyPath> m_open;
-    std::vector<std::string> m_opened;
-    Key m_nextKey = 1;
+    std::map<std::string, std::map<std::string, Value>> m_keys;
+    std::set<std::string> m_refused;
+    std::map<Key, std::string> m_open;
+    Key m_nextKey = 0x1000;
 };
 
-// Records the programs started; files exist only where the test says so, and a start fails
-// (file not found) while failing() is set.
+// Starts nothing. Records every start asked for and every file tested; a file exists only
+// where the test says so, and an empty or unstartable path raises the runtime's
+// file-not-found error as a real start would.
 class FakeLauncher final : public platform::Launcher
 {
 public:
-    void addFile(const std::string &path) { m_files.insert(path); }
-    void setFailing(bool failing) { m_failing = failing; }
-    const std::vector<std::string> &started() const { return m_started; }
-    const std::vector<std::string> &checkedFiles() const { return m_checked; }
-
     void start(const std::string &path) override;
     bool fileExists(const std::string &path) override;
 
-private:
-    std::set<std::string> m_files;
-    std::vector<std::string> m_started;
-    std::vector<std::string> m_checked;
-    bool m_failing = false;
+    std::set<std::string> files;
+    std::set<std::string> unstartable;
+    QStringList started;
+    QStringList tested;
 };
 
 // Every double at once, with the Services a window is given.

@@ -66,7 +66,7 @@ private:
     std::unique_ptr<Registry> m_real = makeSystemRegistry();
 };
 
-// One value as written to the registry; size is the byte count stored.
+// One value as written to the registry, byte for byte.
 struct StoredValue
 {
     const char *name;
@@ -86,16 +86,11 @@ const std::vector<StoredValue> &storedValues()
         {"Text without zero", REG_SZ, "C:\\Program Files\\Tools"},
         {"Only a zero", REG_SZ, std::string(1, '\0')},
         {"Zero bytes", REG_SZ, ""},
-        {"Zero bytes binary", REG_BINARY, ""},
         {"Number", REG_DWORD, bytesOf({0x78, 0x56, 0x34, 0x12})},
-        {"Small number", REG_DWORD, bytesOf({0x10, 0x00, 0x00, 0x00})},
         {"Largest number", REG_DWORD, bytesOf({0xff, 0xff, 0xff, 0xff})},
-        {"Number zero", REG_DWORD, bytesOf({0x00, 0x00, 0x00, 0x00})},
         {"Binary", REG_BINARY, bytesOf({0x01, 0x02, 0x03})},
-        {"Expandable", REG_EXPAND_SZ, std::string("%SystemRoot%\\x\0", 15)},
         {"Full buffer", REG_SZ, std::string(1023, 'a') + std::string(1, '\0')},
         {"Full buffer unterminated", REG_SZ, std::string(1024, 'b')},
-        {"Over the buffer", REG_SZ, std::string(1100, 'c') + std::string(1, '\0')},
         {"Over by one", REG_SZ, std::string(1025, 'd')},
     };
     return values;
@@ -120,17 +115,8 @@ enum class Outcome { Read, NotRead, InvalidArgument, Overflow };
 
 const char *outcomeName(Outcome outcome)
 {
-    switch (outcome) {
-    case Outcome::Read:
-        return "read";
-    case Outcome::NotRead:
-        return "not read";
-    case Outcome::InvalidArgument:
-        return "invalid argument";
-    case Outcome::Overflow:
-        return "overflow";
-    }
-    return "?";
+    static const char *const names[] = {"read", "not read", "invalid argument", "overflow"};
+    return names[static_cast<int>(outcome)];
 }
 
 struct ReadCase
@@ -138,7 +124,6 @@ struct ReadCase
     const char *name;
     const char *keyName;
     const char *valueName;
-    std::string textBefore;
     Outcome outcome;
     std::string textAfter;
 };
@@ -147,40 +132,29 @@ void runReadCases()
 {
     const std::string unchanged = "as passed in";
     const std::vector<ReadCase> cases = {
-        {"string stored with its zero", TestKey, "Text with zero", unchanged, Outcome::Read,
+        {"string stored with its zero", TestKey, "Text with zero", Outcome::Read,
          "C:\\Tools\\tool.exe"},
-        {"string stored without a zero", TestKey, "Text without zero", unchanged, Outcome::Read,
+        {"string stored without a zero", TestKey, "Text without zero", Outcome::Read,
          "C:\\Program Files\\Tools"},
-        {"string of only a zero", TestKey, "Only a zero", unchanged, Outcome::Read, ""},
-        {"string of zero bytes", TestKey, "Zero bytes", unchanged, Outcome::InvalidArgument,
-         unchanged},
-        {"binary of zero bytes", TestKey, "Zero bytes binary", unchanged, Outcome::InvalidArgument,
-         unchanged},
-        {"32-bit number", TestKey, "Number", unchanged, Outcome::Read, "305419896"},
-        {"number with high zero bytes", TestKey, "Small number", unchanged, Outcome::Read, "16"},
-        {"largest 32-bit number", TestKey, "Largest number", unchanged, Outcome::Read,
-         "4294967295"},
-        {"number zero", TestKey, "Number zero", unchanged, Outcome::Read, "0"},
-        {"binary leaves the text", TestKey, "Binary", unchanged, Outcome::Read, unchanged},
-        {"expandable string leaves the text", TestKey, "Expandable", unchanged, Outcome::Read,
-         unchanged},
-        {"exactly 1024 bytes", TestKey, "Full buffer", unchanged, Outcome::Read,
-         std::string(1023, 'a')},
+        {"string of only a zero", TestKey, "Only a zero", Outcome::Read, ""},
+        {"string of zero bytes", TestKey, "Zero bytes", Outcome::InvalidArgument, unchanged},
+        {"32-bit number", TestKey, "Number", Outcome::Read, "305419896"},
+        {"largest 32-bit number", TestKey, "Largest number", Outcome::Read, "4294967295"},
+        {"binary leaves the text", TestKey, "Binary", Outcome::Read, unchanged},
+        {"exactly 1024 bytes", TestKey, "Full buffer", Outcome::Read, std::string(1023, 'a')},
         // The ANSI query hands a string back with a zero added, which no longer fits.
-        {"1024 bytes without a zero", TestKey, "Full buffer unterminated", unchanged,
-         Outcome::NotRead, ""},
-        {"over 1024 bytes", TestKey, "Over the buffer", unchanged, Outcome::NotRead, ""},
-        {"1025 bytes", TestKey, "Over by one", unchanged, Outcome::NotRead, ""},
-        {"missing value", TestKey, "No such value", unchanged, Outcome::NotRead, ""},
-        {"missing key", "SOFTWARE\\Orrindel Test\\No such key", "Text with zero", unchanged,
-         Outcome::NotRead, ""},
+        {"1024 bytes without a zero", TestKey, "Full buffer unterminated", Outcome::NotRead, ""},
+        {"over 1024 bytes", TestKey, "Over by one", Outcome::NotRead, ""},
+        {"missing value", TestKey, "No such value", Outcome::NotRead, ""},
+        {"missing key", "SOFTWARE\\Orrindel Test\\No such key", "Text with zero", Outcome::NotRead,
+         ""},
         {"key path case-insensitive", "software\\orrindel test\\values", "text with zero",
-         unchanged, Outcome::Read, "C:\\Tools\\tool.exe"},
+         Outcome::Read, "C:\\Tools\\tool.exe"},
     };
 
     for (const ReadCase &c : cases) {
         CountingRegistry registry;
-        std::string text = c.textBefore;
+        std::string text = unchanged;
         Outcome outcome = Outcome::NotRead;
         try {
             outcome = readKeyValue(registry, HKeyLocalMachine, c.keyName, c.valueName, text)
@@ -248,7 +222,6 @@ void runFileCases(const std::string &root)
     const std::vector<FileCase> cases = {
         {"plain file", "MSINFO32.EXE", FILE_ATTRIBUTE_NORMAL, true},
         {"read-only file", "readonly.exe", FILE_ATTRIBUTE_READONLY, true},
-        {"archive file", "archive.exe", FILE_ATTRIBUTE_ARCHIVE, true},
         {"hidden file", "hidden.exe", FILE_ATTRIBUTE_HIDDEN, false},
         {"system file", "system.exe", FILE_ATTRIBUTE_SYSTEM, false},
         {"missing file", "missing.exe", 0, false},
