@@ -213,6 +213,16 @@ std::vector<ControlRow> chartRows(ChartArray array, int gridLeft, int gridTop,
     return rows;
 }
 
+std::vector<ControlRow> directionRows(std::span<const CompassCaption, 8> places,
+                                      const char *container, const Style *style)
+{
+    std::vector<ControlRow> rows;
+    for (int i = 0; i < int(places.size()); ++i)
+        rows.push_back({"lblDirections", i, Kind::Label, container,
+                        QRect(places[i].left, places[i].top, 375, 255), places[i].caption, style});
+    return rows;
+}
+
 void growToText(QLabel &label, int right)
 {
     label.setWordWrap(false);

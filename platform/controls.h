@@ -150,6 +150,16 @@ enum class ChartArray { Annual, Time, Mountain, Facing, Palace };
 std::vector<ControlRow> chartRows(ChartArray array, int gridLeft, int gridTop,
                                   const char *container, const Style *style);
 
+// The compass captions round a chart, indexed S, SW, W, NW, N, NE, E, SE: clockwise round
+// the chart on screen, starting at the top.
+struct CompassCaption
+{
+    const char *caption;
+    int left, top;
+};
+std::vector<ControlRow> directionRows(std::span<const CompassCaption, 8> places,
+                                      const char *container, const Style *style);
+
 // The stand-in fonts run a little wider than the originals: a one-line caption grows to
 // its text, up to the pixel column `right` of its container, rather than being cut off.
 void growToText(QLabel &label, int right);

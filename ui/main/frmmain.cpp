@@ -104,24 +104,11 @@ std::vector<ControlRow> layoutTable()
         table.insert(table.end(), rows.begin(), rows.end());
     };
     append(chartRows(ChartArray::Annual, GridLeft, GridTop, "fraChart", &annualStyle));
-    append({
-        {"lblDirections", 0, Kind::Label, "fraChart", rect(2340, 120, 375, 255), "S",
-         &directionStyle},
-        {"lblDirections", 1, Kind::Label, "fraChart", rect(4680, 120, 375, 255), "SW",
-         &directionStyle},
-        {"lblDirections", 2, Kind::Label, "fraChart", rect(4680, 1800, 375, 255), "W",
-         &directionStyle},
-        {"lblDirections", 3, Kind::Label, "fraChart", rect(4680, 3600, 375, 255), "NW",
-         &directionStyle},
-        {"lblDirections", 4, Kind::Label, "fraChart", rect(2340, 3600, 375, 255), "N",
-         &directionStyle},
-        {"lblDirections", 5, Kind::Label, "fraChart", rect(0, 3600, 375, 255), "NE",
-         &directionStyle},
-        {"lblDirections", 6, Kind::Label, "fraChart", rect(0, 1800, 375, 255), "E",
-         &directionStyle},
-        {"lblDirections", 7, Kind::Label, "fraChart", rect(0, 120, 375, 255), "SE",
-         &directionStyle},
-    });
+    static constexpr platform::CompassCaption directions[] = {
+        {"S", 2340, 120},  {"SW", 4680, 120}, {"W", 4680, 1800}, {"NW", 4680, 3600},
+        {"N", 2340, 3600}, {"NE", 0, 3600},   {"E", 0, 1800},    {"SE", 0, 120},
+    };
+    append(platform::directionRows(directions, "fraChart", &directionStyle));
     append(chartRows(ChartArray::Time, GridLeft, GridTop, "fraChart", &starStyle));
     append(chartRows(ChartArray::Mountain, GridLeft, GridTop, "fraChart", &starStyle));
     append(chartRows(ChartArray::Facing, GridLeft, GridTop, "fraChart", &starStyle));

@@ -41,13 +41,7 @@ constexpr Style StarStyle = textStyle(15.75, Qt::AlignHCenter);
 constexpr int GridLeft = 3630;
 constexpr int GridTop = 2775;
 
-struct Direction
-{
-    const char *caption;
-    int left, top;
-};
-// Indexed S, SW, W, NW, N, NE, E, SE: clockwise round the chart, starting at the top.
-constexpr Direction Directions[] = {
+constexpr platform::CompassCaption Directions[] = {
     {"S", 5640, 2400}, {"SW", 8040, 2400}, {"W", 8040, 4200}, {"NW", 8040, 6120},
     {"N", 5640, 6120}, {"NE", 3120, 6120}, {"E", 3120, 4200}, {"SE", 3120, 2400},
 };
@@ -67,11 +61,9 @@ std::vector<ControlRow> pageLayout()
         {"lblTitle", -1, Kind::Label, nullptr, {2760, 720, 6225, 660}, "Xuan Kong Feng Shui Chart",
          &TitleStyle},
     };
-    for (int i = 0; i < int(std::size(Directions)); ++i)
-        table.push_back({"lblDirections", i, Kind::Label, nullptr,
-                         {Directions[i].left, Directions[i].top, 375, 255}, Directions[i].caption,
-                         &DirectionStyle});
     // clang-format on
+    const auto directions = platform::directionRows(Directions, nullptr, &DirectionStyle);
+    table.insert(table.end(), directions.begin(), directions.end());
     for (const ChartArray array :
          {ChartArray::Time, ChartArray::Mountain, ChartArray::Facing, ChartArray::Palace}) {
         const auto rows = platform::chartRows(array, GridLeft, GridTop, nullptr,
