@@ -2,6 +2,7 @@
 
 #include "keyascii.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 namespace orrindel::platform {
@@ -15,6 +16,11 @@ bool isControlKey(const QKeyEvent &event)
 }
 
 } // namespace
+
+TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
+{
+    setAcceptDrops(false);
+}
 
 bool TextBox::event(QEvent *event)
 {
@@ -60,6 +66,26 @@ void TextBox::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->ignore();
+}
+
+void TextBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    const QString composed = event->commitString();
+    if (composed.isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QString typed;
+    for (const QChar character : composed) {
+        const std::int16_t code = toWindows1252(character);
+        std::int16_t KeyAscii = code;
+        emit KeyPress(KeyAscii);
+        if (KeyAscii != 0)
+            typed += KeyAscii == code ? character : fromWindows1252(KeyAscii);
+    }
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(typed, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&filtered);
 }
 
 } // namespace orrindel::platform

@@ -6,6 +6,7 @@
 #include "platform/keyascii.h"
 #include "platform/textbox.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -87,6 +88,14 @@ private slots:
         QCOMPARE(box.text(), u"ABCDE"_s);
         QTest::keyClicks(&box, "f"); // the box is full
         QCOMPARE(box.text(), u"ABCDE"_s);
+
+        // Text from an input method passes the same handler, character by character.
+        box.clear();
+        QInputMethodEvent composed;
+        composed.setCommitString(u"x1y"_s);
+        QCoreApplication::sendEvent(&box, &composed);
+        QCOMPARE(box.text(), u"XY"_s);
+        QVERIFY(!box.acceptDrops());
     }
 
     void datePickerRangeAndChange()

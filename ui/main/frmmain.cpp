@@ -406,7 +406,8 @@ void frmMain::btnPrint_Click()
 
 void frmMain::mnuAboutAbout_Click()
 {
-    frmAbout dialog(m_services);
+    // Owned by the main window so that it shares its taskbar entry and centres on it.
+    frmAbout dialog(m_services, this);
     dialog.exec();
 }
 
