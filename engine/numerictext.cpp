@@ -46,6 +46,9 @@ float textToSingle(std::string_view text)
     return static_cast<float>(value);
 }
 
+namespace {
+
+// As the runtime converts: half to even, overflow raises.
 std::int16_t doubleToInteger(double value)
 {
     if (!std::isfinite(value))
@@ -56,6 +59,8 @@ std::int16_t doubleToInteger(double value)
         throw RuntimeError::overflow();
     return static_cast<std::int16_t>(rounded);
 }
+
+} // namespace
 
 std::int16_t textToInteger(std::string_view text)
 {

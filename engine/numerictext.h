@@ -17,7 +17,4 @@ float textToSingle(std::string_view text);
 // Rounds half to even; raises the overflow error outside the 16-bit range.
 std::int16_t textToInteger(std::string_view text);
 
-// Double to 16-bit integer as the runtime converts: half to even, overflow raises.
-std::int16_t doubleToInteger(double value);
-
 } // namespace orrindel

@@ -30,10 +30,6 @@ inline QColor fromBgr(unsigned bgr)
 {
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
-inline unsigned toBgr(const QColor &colour)
-{
-    return unsigned(colour.red()) | unsigned(colour.green()) << 8 | unsigned(colour.blue()) << 16;
-}
 
 // A label whose caption write raises Change at once, nested in the writer, as the forms
 // runtime does.
@@ -63,7 +59,6 @@ public:
     explicit Shape(QWidget *parent = nullptr);
     unsigned FillColor() const { return m_fillColor; }
     void setFillColor(unsigned bgr);
-    bool filled() const { return m_filled; }
     void setFilled(bool filled);
 
 protected:
