@@ -1,14 +1,10 @@
 #include "controls.h"
 
-#include "engine/chart.h"
-
 #include <algorithm>
 
-#include <QCheckBox>
 #include <QEvent>
 #include <QFont>
 #include <QFrame>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 
@@ -18,6 +14,22 @@ void Label::setCaption(const QString &caption)
 {
     setText(caption);
     emit Change();
+}
+
+void Label::setBorder(bool border)
+{
+    m_border = border;
+    update();
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!m_border)
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 bool Label::event(QEvent *event)
@@ -52,7 +64,7 @@ void Shape::paintEvent(QPaintEvent *)
     QPainter painter(this);
     if (m_filled)
         painter.fillRect(rect(), fromBgr(m_fillColor));
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
+    painter.setPen(QPen(Qt::black, 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
@@ -112,11 +124,9 @@ void applyStyle(QWidget &widget, const Style &style)
     if (auto *label = qobject_cast<QLabel *>(&widget)) {
         label->setAlignment(style.alignment);
         label->setWordWrap(style.wordWrap);
-        if (style.border) {
-            label->setFrameShape(QFrame::Box);
-            label->setLineWidth(1);
-        }
     }
+    if (auto *label = qobject_cast<Label *>(&widget))
+        label->setBorder(style.border);
 }
 
 QWidget *makeControl(const ControlRow &row, QWidget *parent, const CustomFactory &custom)
@@ -130,14 +140,6 @@ QWidget *makeControl(const ControlRow &row, QWidget *parent, const CustomFactory
     }
     case Kind::CommandButton:
         return new QPushButton(caption, parent);
-    case Kind::TextBox: {
-        auto *edit = new QLineEdit(parent);
-        if (!caption.isEmpty())
-            edit->setMaxLength(caption.toInt());
-        return edit;
-    }
-    case Kind::CheckBox:
-        return new QCheckBox(caption, parent);
     case Kind::Label: {
         auto *label = new Label(caption, parent);
         label->setTextFormat(Qt::PlainText);
@@ -181,46 +183,6 @@ Controls buildControls(QWidget &form, std::span<const ControlRow> table,
         }
     }
     return controls;
-}
-
-std::vector<ControlRow> chartRows(ChartArray array, int gridLeft, int gridTop,
-                                  const char *container, const Style *style)
-{
-    struct Placement
-    {
-        const char *name;
-        Kind kind;
-        int x, y, width, height;
-    };
-    static constexpr Placement placements[] = {
-        {"lblAnnual", Kind::Label, 0, 840, 255, 255},
-        {"lblTime", Kind::Label, 480, 600, 495, 375},
-        {"lblMountain", Kind::Label, 120, 120, 495, 375},
-        {"lblFacing", Kind::Label, 840, 120, 495, 375},
-        {"shpPalace", Kind::Shape, 0, 0, 1455, 1095},
-    };
-    const Placement &place = placements[static_cast<int>(array)];
-
-    std::vector<ControlRow> rows(PalaceCount);
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            const int palace = GridPalaces[row][column];
-            const QRect rect(gridLeft + 1440 * column + place.x, gridTop + 1080 * row + place.y,
-                             place.width, place.height);
-            rows[palace] = {place.name, palace, place.kind, container, rect, "", style};
-        }
-    }
-    return rows;
-}
-
-std::vector<ControlRow> directionRows(std::span<const CompassCaption, 8> places,
-                                      const char *container, const Style *style)
-{
-    std::vector<ControlRow> rows;
-    for (int i = 0; i < int(places.size()); ++i)
-        rows.push_back({"lblDirections", i, Kind::Label, container,
-                        QRect(places[i].left, places[i].top, 375, 255), places[i].caption, style});
-    return rows;
 }
 
 void growToText(QLabel &label, int right)

@@ -9,7 +9,6 @@
 
 #include <functional>
 #include <span>
-#include <vector>
 
 namespace orrindel::platform {
 
@@ -40,18 +39,26 @@ public:
     using QLabel::QLabel;
     QString Caption() const { return text(); }
     void setCaption(const QString &caption);
+    // A flat one-pixel border in the label's own text colour, drawn here rather than by the
+    // desktop's style, which may shade it in its own colours.
+    void setBorder(bool border);
 
 signals:
     void Change();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     // A caption's access key moves the focus to the buddy, as a label's access key does in
     // the forms runtime; unlike QLabel it never clicks a buddy that is a button.
     bool event(QEvent *event) override;
+
+private:
+    bool m_border = false;
 };
 
-// A rectangle shape: a one-pixel border in the window-text colour around a solid fill, or
-// the border alone when it has no fill.
+// A rectangle shape: a one-pixel black border around a solid fill, or the border alone when
+// it has no fill. The border is fixed like the fill, so a dark desktop palette cannot hide
+// it against a white fill or page.
 class Shape : public QWidget
 {
     Q_OBJECT
@@ -95,11 +102,11 @@ struct Style
     int textColour = -1;      // &HBBGGRR, or -1 for the default
     int backColour = -1;      // &HBBGGRR, or -1 for the default
     bool transparent = false; // draws no background of its own
-    bool border = false;      // a flat one-pixel line
+    bool border = false;      // a flat one-pixel line in the text colour
     bool wordWrap = true;
 };
 
-enum class Kind { Frame, CommandButton, TextBox, CheckBox, Label, Shape, Line, PictureBox, Custom };
+enum class Kind { Frame, CommandButton, Label, Shape, Line, PictureBox, Custom };
 
 // One row of a window's layout table.
 struct ControlRow
@@ -109,8 +116,9 @@ struct ControlRow
     Kind kind;
     const char *container; // nullptr for the form itself
     QRect twips;           // left, top, width, height
-    const char *caption;   // caption, or the maximum length of a text box as text
+    const char *caption;
     const Style *style;
+    int maxLength = 0; // characters a text box accepts; 0 for no limit
 };
 
 // Object name of a control: "txtYear", or "lblTime(3)" for a member of a control array.
@@ -121,9 +129,12 @@ class Controls
 {
 public:
     QWidget *at(const char *name, int index = -1) const;
+    // The control of that name, which must exist and be a T.
     template <typename T> T *get(const char *name, int index = -1) const
     {
-        return static_cast<T *>(at(name, index));
+        T *control = qobject_cast<T *>(at(name, index));
+        Q_ASSERT_X(control, "Controls::get", qPrintable(controlName(name, index)));
+        return control;
     }
     void insert(const QString &name, QWidget *widget) { m_widgets.insert(name, widget); }
 
@@ -137,23 +148,6 @@ using CustomFactory = std::function<QWidget *(const ControlRow &, QWidget *paren
 // containers must come before the controls they hold. Custom rows are made by the factory.
 Controls buildControls(QWidget &form, std::span<const ControlRow> table,
                        const CustomFactory &custom = {});
-
-// The chart grid shared by the main window and the printed chart: the square of row r,
-// column c has its top-left corner at (left + 1440 c, top + 1080 r) and squares overlap by
-// 15 twips. Inside each square the labels sit at fixed offsets.
-enum class ChartArray { Annual, Time, Mountain, Facing, Palace };
-std::vector<ControlRow> chartRows(ChartArray array, int gridLeft, int gridTop,
-                                  const char *container, const Style *style);
-
-// The compass captions round a chart, indexed S, SW, W, NW, N, NE, E, SE: clockwise round
-// the chart on screen, starting at the top.
-struct CompassCaption
-{
-    const char *caption;
-    int left, top;
-};
-std::vector<ControlRow> directionRows(std::span<const CompassCaption, 8> places,
-                                      const char *container, const Style *style);
 
 // The stand-in fonts run a little wider than the originals: a one-line caption grows to
 // its text, up to the pixel column `right` of its container, rather than being cut off.

@@ -4,6 +4,10 @@
 
 class QWidget;
 
+namespace orrindel {
+class RuntimeError;
+}
+
 namespace orrindel::platform {
 
 // Message box styles the program uses.
@@ -29,5 +33,9 @@ class QtMsgBox final : public MsgBox
 public:
     void show(QWidget *parent, const QString &prompt, int style, const QString &title) override;
 };
+
+// Reports an error that no procedure trapped as the runtime does ("Run-time error '13':"
+// and its message, under the application's title); the program carries on.
+void reportUntrapped(MsgBox &msgBox, QWidget *parent, const RuntimeError &error);
 
 } // namespace orrindel::platform

@@ -49,7 +49,7 @@ void TextBox::keyPressEvent(QKeyEvent *event)
         return;
     }
     std::int16_t KeyAscii = *typed;
-    emit KeyPress(KeyAscii);
+    KeyPress(KeyAscii);
     if (KeyAscii == 0) {
         event->accept();
         return;
@@ -79,7 +79,7 @@ void TextBox::inputMethodEvent(QInputMethodEvent *event)
     for (const QChar character : composed) {
         const std::int16_t code = toWindows1252(character);
         std::int16_t KeyAscii = code;
-        emit KeyPress(KeyAscii);
+        KeyPress(KeyAscii);
         if (KeyAscii != 0)
             typed += KeyAscii == code ? character : fromWindows1252(KeyAscii);
     }

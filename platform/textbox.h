@@ -3,10 +3,11 @@
 #include <QLineEdit>
 
 #include <cstdint>
+#include <functional>
 
 namespace orrindel::platform {
 
-// A text box that raises KeyPress with the character code of every key that types a
+// A text box that calls its KeyPress handler with the character code of every key that types a
 // character, before the character reaches the box. The handler may change KeyAscii or set
 // it to 0 to drop the key. Keys that type nothing (arrows, Delete, ...) pass untouched.
 // Ctrl+letter keys are character codes here, not the edit shortcuts: Ctrl+C, Ctrl+V and
@@ -17,15 +18,25 @@ class TextBox : public QLineEdit
 {
     Q_OBJECT
 public:
-    explicit TextBox(QWidget *parent = nullptr);
+    // Called directly, never queued: the handler changes KeyAscii in place.
+    using KeyPressHandler = std::function<void(std::int16_t &KeyAscii)>;
 
-signals:
-    void KeyPress(std::int16_t &KeyAscii);
+    explicit TextBox(QWidget *parent = nullptr);
+    void setKeyPress(KeyPressHandler handler) { m_keyPress = std::move(handler); }
 
 protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
+
+private:
+    void KeyPress(std::int16_t &KeyAscii)
+    {
+        if (m_keyPress)
+            m_keyPress(KeyAscii);
+    }
+
+    KeyPressHandler m_keyPress;
 };
 
 } // namespace orrindel::platform

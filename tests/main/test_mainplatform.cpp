@@ -78,7 +78,7 @@ private slots:
         TextBox box;
         box.setMaxLength(5);
         // Upper-cases letters and drops digits, as a handler of KeyPress may.
-        connect(&box, &TextBox::KeyPress, &box, [](std::int16_t &KeyAscii) {
+        box.setKeyPress([](std::int16_t &KeyAscii) {
             if (KeyAscii >= 'a' && KeyAscii <= 'z')
                 KeyAscii = std::int16_t(KeyAscii - 32);
             else if (KeyAscii >= '0' && KeyAscii <= '9')

@@ -4,15 +4,18 @@
 #include "engine/chart.h"
 #include "engine/keystroke.h"
 #include "engine/numerictext.h"
+#include "engine/runtimeerror.h"
 #include "engine/validation.h"
 #include "platform/application.h"
 #include "platform/checkbox.h"
 #include "platform/datepicker.h"
 #include "platform/icons.h"
+#include "platform/msgbox.h"
 #include "platform/services.h"
 #include "platform/textbox.h"
 #include "ui/about/frmabout.h"
 #include "ui/print/frmprint.h"
+#include "ui/shared/chartlayout.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -46,7 +49,8 @@ constexpr int GridTop = 360;
 
 const Style captionStyle{};
 const Style noticeStyle{.alignment = Qt::AlignHCenter | Qt::AlignTop, .transparent = true};
-const Style inputStyle{.backColour = 0xFFFFFF};
+// A white box keeps black text whatever the desktop's palette.
+const Style inputStyle{.textColour = 0x000000, .backColour = 0xFFFFFF};
 const Style starStyle{.family = "Times New Roman",
                       .pointSize = 15.75,
                       .bold = true,
@@ -75,8 +79,6 @@ const Style directionStyle{.family = "Times New Roman",
 // box are made by customControl.
 std::vector<ControlRow> layoutTable()
 {
-    using platform::ChartArray;
-    using platform::chartRows;
     auto rect = [](int left, int top, int width, int height) {
         return QRect(left, top, width, height);
     };
@@ -88,8 +90,8 @@ std::vector<ControlRow> layoutTable()
          "&Calculate", nullptr},
         {"Command1", -1, Kind::CommandButton, "Frame1", rect(3600, 900, 1215, 375), "E&xit",
          nullptr},
-        {"txtFacing", -1, Kind::Custom, "Frame1", rect(1680, 600, 495, 285), "5", &inputStyle},
-        {"txtYear", -1, Kind::Custom, "Frame1", rect(1680, 240, 495, 285), "4", &inputStyle},
+        {"txtFacing", -1, Kind::Custom, "Frame1", rect(1680, 600, 495, 285), "", &inputStyle, 5},
+        {"txtYear", -1, Kind::Custom, "Frame1", rect(1680, 240, 495, 285), "", &inputStyle, 4},
         {"dtDatePicker", -1, Kind::Custom, "Frame1", rect(1950, 960, 975, 300), "", nullptr},
         {"chkDate", -1, Kind::Custom, "Frame1", rect(1680, 960, 255, 300), "->", nullptr},
         {"lblLabel", 0, Kind::Label, "Frame1", rect(120, 615, 1335, 255),
@@ -104,11 +106,11 @@ std::vector<ControlRow> layoutTable()
         table.insert(table.end(), rows.begin(), rows.end());
     };
     append(chartRows(ChartArray::Annual, GridLeft, GridTop, "fraChart", &annualStyle));
-    static constexpr platform::CompassCaption directions[] = {
+    static constexpr CompassCaption directions[] = {
         {"S", 2340, 120},  {"SW", 4680, 120}, {"W", 4680, 1800}, {"NW", 4680, 3600},
         {"N", 2340, 3600}, {"NE", 0, 3600},   {"E", 0, 1800},    {"SE", 0, 120},
     };
-    append(platform::directionRows(directions, "fraChart", &directionStyle));
+    append(directionRows(directions, "fraChart", &directionStyle));
     append(chartRows(ChartArray::Time, GridLeft, GridTop, "fraChart", &starStyle));
     append(chartRows(ChartArray::Mountain, GridLeft, GridTop, "fraChart", &starStyle));
     append(chartRows(ChartArray::Facing, GridLeft, GridTop, "fraChart", &starStyle));
@@ -126,7 +128,7 @@ QWidget *customControl(const ControlRow &row, QWidget *parent)
     const QString name = QString::fromLatin1(row.name);
     if (name == QLatin1String("txtYear") || name == QLatin1String("txtFacing")) {
         auto *box = new platform::TextBox(parent);
-        box->setMaxLength(QString::fromLatin1(row.caption).toInt());
+        box->setMaxLength(row.maxLength);
         // The box is only a few characters wide; the frame alone is margin enough.
         box->setTextMargins(0, 0, 0, 0);
         return box;
@@ -246,22 +248,41 @@ void frmMain::buildMenu()
     m_ui.mnuAboutAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
 }
 
+template <typename Procedure> void frmMain::trap(Procedure procedure)
+{
+    try {
+        procedure();
+    } catch (const RuntimeError &error) {
+        platform::reportUntrapped(m_services.msgBox, this, error);
+    }
+}
+
+template <typename Sender, typename Signal>
+void frmMain::on(Sender *sender, Signal signal, void (frmMain::*procedure)())
+{
+    connect(sender, signal, this, [this, procedure] { trap([this, procedure] { (this->*procedure)(); }); });
+}
+
 void frmMain::connectEvents()
 {
-    connect(m_ui.txtFacing, &platform::TextBox::KeyPress, this, &frmMain::txtFacing_KeyPress);
-    connect(m_ui.txtYear, &platform::TextBox::KeyPress, this, &frmMain::txtYear_KeyPress);
-    connect(m_ui.txtFacing, &QLineEdit::textChanged, this, &frmMain::txtFacing_Change);
-    connect(m_ui.txtYear, &QLineEdit::textChanged, this, &frmMain::txtYear_Change);
-    connect(m_ui.btnCalculate, &QPushButton::clicked, this, &frmMain::btnCalculate_Click);
-    connect(m_ui.btnPrint, &QPushButton::clicked, this, &frmMain::btnPrint_Click);
-    connect(m_ui.Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
-    connect(m_ui.chkDate, &platform::GraphicalCheckBox::Click, this, &frmMain::chkDate_Click);
-    connect(m_ui.dtDatePicker, &platform::DatePicker::Change, this, &frmMain::dtDatePicker_Change);
+    m_ui.txtFacing->setKeyPress([this](std::int16_t &KeyAscii) {
+        trap([&] { txtFacing_KeyPress(KeyAscii); });
+    });
+    m_ui.txtYear->setKeyPress(
+        [this](std::int16_t &KeyAscii) { trap([&] { txtYear_KeyPress(KeyAscii); }); });
+    on(m_ui.txtFacing, &QLineEdit::textChanged, &frmMain::txtFacing_Change);
+    on(m_ui.txtYear, &QLineEdit::textChanged, &frmMain::txtYear_Change);
+    on(m_ui.btnCalculate, &QPushButton::clicked, &frmMain::btnCalculate_Click);
+    on(m_ui.btnPrint, &QPushButton::clicked, &frmMain::btnPrint_Click);
+    on(m_ui.Command1, &QPushButton::clicked, &frmMain::Command1_Click);
+    on(m_ui.chkDate, &platform::GraphicalCheckBox::Click, &frmMain::chkDate_Click);
+    on(m_ui.dtDatePicker, &platform::DatePicker::Change, &frmMain::dtDatePicker_Change);
     for (int i = 0; i < PalaceCount; ++i) {
-        connect(m_ui.lblTime[i], &platform::Label::Change, this, [this, i] { lblTime_Change(i); });
+        connect(m_ui.lblTime[i], &platform::Label::Change, this,
+                [this, i] { trap([this, i] { lblTime_Change(i); }); });
     }
-    connect(m_ui.mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
-    connect(m_ui.mnuAboutAbout, &QAction::triggered, this, &frmMain::mnuAboutAbout_Click);
+    on(m_ui.mnuFileExit, &QAction::triggered, &frmMain::mnuFileExit_Click);
+    on(m_ui.mnuAboutAbout, &QAction::triggered, &frmMain::mnuAboutAbout_Click);
 }
 
 void frmMain::Form_Load()
@@ -304,12 +325,14 @@ void frmMain::keyPressEvent(QKeyEvent *event)
 
 void frmMain::txtFacing_KeyPress(std::int16_t &KeyAscii)
 {
-    KeyAscii = m_keystroke->Key(3, KeyAscii);
+    if (m_keystroke)
+        KeyAscii = m_keystroke->Key(3, KeyAscii);
 }
 
 void frmMain::txtYear_KeyPress(std::int16_t &KeyAscii)
 {
-    KeyAscii = m_keystroke->Key(2, KeyAscii);
+    if (m_keystroke)
+        KeyAscii = m_keystroke->Key(2, KeyAscii);
 }
 
 void frmMain::txtFacing_Change()
@@ -324,16 +347,25 @@ void frmMain::txtYear_Change()
     ClearChart();
 }
 
+bool frmMain::inputsValid() const
+{
+    return isValidBearingText(m_ui.txtFacing->text().toStdString()) &&
+           isValidYearText(m_ui.txtYear->text().toStdString());
+}
+
+bool frmMain::chartShown() const
+{
+    return !m_ui.lblTime[0]->Caption().isEmpty();
+}
+
 void frmMain::ValidateInput()
 {
-    const std::string facing = m_ui.txtFacing->text().toStdString();
-    const std::string year = m_ui.txtYear->text().toStdString();
-    m_ui.btnCalculate->setEnabled(isValidBearingText(facing) && isValidYearText(year));
+    m_ui.btnCalculate->setEnabled(inputsValid());
 }
 
 void frmMain::ClearChart()
 {
-    if (m_ui.lblTime[0]->Caption().isEmpty())
+    if (!chartShown())
         return;
     for (int i = 0; i < PalaceCount; ++i) {
         for (platform::Label *star : {m_ui.lblTime[i], m_ui.lblFacing[i], m_ui.lblMountain[i]}) {
@@ -352,6 +384,10 @@ void frmMain::ResetPalaces()
 
 void frmMain::btnCalculate_Click()
 {
+    // An access key clicks about 0.1 s after it is pressed, even if an edit has disabled
+    // the button meanwhile: inputs that are not valid by then give nothing to calculate.
+    if (!m_calc || !inputsValid())
+        return;
     ResetPalaces();
     m_calc->setYear(textToInteger(m_ui.txtYear->text().toStdString()));
     m_calc->setDegrees(textToSingle(m_ui.txtFacing->text().toStdString()));
@@ -394,11 +430,14 @@ void frmMain::dtDatePicker_Change()
 
 void frmMain::lblTime_Change(int)
 {
-    m_ui.btnPrint->setEnabled(!m_ui.lblTime[0]->Caption().isEmpty());
+    m_ui.btnPrint->setEnabled(chartShown());
 }
 
 void frmMain::btnPrint_Click()
 {
+    // As for Calculate: a delayed click after an edit cleared the chart prints nothing.
+    if (!chartShown())
+        return;
     // Loading the form prints it and reports a failure itself; leaving scope unloads it.
     frmPrint form(*this, m_services.printer, m_services.msgBox);
     form.Form_Load();

@@ -34,10 +34,6 @@ public:
     explicit frmMain(platform::Services &services, QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // The engine objects owned between Form_Load and Form_Unload; null outside that time.
-    const Calc *calc() const { return m_calc.get(); }
-    const Keystroke *keystroke() const { return m_keystroke.get(); }
-
     void Form_Load();
     void Form_Unload();
     void txtFacing_KeyPress(std::int16_t &KeyAscii);
@@ -61,6 +57,14 @@ private:
     void ResetPalaces();
     void ValidateInput();
     void ClearChart();
+    bool inputsValid() const;
+    bool chartShown() const;
+
+    // Runs an event procedure; a runtime error that escapes it is reported as untrapped and
+    // the window carries on, so that none reaches the event loop.
+    template <typename Procedure> void trap(Procedure procedure);
+    template <typename Sender, typename Signal>
+    void on(Sender *sender, Signal signal, void (frmMain::*procedure)());
 
     void buildMenu();
     void bindControls();

@@ -4,6 +4,7 @@
 #include "engine/runtimeerror.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
+#include "ui/shared/chartlayout.h"
 
 #include <QLineEdit>
 
@@ -13,7 +14,6 @@ namespace orrindel {
 
 namespace {
 
-using platform::ChartArray;
 using platform::ControlRow;
 using platform::Kind;
 using platform::Style;
@@ -41,7 +41,7 @@ constexpr Style StarStyle = textStyle(15.75, Qt::AlignHCenter);
 constexpr int GridLeft = 3630;
 constexpr int GridTop = 2775;
 
-constexpr platform::CompassCaption Directions[] = {
+constexpr CompassCaption Directions[] = {
     {"S", 5640, 2400}, {"SW", 8040, 2400}, {"W", 8040, 4200}, {"NW", 8040, 6120},
     {"N", 5640, 6120}, {"NE", 3120, 6120}, {"E", 3120, 4200}, {"SE", 3120, 2400},
 };
@@ -62,11 +62,11 @@ std::vector<ControlRow> pageLayout()
          &TitleStyle},
     };
     // clang-format on
-    const auto directions = platform::directionRows(Directions, nullptr, &DirectionStyle);
+    const auto directions = directionRows(Directions, nullptr, &DirectionStyle);
     table.insert(table.end(), directions.begin(), directions.end());
     for (const ChartArray array :
          {ChartArray::Time, ChartArray::Mountain, ChartArray::Facing, ChartArray::Palace}) {
-        const auto rows = platform::chartRows(array, GridLeft, GridTop, nullptr,
+        const auto rows = chartRows(array, GridLeft, GridTop, nullptr,
                                               array == ChartArray::Palace ? nullptr : &StarStyle);
         table.insert(table.end(), rows.begin(), rows.end());
     }

@@ -1,0 +1,50 @@
+#include "chartlayout.h"
+
+#include "engine/chart.h"
+
+namespace orrindel {
+
+using platform::ControlRow;
+using platform::Kind;
+
+std::vector<ControlRow> chartRows(ChartArray array, int gridLeft, int gridTop,
+                                  const char *container, const platform::Style *style)
+{
+    struct Placement
+    {
+        const char *name;
+        Kind kind;
+        int x, y, width, height;
+    };
+    static constexpr Placement placements[] = {
+        {"lblAnnual", Kind::Label, 0, 840, 255, 255},
+        {"lblTime", Kind::Label, 480, 600, 495, 375},
+        {"lblMountain", Kind::Label, 120, 120, 495, 375},
+        {"lblFacing", Kind::Label, 840, 120, 495, 375},
+        {"shpPalace", Kind::Shape, 0, 0, 1455, 1095},
+    };
+    const Placement &place = placements[static_cast<int>(array)];
+
+    std::vector<ControlRow> rows(PalaceCount);
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const int palace = GridPalaces[row][column];
+            const QRect rect(gridLeft + 1440 * column + place.x, gridTop + 1080 * row + place.y,
+                             place.width, place.height);
+            rows[palace] = {place.name, palace, place.kind, container, rect, "", style};
+        }
+    }
+    return rows;
+}
+
+std::vector<ControlRow> directionRows(std::span<const CompassCaption, 8> places,
+                                      const char *container, const platform::Style *style)
+{
+    std::vector<ControlRow> rows;
+    for (int i = 0; i < int(places.size()); ++i)
+        rows.push_back({"lblDirections", i, Kind::Label, container,
+                        QRect(places[i].left, places[i].top, 375, 255), places[i].caption, style});
+    return rows;
+}
+
+} // namespace orrindel

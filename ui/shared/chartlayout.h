@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/controls.h"
+
+#include <span>
+#include <vector>
+
+namespace orrindel {
+
+// The chart grid shared by the main window and the printed chart: the square of row r,
+// column c has its top-left corner at (left + 1440 c, top + 1080 r) and squares overlap by
+// 15 twips. Inside each square the labels sit at fixed offsets.
+enum class ChartArray { Annual, Time, Mountain, Facing, Palace };
+std::vector<platform::ControlRow> chartRows(ChartArray array, int gridLeft, int gridTop,
+                                            const char *container, const platform::Style *style);
+
+// The compass captions round a chart, indexed S, SW, W, NW, N, NE, E, SE: clockwise round
+// the chart on screen, starting at the top.
+struct CompassCaption
+{
+    const char *caption;
+    int left, top;
+};
+std::vector<platform::ControlRow> directionRows(std::span<const CompassCaption, 8> places,
+                                                const char *container,
+                                                const platform::Style *style);
+
+} // namespace orrindel
