@@ -24,6 +24,12 @@ enum Palace : int {
     SouthEast = 8,
 };
 
+// Compass direction of each palace, by palace index.
+inline constexpr std::array<const char *, PalaceCount> PalaceDirections = {
+    "centre", "north-west", "west", "north-east", "south",
+    "north",  "south-west", "east", "south-east",
+};
+
 // Palace index shown in row r, column c of the 3 x 3 grid (south at the top, east left).
 inline constexpr std::array<std::array<int, 3>, 3> GridPalaces = {{
     {SouthEast, South, SouthWest},

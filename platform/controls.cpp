@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFont>
 #include <QFrame>
@@ -99,6 +100,34 @@ QWidget *Controls::at(const char *name, int index) const
 
 namespace {
 
+// A label with an accessible name of its own (a star's role and place) offers its caption
+// as the value; other labels are read by their caption, as Qt reads them.
+class LabelAccessible final : public QAccessibleWidget
+{
+public:
+    explicit LabelAccessible(Label *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto *label = static_cast<const Label *>(widget());
+        const bool named = !label->accessibleName().isEmpty();
+        if (t == QAccessible::Name && !named)
+            return QString(label->Caption()).remove(QLatin1Char('&'));
+        if (t == QAccessible::Value && named)
+            return label->Caption().isEmpty() ? label->emptyValue() : label->Caption();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *accessibleControl(const QString &, QObject *object)
+{
+    if (auto *label = qobject_cast<Label *>(object))
+        return new LabelAccessible(label);
+    if (auto *shape = qobject_cast<Shape *>(object))
+        return new QAccessibleWidget(shape, QAccessible::Graphic);
+    return nullptr;
+}
+
 void applyStyle(QWidget &widget, const Style &style)
 {
     if (style.family || style.pointSize > 0 || style.bold) {
@@ -162,6 +191,8 @@ QWidget *makeControl(const ControlRow &row, QWidget *parent, const CustomFactory
 Controls buildControls(QWidget &form, std::span<const ControlRow> table,
                        const CustomFactory &custom)
 {
+    static const bool accessible = (QAccessible::installFactory(accessibleControl), true);
+    Q_UNUSED(accessible);
     Controls controls;
     // Containers are made first so that their children have a parent; then the rest are
     // made bottom-most first, since a later sibling is drawn over an earlier one.

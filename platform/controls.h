@@ -42,6 +42,9 @@ public:
     // A flat one-pixel border in the label's own text colour, drawn here rather than by the
     // desktop's style, which may shade it in its own colours.
     void setBorder(bool border);
+    // What a screen reader hears as the value of a named label whose caption is empty.
+    QString emptyValue() const { return m_emptyValue; }
+    void setEmptyValue(const QString &text) { m_emptyValue = text; }
 
 signals:
     void Change();
@@ -54,6 +57,7 @@ protected:
 
 private:
     bool m_border = false;
+    QString m_emptyValue;
 };
 
 // A rectangle shape: a one-pixel black border around a solid fill, or the border alone when

@@ -13,8 +13,7 @@ void QtMsgBox::show(QWidget *parent, const QString &prompt, int style, const QSt
     box.setWindowTitle(title);
     box.setText(prompt);
     box.setStandardButtons(QMessageBox::Ok);
-    box.setIcon((style & vbCritical) == vbCritical ? QMessageBox::Critical
-                                                     : QMessageBox::NoIcon);
+    box.setIcon((style & vbCritical) == vbCritical ? QMessageBox::Critical : QMessageBox::NoIcon);
     box.exec();
 }
 

@@ -23,8 +23,7 @@ class MsgBox
 public:
     virtual ~MsgBox() = default;
     // Shows the text with the style's buttons and icon and the title; waits for the user.
-    virtual void show(QWidget *parent, const QString &prompt, int style,
-                      const QString &title) = 0;
+    virtual void show(QWidget *parent, const QString &prompt, int style, const QString &title) = 0;
 };
 
 // The real modal message box.

@@ -172,6 +172,7 @@ frmMain::frmMain(platform::Services &services, QWidget *parent)
     const std::vector<ControlRow> table = layoutTable();
     m_controls = platform::buildControls(*client, table, customControl);
     bindControls();
+    nameControls();
     buildMenu();
     connectEvents();
 
@@ -233,6 +234,46 @@ void frmMain::bindControls()
     m_ui.txtYear->setFocus();
 }
 
+// What a screen reader says of each control: captions without their access-key marker,
+// and for the chart each star's role and place, with its digit as the value.
+void frmMain::nameControls()
+{
+    auto caption = [](const platform::Label *label) {
+        return QString(label->Caption()).remove(QLatin1Char('&'));
+    };
+    m_ui.txtYear->setAccessibleName(caption(m_ui.lblLabel[1]));
+    m_ui.txtFacing->setAccessibleName(caption(m_ui.lblLabel[0]));
+    m_ui.chkDate->setAccessibleName(QStringLiteral("View annual stars"));
+    m_ui.dtDatePicker->setAccessibleName(QStringLiteral("Annual stars month"));
+    m_controls.at("Frame1")->setAccessibleName(QStringLiteral("Building"));
+    m_controls.at("fraChart")->setAccessibleName(QStringLiteral("Chart"));
+    const QString noChart = QStringLiteral("No chart is shown");
+    for (int i = 0; i < PalaceCount; ++i) {
+        const QString place = QString::fromLatin1(PalaceDirections[i]);
+        const std::pair<platform::Label *, const char *> stars[] = {
+            {m_ui.lblTime[i], "Time star, "},
+            {m_ui.lblFacing[i], "Facing star, "},
+            {m_ui.lblMountain[i], "Mountain star, "},
+            {m_ui.lblAnnual[i], "Annual star, "},
+        };
+        for (const auto &[label, role] : stars) {
+            label->setAccessibleName(QLatin1String(role) + place);
+            label->setEmptyValue(noChart);
+        }
+        fillPalace(i, PalaceWhite);
+    }
+}
+
+void frmMain::fillPalace(int palace, unsigned colour)
+{
+    m_ui.shpPalace[palace]->setFillColor(colour);
+    QString name = QString::fromLatin1(PalaceDirections[palace]) + QStringLiteral(" palace");
+    name[0] = name[0].toUpper();
+    if (colour == PalaceGrey)
+        name += QStringLiteral(", sitting palace");
+    m_ui.shpPalace[palace]->setAccessibleName(name);
+}
+
 void frmMain::buildMenu()
 {
     QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
@@ -260,14 +301,14 @@ template <typename Procedure> void frmMain::trap(Procedure procedure)
 template <typename Sender, typename Signal>
 void frmMain::on(Sender *sender, Signal signal, void (frmMain::*procedure)())
 {
-    connect(sender, signal, this, [this, procedure] { trap([this, procedure] { (this->*procedure)(); }); });
+    connect(sender, signal, this,
+            [this, procedure] { trap([this, procedure] { (this->*procedure)(); }); });
 }
 
 void frmMain::connectEvents()
 {
-    m_ui.txtFacing->setKeyPress([this](std::int16_t &KeyAscii) {
-        trap([&] { txtFacing_KeyPress(KeyAscii); });
-    });
+    m_ui.txtFacing->setKeyPress(
+        [this](std::int16_t &KeyAscii) { trap([&] { txtFacing_KeyPress(KeyAscii); }); });
     m_ui.txtYear->setKeyPress(
         [this](std::int16_t &KeyAscii) { trap([&] { txtYear_KeyPress(KeyAscii); }); });
     on(m_ui.txtFacing, &QLineEdit::textChanged, &frmMain::txtFacing_Change);
@@ -372,14 +413,14 @@ void frmMain::ClearChart()
             star->setCaption(QString());
             star->setToolTip(QString());
         }
-        m_ui.shpPalace[i]->setFillColor(PalaceWhite);
+        fillPalace(i, PalaceWhite);
     }
 }
 
 void frmMain::ResetPalaces()
 {
-    for (platform::Shape *palace : m_ui.shpPalace)
-        palace->setFillColor(PalaceWhite);
+    for (int i = 0; i < PalaceCount; ++i)
+        fillPalace(i, PalaceWhite);
 }
 
 void frmMain::btnCalculate_Click()
@@ -403,7 +444,7 @@ void frmMain::btnCalculate_Click()
     show(m_ui.lblTime, chart.time, QStringLiteral("Time Star"));
     show(m_ui.lblFacing, chart.facing, QStringLiteral("Facing Star"));
     if (chart.greyPalace >= 0)
-        m_ui.shpPalace[chart.greyPalace]->setFillColor(PalaceGrey);
+        fillPalace(chart.greyPalace, PalaceGrey);
     show(m_ui.lblMountain, chart.mountain, QStringLiteral("Mountain Star"));
 
     chkDate_Click();

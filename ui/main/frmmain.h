@@ -68,6 +68,8 @@ private:
 
     void buildMenu();
     void bindControls();
+    void nameControls();
+    void fillPalace(int palace, unsigned colour);
     void connectEvents();
 
     // The controls the event procedures address, by their names in the layout table.
