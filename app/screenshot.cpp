@@ -1,5 +1,6 @@
-// Renders the real main window after a calculation (2004, 180, annual stars on for June
-// 2004) into a PNG, without a display, for the documentation.
+// Renders the documentation's pictures of the real windows into a folder, without a display:
+// the main window after a calculation (2004, 180, annual stars on for June 2004) as
+// main-window.png and the About box as about.png.
 
 #include "platform/application.h"
 #include "platform/checkbox.h"
@@ -11,9 +12,11 @@
 #include "platform/registry.h"
 #include "platform/services.h"
 #include "platform/textbox.h"
+#include "ui/about/frmabout.h"
 #include "ui/main/frmmain.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPushButton>
 
 #include <cstdio>
@@ -49,9 +52,10 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
         return 2;
     }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
     orrindel::platform::Application::install();
     orrindel::platform::installFontSubstitutes();
 
@@ -69,11 +73,20 @@ int main(int argc, char *argv[])
     control<orrindel::platform::GraphicalCheckBox>(form, "chkDate").click();
     control<QPushButton>(form, "btnCalculate").click();
     control<orrindel::platform::TextBox>(form, "txtYear").setFocus();
-    QApplication::processEvents();
 
-    if (!form.grab().save(QString::fromLocal8Bit(argv[1]))) {
-        std::fprintf(stderr, "screenshot: cannot write %s\n", argv[1]);
+    // The main window first, while its year box still has the focus.
+    const auto save = [&folder, argv](QWidget &window, const char *name) {
+        window.show();
+        QApplication::processEvents();
+        if (window.grab().save(folder.filePath(QString::fromLatin1(name))))
+            return true;
+        std::fprintf(stderr, "screenshot: cannot write %s in %s\n", name, argv[1]);
+        return false;
+    };
+    if (!save(form, "main-window.png"))
         return 1;
-    }
+    orrindel::frmAbout about(services);
+    if (!save(about, "about.png"))
+        return 1;
     return 0;
 }
