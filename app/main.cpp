@@ -2,6 +2,7 @@
 
 #include "platform/application.h"
 #include "platform/controls.h"
+#include "platform/icons.h"
 #include "platform/launcher.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
@@ -10,11 +11,51 @@
 #include "ui/main/frmmain.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTextStream>
+
+#include <optional>
+
+namespace {
+
+constexpr int BadCommandLine = 2;
+
+// Reads the command line before any window system is touched, so that --help and
+// --version answer on a machine without a display. Returns the exit status when the
+// program should end here.
+std::optional<int> readCommandLine(int &argc, char *argv[])
+{
+    const QCoreApplication core(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Works out the Xuan Kong flying star chart of a building in a window.\n"
+                       "orrindel-chart prints the same chart on the command line."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    QString error;
+    if (!parser.parse(QCoreApplication::arguments())) {
+        error = parser.errorText();
+    } else {
+        // Help and version win over the rest; process() prints them and ends the program.
+        parser.process(QCoreApplication::arguments());
+        if (parser.positionalArguments().isEmpty())
+            return std::nullopt;
+        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[0]);
+    }
+    QTextStream(stderr) << "orrindel: " << error << " Try 'orrindel --help'.\n";
+    return BadCommandLine;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
     orrindel::platform::Application::install();
+    if (const std::optional<int> status = readCommandLine(argc, argv))
+        return *status;
+
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(orrindel::platform::sunIcon());
     orrindel::platform::installFontSubstitutes();
 
     orrindel::platform::QtMsgBox msgBox;

@@ -1,19 +1,23 @@
 #pragma once
 
+#include "orrindel/version.h"
+
 #include <QString>
 
 namespace orrindel::platform {
 
-// The application's title and version numbers.
+// The application's title, version numbers and desktop id.
 struct Application
 {
     static constexpr const char *Title = "Orrindel";
-    static constexpr int Major = 1;
-    static constexpr int Minor = 0;
-    static constexpr int Revision = 2;
+    static constexpr const char *Id = ORRINDEL_APP_ID;
+    static constexpr int Major = ORRINDEL_VERSION_MAJOR;
+    static constexpr int Minor = ORRINDEL_VERSION_MINOR;
+    static constexpr int Revision = ORRINDEL_VERSION_PATCH;
 
     static QString title() { return QString::fromLatin1(Title); }
-    // Writes the title and version into QCoreApplication; called once at start.
+    // Writes the title, version and desktop entry's name into the application; called
+    // once at start, and works before the application object exists.
     static void install();
     // The runtime's system beep.
     static void Beep();

@@ -23,8 +23,12 @@ QIcon sunIcon()
 {
     ensureIconResource();
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/sun-16.png"), QSize(16, 16));
+    // The first file chooses the icon engine: the SVG one where it is installed. That
+    // engine keeps only the last picture added, so the 16-pixel one, drawn for that size,
+    // comes last; without it, both pictures serve.
+    icon.addFile(QStringLiteral(":/icons/sun.svg"));
     icon.addFile(QStringLiteral(":/icons/sun-32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/icons/sun-16.png"), QSize(16, 16));
     return icon;
 }
 

@@ -4,6 +4,7 @@
 #include "engine/chart.h"
 #include "engine/numerictext.h"
 #include "engine/validation.h"
+#include "orrindel/version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -191,7 +192,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orrindel-chart"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.2"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORRINDEL_VERSION_STRING));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

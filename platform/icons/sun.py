@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Draws the application's icon, a yellow eight-pointed sun, as sun.svg and as the 16 and
-32 pixel PNGs the windows load. Only the standard library is needed; run it again after
-changing the shape."""
+"""Draws the application's icon, a yellow eight-pointed sun, as sun.svg and as PNGs: 16 and
+32 pixels for the windows (the fallbacks of the SVG) and 48 to 256 pixels for the desktop's
+hicolor theme. Only the standard library is needed; run it again after changing the shape."""
 
 import math
 import struct
@@ -27,6 +27,9 @@ def star_points():
             radius = LONG_RAY if i % 4 == 0 else SHORT_RAY
         points.append((CENTRE + radius * math.cos(angle), CENTRE + radius * math.sin(angle)))
     return points
+
+
+STAR = star_points()
 
 
 def write_svg(path):
@@ -63,7 +66,7 @@ def sample(x, y, half_stroke):
     r = math.hypot(x - CENTRE, y - CENTRE)
     if r <= DISC + half_stroke:
         return OLIVE if abs(r - DISC) <= half_stroke else YELLOW
-    points = star_points()
+    points = STAR
     if edge_distance(x, y, points) <= half_stroke:
         return OLIVE
     return YELLOW if inside_polygon(x, y, points) else None
@@ -71,7 +74,8 @@ def sample(x, y, half_stroke):
 
 def render(size, grid=6):
     scale = 32.0 / size
-    half_stroke = 0.5 * scale  # one device pixel wide at every size
+    # The SVG's one-unit stroke, but never thinner than one device pixel.
+    half_stroke = 0.5 * max(scale, 1.0)
     rows = []
     for py in range(size):
         row = bytearray()
@@ -109,5 +113,5 @@ def write_png(path, rows):
 
 if __name__ == "__main__":
     write_svg(HERE / "sun.svg")
-    for size in (16, 32):
-        write_png(HERE / f"sun-{size}.png", render(size))
+    for size in (16, 32, 48, 64, 128, 256):
+        write_png(HERE / f"sun-{size}.png", render(size, grid=6 if size <= 64 else 4))
