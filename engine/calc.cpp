@@ -62,11 +62,11 @@ std::int16_t Calc::CompassHeading(std::int32_t FacingOrSitting) const
     else
         return 0;
 
-    const double sector = std::floor(CompassSector(m_degrees, -22.5f));
-    // A bearing a hair below 22.5 rounds up to exactly 360 and gives sector 8, one past the
-    // table; it is still north.
+    double sector = std::floor(CompassSector(m_degrees, -22.5f));
+    // A bearing a hair below 22.5 rounds up to exactly 360, sector 8, and its third is then
+    // the first: it reads as 22.5 itself, so the heading must too, not as north.
     if (sector == 8.0)
-        return static_cast<std::int16_t>(table[7] - '0');
+        sector = 0.0;
     if (sector < 0.0)
         throw RuntimeError::invalidProcedureCall();
     if (sector > 7.0)

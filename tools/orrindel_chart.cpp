@@ -1,13 +1,14 @@
 // orrindel-chart: the chart of a building on the command line, for people and scripts.
 // It accepts what the main window accepts, except that the bearing may be longer.
 
+#include "orrindel_chart.h"
+
 #include "engine/chart.h"
 #include "engine/numerictext.h"
 #include "engine/validation.h"
 #include "orrindel/version.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,7 +16,6 @@
 #include <QTextStream>
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 
 using namespace orrindel;
@@ -23,6 +23,7 @@ using namespace orrindel;
 namespace {
 
 constexpr int BadInput = 2;
+const QLatin1StringView ChartToolVersion(ORRINDEL_VERSION_STRING);
 
 struct PalaceName
 {
@@ -78,12 +79,6 @@ struct Reading
         return QStringLiteral("double-sitting");
     }
 };
-
-[[noreturn]] void fail(const QString &message)
-{
-    QTextStream(stderr) << "orrindel-chart: " << message << '\n';
-    std::exit(BadInput);
-}
 
 std::optional<Annual> parseAnnual(const QString &text)
 {
@@ -188,11 +183,13 @@ QString toText(const Reading &r)
 
 } // namespace
 
-int main(int argc, char *argv[])
+int runChart(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("orrindel-chart"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(ORRINDEL_VERSION_STRING));
+    const auto fail = [&err](const QString &message) {
+        err << "orrindel-chart: " << message << '\n';
+        err.flush();
+        return BadInput;
+    };
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -212,40 +209,42 @@ int main(int argc, char *argv[])
     const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print JSON."));
     parser.addOptions({yearOption, facingOption, annualOption, jsonOption});
 
-    if (!parser.parse(QCoreApplication::arguments()))
-        fail(parser.errorText());
+    if (!parser.parse(arguments))
+        return fail(parser.errorText());
     if (parser.isSet(helpOption)) {
-        QTextStream(stdout) << parser.helpText();
+        out << parser.helpText();
         return 0;
     }
     if (parser.isSet(versionOption)) {
-        QTextStream(stdout) << QCoreApplication::applicationVersion() << '\n';
+        out << ChartToolVersion << '\n';
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())
-        fail(QStringLiteral("unexpected argument: ") + parser.positionalArguments().first());
+        return fail(QStringLiteral("unexpected argument: ") + parser.positionalArguments().first());
     if (!parser.isSet(yearOption))
-        fail(QStringLiteral("--year is required"));
+        return fail(QStringLiteral("--year is required"));
     if (!parser.isSet(facingOption))
-        fail(QStringLiteral("--facing is required"));
+        return fail(QStringLiteral("--facing is required"));
 
     const QString yearText = parser.value(yearOption);
     const QString facingText = parser.value(facingOption);
     if (yearText.size() > 4 || !isValidYearText(yearText.toStdString()))
-        fail(QStringLiteral("--year %1: Construction years may only be in the range 65 to 9999.")
-                 .arg(yearText));
+        return fail(
+            QStringLiteral("--year %1: Construction years may only be in the range 65 to 9999.")
+                .arg(yearText));
     if (!isValidBearingText(facingText.toStdString()))
-        fail(QStringLiteral("--facing %1: Degrees may only be in the range 0 to below 360, "
-                            "written with digits and at most one decimal point.")
-                 .arg(facingText));
+        return fail(QStringLiteral("--facing %1: Degrees may only be in the range 0 to below 360, "
+                                   "written with digits and at most one decimal point.")
+                        .arg(facingText));
 
     Reading reading;
     if (parser.isSet(annualOption)) {
         reading.annual = parseAnnual(parser.value(annualOption));
         if (!reading.annual)
-            fail(QStringLiteral("--annual %1: give the month and year as MM/YYYY, month 01 to 12, "
-                                "year 1000 to 9999.")
-                     .arg(parser.value(annualOption)));
+            return fail(
+                QStringLiteral("--annual %1: give the month and year as MM/YYYY, month 01 to 12, "
+                               "year 1000 to 9999.")
+                    .arg(parser.value(annualOption)));
     }
 
     Calc calc;
@@ -256,7 +255,6 @@ int main(int argc, char *argv[])
     reading.subDirection = int(calc.CompassSubDirection());
     reading.chart = buildChart(calc);
 
-    QTextStream out(stdout);
     if (parser.isSet(jsonOption))
         out << QJsonDocument(toJson(reading)).toJson(QJsonDocument::Indented);
     else

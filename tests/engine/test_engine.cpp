@@ -1,0 +1,252 @@
+#include "engine/chart.h"
+#include "engine/keystroke.h"
+#include "engine/numerictext.h"
+#include "engine/runtimeerror.h"
+#include "engine/validation.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace orrindel;
+
+namespace {
+
+// Period, third, facing/sitting palace, grey palace, both star directions, then the time,
+// facing and mountain plates: everything a chart shows, on one line.
+constexpr char NE1[] = "8 1 3/6 6 Reverse Reverse 891234567 219876543 543219876";
+constexpr char N3[] = "8 3 5/4 4 Forward Reverse 891234567 456789123 321987654";
+// 22.49999 to 22.4999847 (2^-16 below 22.5, a tie that rounds to even) come to exactly 360
+// once 22.5 is taken off and read as 22.5 itself; 22.4999828 and 22.49998 do not.
+// clang-format off
+constexpr std::tuple<int, float, const char *> Charts[] = {
+    {2004, 180.0f, "8 2 4/5 5 Reverse Forward 891234567 321987654 456789123"},
+    {2004, 225.0f, "8 2 6/3 3 Forward Forward 891234567 567891234 234567891"},
+    {2004, 7.50001f, "8 2 5/4 4 Forward Reverse 891234567 456789123 321987654"},
+    {2010, 10.0f, N3}, {2004, 22.5f, NE1}, {2004, 22.49999f, NE1}, {2004, 22.499995f, NE1},
+    {2004, 22.499998f, NE1}, {2004, 22.4999847f, NE1}, {2004, 22.4999828f, N3}, {2004, 22.49998f, N3}};
+// clang-format on
+
+// Bearings in tenths on an inner boundary of the thirds, where 32-bit rounding decides.
+constexpr std::array<int, 2> Thirds[] = {
+    {375, 2},  {525, 3},  {825, 2},  {975, 2},  {1275, 1}, {1425, 3}, {1725, 1}, {1875, 3},
+    {2175, 2}, {2325, 2}, {2625, 2}, {2775, 2}, {3075, 2}, {3225, 2}, {3525, 2}, {75, 2}};
+
+// Year, period (-6: overflow), month (0: none) and the centre of that month's annual stars.
+// clang-format off
+constexpr std::array<int, 4> Years[] = {
+    {65, 1, 0, 0}, {1863, 9, 0, 0}, {1864, 1, 0, 0}, {1883, 1, 0, 0}, {1884, 2, 0, 0}, {1904, 3, 0, 0},
+    {1924, 4, 0, 0}, {1963, 5, 0, 0}, {1964, 6, 0, 0}, {1984, 7, 0, 0}, {2004, 8, 0, 0}, {2043, 9, 0, 0},
+    {2044, 1, 0, 0}, {2000, 7, 6, 9}, {2000, 7, 1, 1}, {2024, 9, 2, 3}, {2025, 9, 1, 3}, {2025, 9, 2, 2},
+    {2026, 9, 12, 1}, {1000, 2, 1, 2}, {9999, 2, 12, 2}, {-32704, 0, 0, 0}, {-32705, -6, 0, 0}};
+
+// Mode, typed code, result.
+constexpr std::array<int, 3> Keys[] = {
+    {0, 97, 65}, {0, 122, 90}, {0, 96, 96}, {0, 123, 123}, {0, 233, 233}, {0, 34, 0}, {0, 39, 0},
+    {0, 145, 0}, {0, 146, 0}, {0, 147, 147}, {0, 144, 144}, {0, 13, 13}, {0, -5, -5}, {0, 0, 0},
+    {0, 27, 27}, {0, 8, 8}, {1, 97, 97}, {1, 8, 8}, {1, 34, 0}, {1, 39, 0}, {1, 145, 0}, {1, 146, 0},
+    {1, 147, 147}, {1, -100, -100}, {1, 0, 0}, {2, 48, 48}, {2, 57, 57}, {2, 47, 0}, {2, 58, 0},
+    {2, 46, 0}, {2, 0, 0}, {2, 7, 0}, {2, 8, 8}, {2, 9, 9}, {2, 10, 10}, {2, 11, 0}, {2, 13, 13},
+    {2, 14, 0}, {3, 46, 46}, {3, 48, 48}, {3, 47, 0}, {3, 58, 0}, {3, 45, 0}, {3, 7, 0}, {3, 8, 8},
+    {3, 10, 10}, {3, 11, 0}, {3, 13, 13}, {3, -1, 0}, {4, 50, 0}, {-1, 50, 0}, {INT32_MAX, 13, 0}};
+// clang-format on
+
+// Text, its value (NaN: not numeric text), as an integer (-1: overflows), valid as a year (y)
+// or a bearing (b).
+// clang-format off
+constexpr std::tuple<const char *, double, int, const char *> Texts[] = {
+    {"2004", 2004, 2004, "y"}, {"0", 0, 0, "b"}, {"5.", 5, 5, "b"}, {".5", .5, 0, "b"},
+    {"1.5", 1.5, 2, "b"}, {"2.5", 2.5, 2, "b"}, {"2.51", 2.51, 3, "b"}, {"64", 64, 64, "b"},
+    {"65", 65, 65, "yb"}, {"64.5", 64.5, 64, "yb"}, {"0065", 65, 65, "yb"},
+    {"359.99999", 359.99999, 360, "yb"}, {"360", 360, 360, "y"}, {"32767.4", 32767.4, 32767, "y"},
+    {"32767.5", 32767.5, -1, ""}, {"32768", 32768, -1, ""}, {"\u0661\u0662", NAN, -1, ""},
+    {"99999999999999999999999999999999999999999999999999", 1e50, -1, ""},
+    {"", NAN, -1, ""}, {".", NAN, -1, ""}, {"1.2.3", NAN, -1, ""}, {"1e3", NAN, -1, ""},
+    {"-5", NAN, -1, ""}, {" 12", NAN, -1, ""}, {"1,5", NAN, -1, ""}, {"inf", NAN, -1, ""}};
+// clang-format on
+
+// Arguments, exit status, and what stdout (status 0) or the one stderr line (2) holds.
+constexpr const char *Y = "--year 2004 --facing 10 ";
+// clang-format off
+const std::tuple<QString, int, const char *> Runs[] = {
+    {"--version", 0, "1.0.2\n"}, {"--help", 0, "--annual <MM/YYYY>"}, {"--facing 10", 2, "--year is"},
+    {"--year 02004 --facing 1", 2, "--year 02004:"}, {"--year 2004", 2, "--facing is required"},
+    {"--year 2004 --facing 360", 2, "--facing 360:"}, {Y + QString("--json=1"), 2, "'--json'"},
+    {Y + QString("--annual 00/2000"), 2, "00/2000:"}, {Y + QString("--annual 13/2000"), 2, "13/2000:"},
+    {Y + QString("--annual 06/0999"), 2, "0999:"}, {Y + QString("--colour"), 2, "'colour'"},
+    {Y + QString("north"), 2, "argument: north"}, {"x --year 2004 --facing 10", 2, "argument: x"},
+    {"--year 2004 --facing 22.49998", 0, "S3, mountain stars Reverse\nFormation: double-sitting"},
+    {"--year 2004 --facing 22.49999", 0, "NE1, facing stars Reverse\nSitting: south-west (palace 6), "
+                                         "mountain SW1, mountain stars Reverse\nFormation: wang-shan"},
+    {"--year 2004 --facing 225", 0, "NE2, mountain stars Forward\nFormation: shang-shan-xia-shui"}};
+// clang-format on
+
+// The runtime error number a call raises; 0 when it returns.
+template <typename F> int errorOf(F &&call)
+{
+    try {
+        return call(), 0;
+    } catch (const RuntimeError &error) {
+        return error.number();
+    }
+}
+
+// One row per table entry, tagged with its index and first field.
+template <typename Table> void addRows(const Table &table)
+{
+    QTest::addColumn<int>("row"); // QTest needs a column; current() reads the tag
+    for (int i = 0; i < int(std::size(table)); ++i)
+        QTest::addRow("%d: %s", i, qPrintable(QVariant(std::get<0>(table[i])).toString())) << i;
+}
+
+// The table entry of the running row.
+template <typename Table> const auto &current(const Table &table)
+{
+    return table[std::atoi(QTest::currentDataTag())];
+}
+
+QString chartLine(int year, float degrees)
+{
+    Calc calc;
+    calc.setYear(std::int16_t(year));
+    calc.setDegrees(degrees);
+    const BuildingChart c = buildChart(calc);
+    QString line = QString::asprintf("%d %g %d/%d %d %s %s", c.period, calc.CompassSubDirection(),
+                                     c.facingPalace, c.sittingPalace, c.greyPalace,
+                                     c.facingDirection.c_str(), c.mountainDirection.c_str());
+    for (const Stars &plate : {c.time, c.facing, c.mountain})
+        for (int i = -1; i < PalaceCount; ++i)
+            line += i < 0 ? QChar(' ') : QChar('0' + plate[i]);
+    return line;
+}
+
+// The built orrindel-chart's exit status (-1: it crashed), stdout and stderr.
+std::tuple<int, QString, QString> runTool(const QString &arguments)
+{
+    QProcess tool;
+    tool.start(CHART_TOOL, arguments.split(' '));
+    const bool exited = tool.waitForFinished() && tool.exitStatus() == QProcess::NormalExit;
+    return {exited ? tool.exitCode() : -1, tool.readAllStandardOutput(),
+            tool.readAllStandardError()};
+}
+
+} // namespace
+
+class TestEngine : public QObject
+{
+    Q_OBJECT
+private slots:
+    void workedCharts_data() { addRows(Charts); }
+    void workedCharts()
+    {
+        const auto &[year, degrees, chart] = current(Charts);
+        QCOMPARE(chartLine(year, degrees), QString(chart));
+    }
+
+    // Each year's period and annual stars, and its chart at every tenth of a degree (every
+    // 4.5 degrees for the annual rows) against the compass rules worked in whole tenths (on
+    // an inner boundary of the thirds the Thirds table decides the third).
+    void years_data() { addRows(Years); }
+    void years()
+    {
+        const auto &[year, period, month, centre] = current(Years);
+        QCOMPARE(errorOf([&] { (void)chartLine(year, 0); }), std::max(-period, 0));
+        for (int i = 0; month && i < PalaceCount; ++i)
+            QCOMPARE(int(annualStars(std::int16_t(year), std::int16_t(month))[i]),
+                     (centre + i - 1) % 9 + 1);
+        // Palaces of the 45-degree sectors clockwise from 22.5: NE, E, SE, S, SW, W, NW, N.
+        static constexpr int palaceOf[8] = {3, 7, 8, 4, 6, 2, 1, 5};
+        const auto plate = [](int star, int step) {
+            QString stars;
+            for (int i = 0; i < 9; ++i)
+                stars += QString::number((star + step * i + 17) % 9 + 1);
+            return stars;
+        };
+        for (int tenths = 0; period > 0 && tenths < 3600; tenths += month ? 45 : 1) {
+            const int from = (tenths + 3375) % 3600, sector = from / 450; // clockwise from 22.5
+            int third = from % 450 / 150 + 1;
+            for (const auto &[boundary, rounded] : Thirds)
+                third = boundary == tenths ? rounded : third;
+            const int palaces[2] = {palaceOf[sector], palaceOf[(sector + 4) % 8]};
+            QString line = QString::asprintf("%d %d %d/%d %d", period, third, palaces[0],
+                                             palaces[1], palaces[1]);
+            QString plates = ' ' + plate(period, 1);
+            for (const int palace : palaces) {
+                // Odd stars live in the cardinal sectors, whose first mountain is yang, even
+                // stars in the corners, whose first is yin; a 5 takes the period's star.
+                const int star = (period + palace + 17) % 9 + 1;
+                const int home = star == 5 ? period : star;
+                const bool forward = home != 5 && (third == 1) == (home % 2 == 1);
+                line += forward ? " Forward" : " Reverse";
+                plates += ' ' + plate(star, forward ? 1 : -1);
+            }
+            QCOMPARE(chartLine(year, float(tenths / 10.0)), line + plates);
+        }
+    }
+
+    void keyFilter_data() { addRows(Keys); }
+    void keyFilter()
+    {
+        const auto &[mode, code, result] = current(Keys);
+        int beeps = 0;
+        QCOMPARE(int(Keystroke([&beeps] { ++beeps; }).Key(mode, std::int16_t(code))), result);
+        QCOMPARE(beeps, result == 0 ? 1 : 0);
+    }
+
+    void numericText_data() { addRows(Texts); }
+    void numericText()
+    {
+        const auto &[text, value, integer, valid] = current(Texts);
+        QCOMPARE(isNumericText(text), !qIsNaN(value));
+        const int notNumeric = qIsNaN(value) ? 13 : 0;
+        QCOMPARE(errorOf([&] { QCOMPARE(textToDouble(text), value); }), notNumeric);
+        QCOMPARE(errorOf([&] { QCOMPARE(textToSingle(text), float(value)); }),
+                 value > 1e39 ? 6 : notNumeric); // past any float
+        QCOMPARE(errorOf([&] { QCOMPARE(int(textToInteger(text)), integer); }),
+                 integer == -1 && !notNumeric ? 6 : notNumeric);
+        QCOMPARE(isValidYearText(text), QByteArray(valid).contains('y'));
+        QCOMPARE(isValidBearingText(text), QByteArray(valid).contains('b'));
+        QCOMPARE(errorOf([] { (void)textToDouble(std::string(400, '9')); }), 6);
+    }
+
+    void tool_data() { addRows(Runs); }
+    void tool()
+    {
+        const auto &[arguments, status, message] = current(Runs);
+        const auto [code, out, err] = runTool(arguments);
+        QCOMPARE(code, status);
+        QVERIFY2((status ? err : out).contains(message), qPrintable(out + err));
+        // One line on stderr and nothing on stdout, or nothing on stderr.
+        QCOMPARE(err.count('\n') + (status ? out : err).size(), status ? 1 : 0);
+    }
+
+    // One worked chart in full, as JSON and as text.
+    void workedChart()
+    {
+        const auto [code, json, err] = runTool("--year 2004 --facing 180 --annual 01/2000 --json");
+        QJsonObject chart = QJsonDocument::fromJson(json.toUtf8()).object();
+        QStringList values; // each palace's time, facing, mountain, annual star and grey flag
+        for (const QJsonValue palace : chart.take("palaces").toArray())
+            values << QString::asprintf("%d%d%d%d%d", palace[u"time"].toInt(),
+                                        palace[u"facing"].toInt(), palace[u"mountain"].toInt(),
+                                        palace[u"annual"].toInt(), palace[u"grey"].toBool());
+        for (const QJsonValue value : chart) // then the chart's own, in key order
+            values << value.toVariant().toString();
+        QCOMPARE(values.join(' '),
+                 "83410 92520 11630 29740 38850 47961 56170 65280 74390  180 S2 4 "
+                 "Reverse double-facing Forward 8 N2 5 2 2004");
+        auto [status, text, none] = runTool("--year 2004 --facing 180 --annual 06/2000");
+        QCOMPARE(
+            text.remove(QRegularExpression("[|+]|--+")).simplified(),
+            "SE S SW 3 4 8 8 1 6 7 3 5 [8] [4] [6] 2 5 4 3 6 1 E 6 8 1 W [7] [9] [2] 7 9 9 7 5 "
+            "2 2 4 9 sitting [3] [5] [1] NE N NW Year 2004, facing 180: period 8 Facing: south "
+            "(palace 4), mountain S2, facing stars Reverse Sitting: north (palace 5), mountain "
+            "N2, mountain stars Forward Formation: double-facing Annual stars 06/2000: centre 9");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEngine)
+#include "test_engine.moc"
