@@ -25,6 +25,25 @@ std::wstring widen(const std::string &utf8)
     return wide;
 }
 
+// One word of a command line, quoted so that the program's start-up code reads it back
+// exactly: backslashes are doubled only where a quote follows them.
+std::wstring quoted(const std::wstring &text)
+{
+    std::wstring word = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : text) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        word.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+        backslashes = 0;
+        word += c;
+    }
+    word.append(backslashes * 2, L'\\');
+    return word + L'"';
+}
+
 // Closes a kernel handle when it leaves scope.
 class Handle
 {
@@ -45,17 +64,19 @@ private:
 class WindowsLauncher final : public Launcher
 {
 public:
-    void start(const std::string &path) override
+    void start(const std::string &path, const std::vector<std::string> &arguments) override
     {
         const std::wstring program = widen(path);
         if (program.empty())
             throw RuntimeError::fileNotFound();
 
         // The program is named as the application itself, so the system never searches a
-        // path with spaces for a shorter program name; the command line only repeats it,
-        // quoted, as the program's own first argument.
-        std::wstring quoted = L"\"" + program + L"\"";
-        std::vector<wchar_t> commandLine(quoted.begin(), quoted.end());
+        // path with spaces for a shorter program name; the command line repeats it, quoted,
+        // as the program's own first argument, and quotes every argument after it.
+        std::wstring line = quoted(program);
+        for (const std::string &argument : arguments)
+            line += L" " + quoted(widen(argument));
+        std::vector<wchar_t> commandLine(line.begin(), line.end());
         commandLine.push_back(L'\0');
 
         STARTUPINFOW startup{};
@@ -79,6 +100,9 @@ public:
         return (attributes &
                 (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
     }
+
+    // The registry names the System Information tool here.
+    std::optional<Command> systemInfoViewer() override { return std::nullopt; }
 };
 
 } // namespace

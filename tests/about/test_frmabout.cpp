@@ -1,206 +1,185 @@
-// The About box as the user meets it: its texts, frame, keys, focus and modality.
+// The About box as the user meets it: the registry reader, the routes of System Info through
+// the registry, the file test and the desktop's own viewer, its keys, and what a screen
+// reader hears.
 
 #include "support/doubles.h"
 
-#include "platform/controls.h"
+#include "engine/runtimeerror.h"
 #include "ui/about/frmabout.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QTimer>
+#include <QAccessible>
 #include <QtTest>
 
 using namespace orrindel;
-using test::TestServices;
+using namespace std::literals;
+using Entry = std::optional<test::FakeRegistry::Value>; // nullopt: no key
+Q_DECLARE_METATYPE(Entry)
 
-namespace {
+using Value = test::FakeRegistry::Value;
 
-template <typename T = QWidget> T *child(const QWidget &dialog, const char *name)
-{
-    return dialog.findChild<T *>(QString::fromLatin1(name));
-}
+// A value of type 0 is stored under another name: the key without the value.
+const Entry NoKey, NoValue = Value{0, {}};
+const int NotRead = 0, Read = 1, Invalid = RuntimeError::InvalidProcedureCall;
 
-// Shows the dialog as the window with the keyboard focus.
-bool showActive(QDialog &dialog)
-{
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    return QTest::qWaitForWindowActive(&dialog);
-}
-
-QString caption(const QWidget &dialog, const char *name)
-{
-    return child<QLabel>(dialog, name)->text();
-}
-
-} // namespace
-
+// Stand-in programs live in one folder, emptied for every row, which is also all of PATH.
+// Each leaves a file there named "=" and its name and arguments, each in brackets.
 class TestFrmAbout : public QObject
 {
     Q_OBJECT
+    const QByteArray m_path = qgetenv("PATH");
+    QTemporaryDir m_bin;
+    std::optional<test::TestServices> d;
+
+    static Entry value(std::uint32_t type, const std::string &bytes) { return Value{type, bytes}; }
+    Entry path(const QString &name) const { return value(1, m_bin.filePath(name).toStdString()); }
+    void install(const char *key, const char *name, const Entry &entry)
+    {
+        if (entry)
+            d->registry.set(key, entry->type ? name : "other", *entry);
+    }
+    void program(const QString &name)
+    {
+        QFile file(m_bin.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\n: >\"${0%/*}/=$(printf '[%s]' \"${0##*/}\" \"$@\")\"\n");
+        QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
+    }
+    QString ran() const { return QDir(m_bin.path()).entryList({"=*"}).join("").mid(1); }
 
 private slots:
     void initTestCase() { platform::installFontSubstitutes(); }
+    void cleanupTestCase() { qputenv("PATH", m_path); }
+    void init()
+    {
+        d.emplace();
+        QDir(m_bin.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(m_bin.path()) && qputenv("PATH", m_bin.path().toLocal8Bit()));
+    }
 
-    void loadWritesTheTexts();
-    void fixedDialogFrame();
-    void focusTabOrderAndAltS();
-    void keys_data();
-    void keys();
-    void showsModallyAndOkEndsIt();
+    // A value read over the text "before": read, not read or the error raised; the text after.
+    void getKeyValue_data()
+    {
+        QTest::addColumn<Entry>("entry");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("after");
+        const std::string a(1023, 'a');
+        QTest::newRow("string and zero") << value(1, "C:\\x.exe\0"s) << Read << "C:\\x.exe";
+        QTest::newRow("string, no zero") << value(1, "C:\\Tools") << Read << "C:\\Tools";
+        QTest::newRow("zero bytes") << value(1, "") << Invalid << "before";
+        QTest::newRow("number") << value(4, "\x78\x56\x34\x12") << Read << "305419896";
+        QTest::newRow("number, high 0") << value(4, "\x10\0\0\0"s) << Read << "16";
+        QTest::newRow("binary") << value(3, "\1\2\3") << Read << "before";
+        QTest::newRow("1024 bytes") << value(1, a + '\0') << Read << QString::fromStdString(a);
+        QTest::newRow("1025 bytes") << value(1, a + "bc") << NotRead << "";
+        QTest::newRow("missing value") << NoValue << NotRead << "";
+        QTest::newRow("missing key") << NoKey << NotRead << "";
+    }
+    void getKeyValue()
+    {
+        QFETCH(Entry, entry);
+        QFETCH(int, outcome);
+        QFETCH(QString, after);
+        install("SOFTWARE\\Test", "Value", entry);
+        frmAbout dialog(d->services);
+        QString text = "before";
+        int seen = NotRead;
+        try {
+            seen = dialog.GetKeyValue(platform::HKeyLocalMachine, "SOFTWARE\\Test", "Value", text);
+        } catch (const RuntimeError &e) {
+            seen = e.number();
+        }
+        QCOMPARE(seen, outcome);
+        QCOMPARE(text, after);
+        QCOMPARE(d->registry.stillOpen() + d->registry.badCalls, 0);
+    }
+
+    // The key pressed (before the colon): Return and Esc press OK, which ends the box; Alt+S
+    // presses System Info. Then the tool's path (taken unchecked: a hidden file is no file to the
+    // file test), its folder, which must hold the tool, the viewers on PATH; and what ran, "" for
+    // the message.
+    void keys_data()
+    {
+        QTest::addColumn<Entry>("first");
+        QTest::addColumn<Entry>("second");
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("ran");
+        const QString tool = "f\\MSINFO32.EXE", gnome = "gnome-control-center";
+        const QStringList all{".t", tool, "hardinfo", gnome, "kinfocenter"};
+        QTest::newRow("Return: OK") << path(".t") << path("f") << all << "";
+        QTest::newRow("Esc: OK") << path(".t") << path("f") << all << "";
+        QTest::newRow("Alt+S: first unchecked") << path(".t") << path("f") << all << "[.t]";
+        QTest::newRow("Alt+S: folder holds it") << NoKey << path("f") << all << "[" + tool + "]";
+        QTest::newRow("Alt+S: folder lacks it") << NoKey << path("g") << QStringList{tool} << "";
+        QTest::newRow("Alt+S: fails to start") << path("f") << NoKey << all << "";
+        QTest::newRow("Alt+S: first 0 bytes") << value(1, "") << path("f") << all << "";
+        QTest::newRow("Alt+S: KDE's viewer") << NoKey << NoValue << all << "[kinfocenter]";
+        QTest::newRow("Alt+S: GNOME's About")
+            << NoKey << NoKey << QStringList{"hardinfo", gnome} << "[gnome-control-center][about]";
+        QTest::newRow("Alt+S: hardinfo")
+            << NoKey << NoKey << QStringList{"hardinfo"} << "[hardinfo]";
+        QTest::newRow("Alt+S: nothing") << NoKey << NoKey << QStringList() << "";
+    }
+    void keys()
+    {
+        const QString keys = QString(QTest::currentDataTag()).section(':', 0, 0);
+        QFETCH(Entry, first);
+        QFETCH(Entry, second);
+        QFETCH(QStringList, installed);
+        QFETCH(QString, ran);
+        install("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", first);
+        install("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", second);
+        for (const QString &name : installed)
+            program(name);
+        const auto launcher = platform::makeSystemLauncher();
+        platform::Services services{d->msgBox, [] {}, d->printer, d->registry, *launcher};
+        frmAbout dialog(services);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        const bool message = keys == "Alt+S" && ran.isEmpty();
+        d->msgBox.expect(message);
+        QTest::keySequence(&dialog, QKeySequence::fromString(keys));
+        QTRY_COMPARE(d->msgBox.boxes().size(), std::size_t(message));
+        for (const auto &box : d->msgBox.boxes())
+            QVERIFY(box.prompt == "System Information Is Unavailable At This Time" &&
+                    box.title == "Orrindel" && box.parent == &dialog);
+        QTRY_COMPARE(this->ran(), ran);
+        QCOMPARE(dialog.isVisible(), keys == "Alt+S");
+        QCOMPARE(dialog.result(), keys == "Alt+S" ? 0 : int(QDialog::Accepted));
+        QCOMPARE(d->registry.stillOpen() + d->registry.badCalls, 0);
+    }
+
+    // Each argument reaches the program whole, as given; a shell would split or expand them.
+    void argumentsArriveAsGiven()
+    {
+        program("my viewer");
+        const auto launcher = platform::makeSystemLauncher();
+        launcher->start(m_bin.filePath("my viewer").toStdString(), {"a b", "c;d", "$HOME", ""});
+        QTRY_COMPARE(ran(), "[my viewer][a b][c;d][$HOME][]");
+    }
+
+    // Each control's accessible name and role; a label's caption on one line is its description.
+    void accessible()
+    {
+        frmAbout dialog(d->services);
+        QStringList seen;
+        for (QWidget *control : dialog.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            const QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
+            const bool label = face->role() == QAccessible::StaticText;
+            QCOMPARE(face->text(QAccessible::Description),
+                     label ? control->property("text").toString().simplified() : "");
+            seen << control->objectName() + ": " + face->text(QAccessible::Name) + ", " +
+                        QVariant::fromValue(face->role()).toString();
+        }
+        seen.sort();
+        QCOMPARE(seen, QStringList(
+                           {"Line1(0): Separator, Client", "Line1(1): Separator, Client",
+                            "cmdOK: OK, Button", "cmdSysInfo: System Info..., Button",
+                            "lblDescription: Description, StaticText",
+                            "lblDisclaimer: Disclaimer, StaticText", "lblTitle: Title, StaticText",
+                            "lblVersion: Version, StaticText", "picIcon: Orrindel icon, Graphic"}));
+    }
 };
-
-void TestFrmAbout::loadWritesTheTexts()
-{
-    TestServices doubles;
-    frmAbout dialog(doubles.services);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("About Orrindel"));
-    QCOMPARE(caption(dialog, "lblTitle"), QStringLiteral("Orrindel"));
-    QCOMPARE(caption(dialog, "lblVersion"), QStringLiteral("Version 1.0.2"));
-    QCOMPARE(child<QPushButton>(dialog, "cmdOK")->text(), QStringLiteral("OK"));
-    QCOMPARE(child<QPushButton>(dialog, "cmdSysInfo")->text(), QStringLiteral("&System Info..."));
-
-    // The notice: two sentences.
-    const QString notice = caption(dialog, "lblDisclaimer");
-    QVERIFY(notice.endsWith(QLatin1Char('.')));
-    QCOMPARE(notice.count(QStringLiteral(". ")) + 1, 2);
-    QVERIFY(notice.contains(QStringLiteral("free"), Qt::CaseInsensitive));
-    QVERIFY(notice.contains(QStringLiteral("liab"), Qt::CaseInsensitive));
-
-    // Nothing is asked of the system by showing the box (an unexpected message box fails).
-    QCOMPARE(doubles.registry.opened, 0);
-    QVERIFY(doubles.launcher.started.isEmpty());
-
-    // The credits: a heading, then two lines indented by ten spaces.
-    const QStringList lines = caption(dialog, "lblDescription").split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.size(), 3);
-    QVERIFY(!lines[0].isEmpty() && !lines[0].startsWith(QLatin1Char(' ')));
-    for (const QString &line : {lines[1], lines[2]}) {
-        QVERIFY2(line.startsWith(QString(10, QLatin1Char(' '))) && line.at(10) != QLatin1Char(' '),
-                 qPrintable(line));
-        QVERIFY(!line.contains(QLatin1Char('\r')) && !line.contains(QLatin1Char('\n')));
-    }
-}
-
-void TestFrmAbout::fixedDialogFrame()
-{
-    TestServices doubles;
-    frmAbout dialog(doubles.services);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    const QSize client(platform::twipsToPixels(5730), platform::twipsToPixels(3045));
-    QCOMPARE(dialog.size(), client);
-    QCOMPARE(dialog.minimumSize(), client);
-    QCOMPARE(dialog.maximumSize(), client);
-    const Qt::WindowFlags flags = dialog.windowFlags();
-    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
-    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QVERIFY(!dialog.windowIcon().isNull());
-    QCOMPARE(child<QLabel>(dialog, "picIcon")->pixmap().deviceIndependentSize(), QSizeF(32, 32));
-
-    // The etched separator: a grey line on row 131 with a white one below on rows 132 and
-    // 133, starting a pixel further right.
-    const QImage image = dialog.grab().toImage();
-    const auto pixel = [&](int x, int y) {
-        const int ratio = int(image.devicePixelRatio());
-        return image.pixelColor(x * ratio, y * ratio);
-    };
-    QCOMPARE(pixel(200, 131), QColor(0x80, 0x80, 0x80));
-    QCOMPARE(pixel(200, 132), QColor(Qt::white));
-    QCOMPARE(pixel(200, 133), QColor(Qt::white));
-    QVERIFY(pixel(200, 134) != QColor(Qt::white));
-    QCOMPARE(pixel(6, 131), QColor(0x80, 0x80, 0x80));
-    QVERIFY(pixel(6, 132) != QColor(Qt::white));
-
-    // Closing from the title bar ends it like OK, starting nothing.
-    QVERIFY(dialog.close());
-    QVERIFY(!dialog.isVisible());
-    QVERIFY(doubles.launcher.started.isEmpty());
-}
-
-void TestFrmAbout::focusTabOrderAndAltS()
-{
-    TestServices doubles;
-    doubles.registry.set("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
-                         test::FakeRegistry::text("C:\\Windows\\System32\\msinfo32.exe"));
-    frmAbout dialog(doubles.services);
-    QVERIFY(showActive(dialog));
-
-    QStringList visited{QApplication::focusWidget()->objectName()};
-    for (int i = 0; i < 3; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited, (QStringList{QStringLiteral("cmdOK"), QStringLiteral("picIcon"),
-                                   QStringLiteral("cmdSysInfo"), QStringLiteral("cmdOK")}));
-
-    // An access key presses its button after the button's short pressed-down animation.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
-    QTRY_COMPARE(doubles.launcher.started,
-                 QStringList{QStringLiteral("C:\\Windows\\System32\\msinfo32.exe")});
-    QVERIFY(dialog.isVisible());
-}
-
-// Enter and Esc both press cmdOK, which ends the dialog; Enter on cmdSysInfo presses it.
-void TestFrmAbout::keys_data()
-{
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("closed");
-    QTest::addColumn<int>("messages");
-
-    QTest::newRow("Enter on OK") << "cmdOK" << int(Qt::Key_Return) << true << 0;
-    QTest::newRow("keypad Enter on OK") << "cmdOK" << int(Qt::Key_Enter) << true << 0;
-    QTest::newRow("Esc on OK") << "cmdOK" << int(Qt::Key_Escape) << true << 0;
-    QTest::newRow("Enter on the icon") << "picIcon" << int(Qt::Key_Return) << true << 0;
-    QTest::newRow("Esc on System Info") << "cmdSysInfo" << int(Qt::Key_Escape) << true << 0;
-    QTest::newRow("Enter on System Info") << "cmdSysInfo" << int(Qt::Key_Return) << false << 1;
-}
-
-void TestFrmAbout::keys()
-{
-    QFETCH(QString, focus);
-    QFETCH(int, key);
-    QFETCH(bool, closed);
-    QFETCH(int, messages);
-
-    TestServices doubles;
-    frmAbout dialog(doubles.services);
-    QVERIFY(showActive(dialog));
-    QWidget *target = dialog.findChild<QWidget *>(focus);
-    target->setFocus();
-    QCOMPARE(QApplication::focusWidget(), target);
-    doubles.msgBox.expect(messages);
-
-    QTest::keyClick(target, Qt::Key(key));
-    QCOMPARE(dialog.isVisible(), !closed);
-    if (closed)
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(int(doubles.msgBox.boxes().size()), messages);
-}
-
-void TestFrmAbout::showsModallyAndOkEndsIt()
-{
-    TestServices doubles;
-    QWidget owner;
-    owner.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&owner));
-
-    // As the About menu item does it: a dialog of its own, no owner named, run to its end.
-    frmAbout dialog(doubles.services);
-    QWidget *modal = nullptr;
-    Qt::WindowModality modality = Qt::NonModal;
-    QTimer::singleShot(0, &dialog, [&] {
-        modal = QApplication::activeModalWidget();
-        modality = dialog.windowModality();
-        child<QPushButton>(dialog, "cmdOK")->click();
-    });
-    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QCOMPARE(modal, &dialog);
-    QCOMPARE(modality, Qt::ApplicationModal);
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-}
 
 QTEST_MAIN(TestFrmAbout)
 #include "test_frmabout.moc"

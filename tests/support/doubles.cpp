@@ -35,12 +35,10 @@ void RecordingPrinter::PrintForm(QWidget &form)
 std::optional<platform::Registry::Key> FakeRegistry::openKey(std::uint32_t root,
                                                              const std::string &path)
 {
-    roots.push_back(root);
-    if (root != platform::HKeyLocalMachine || m_refused.contains(path) || !m_keys.contains(path))
+    if (root != platform::HKeyLocalMachine || !m_keys.contains(path))
         return std::nullopt;
     const Key key = m_nextKey++;
     m_open[key] = path;
-    ++opened;
     return key;
 }
 
@@ -52,7 +50,6 @@ bool FakeRegistry::queryValue(Key key, const std::string &name, std::span<unsign
         ++badCalls;
         return false;
     }
-    offeredBuffer = buffer.size();
     const auto &values = m_keys.at(open->second);
     const auto value = values.find(name);
     if (value == values.end() || value->second.bytes.size() > buffer.size())
@@ -69,9 +66,11 @@ void FakeRegistry::closeKey(Key key)
         ++badCalls;
 }
 
-void FakeLauncher::start(const std::string &path)
+void FakeLauncher::start(const std::string &path, const std::vector<std::string> &arguments)
 {
     started.push_back(QString::fromStdString(path));
+    for (const std::string &argument : arguments)
+        started.push_back(QString::fromStdString(argument));
     if (path.empty() || unstartable.contains(path))
         throw RuntimeError::fileNotFound();
 }

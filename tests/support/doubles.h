@@ -94,8 +94,7 @@ private:
 };
 
 // A registry held in memory under HKEY_LOCAL_MACHINE only; values are raw bytes with a
-// type. Records the roots asked for, the buffer offered, and queries or closes of keys
-// that are not open.
+// type. Counts queries and closes of keys that are not open.
 class FakeRegistry final : public platform::Registry
 {
 public:
@@ -115,8 +114,6 @@ public:
         m_keys[path][name] = std::move(value);
     }
     void addKey(const std::string &path) { m_keys[path]; }
-    // A key that exists but refuses to be opened.
-    void refuse(const std::string &path) { m_refused.insert(path); }
 
     int stillOpen() const { return int(m_open.size()); }
 
@@ -125,30 +122,27 @@ public:
                     std::uint32_t &type, std::uint32_t &size) override;
     void closeKey(Key key) override;
 
-    int opened = 0;
     int badCalls = 0; // queries and closes of a key that is not open
-    std::size_t offeredBuffer = 0;
-    std::vector<std::uint32_t> roots;
 
 private:
     std::map<std::string, std::map<std::string, Value>> m_keys;
-    std::set<std::string> m_refused;
     std::map<Key, std::string> m_open;
     Key m_nextKey = 0x1000;
 };
 
 // Starts nothing. Records every start asked for and every file tested; a file exists only
 // where the test says so, and an empty or unstartable path raises the runtime's
-// file-not-found error as a real start would.
+// file-not-found error as a real start would. There is no desktop viewer.
 class FakeLauncher final : public platform::Launcher
 {
 public:
-    void start(const std::string &path) override;
+    void start(const std::string &path, const std::vector<std::string> &arguments) override;
     bool fileExists(const std::string &path) override;
+    std::optional<platform::Command> systemInfoViewer() override { return std::nullopt; }
 
     std::set<std::string> files;
     std::set<std::string> unstartable;
-    QStringList started;
+    QStringList started; // each path, followed by its arguments
     QStringList tested;
 };
 

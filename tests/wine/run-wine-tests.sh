@@ -1,34 +1,21 @@
 #!/usr/bin/env bash
-# Cross-compiles the Windows registry and launcher backends with their test, then runs the
-# test under Wine in a fresh private prefix that is removed afterwards. Headless: no
-# display is used, and Mono and Gecko are not installed.
-# Usage: run-wine-tests.sh <source root> <cross build directory>
+# Builds the Windows registry and launcher backends (platform/registry.cpp,
+# platform/registry_windows.cpp, platform/launcher_windows.cpp) with their test by mingw-w64,
+# then runs it under Wine in a fresh private prefix, removed afterwards. No display is used.
+# Usage: run-wine-tests.sh <source root> <build directory>
 set -euo pipefail
-source_root=$1
-build_dir=$2
-
-cmake -S "$source_root/tests/wine/cross" -B "$build_dir" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$source_root/tests/wine/cross/mingw-w64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build_dir" >/dev/null
-
-wine=$(command -v wine64 || command -v wine)
+src=$1
+out=$2
+mkdir -p "$out"
+x86_64-w64-mingw32-g++ -std=c++20 -O1 -Wall -Wextra -Wpedantic -Werror -static -I"$src" \
+  -o "$out/registry_wine_test.exe" "$src/tests/wine/registry_wine_test.cpp" \
+  "$src/platform/registry.cpp" "$src/platform/registry_windows.cpp" \
+  "$src/platform/launcher_windows.cpp" -ladvapi32
 
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/orrindel-wine.XXXXXX")
-cleanup() {
-  WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
-  rm -rf "$prefix"
-}
-trap cleanup EXIT
-
+trap 'WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true; rm -rf "$prefix"' EXIT
 export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
-
-# The first start creates the prefix; its chatter goes to stderr, the test's lines to stdout.
-"$wine" "$build_dir/registry_wine_test.exe" 2>"$prefix.log" || {
-  status=$?
-  cat "$prefix.log" >&2
-  rm -f "$prefix.log"
-  exit $status
-}
-rm -f "$prefix.log"
+# The first start creates the prefix; its chatter goes to the log, the test's lines to stdout.
+"$(command -v wine64 || command -v wine)" "$out/registry_wine_test.exe" 2>"$out/wine.log" ||
+  { cat "$out/wine.log" >&2; exit 1; }

@@ -41,6 +41,27 @@ const platform::ControlRow Layout[] = {
     {"lblDisclaimer", -1, Label, nullptr, {255, 2145, 3870, 825}, nullptr, &Black},
 };
 
+// What a screen reader calls each control. A label is named by its part in the box and
+// read out by its caption.
+const struct
+{
+    const char *control;
+    int index;
+    const char *name;
+} AccessibleNames[] = {
+    {"picIcon", -1, "Orrindel icon"},
+    {"cmdOK", -1, "OK"},
+    {"cmdSysInfo", -1, "System Info..."},
+    {"Line1", 1, "Separator"},
+    {"lblDescription", -1, "Description"},
+    {"lblTitle", -1, "Title"},
+    {"Line1", 0, "Separator"},
+    {"lblVersion", -1, "Version"},
+    {"lblDisclaimer", -1, "Disclaimer"},
+};
+
+const char *const Labels[] = {"lblDescription", "lblTitle", "lblVersion", "lblDisclaimer"};
+
 constexpr int ClientWidth = 5730;
 constexpr int ClientHeight = 3045;
 
@@ -73,8 +94,11 @@ frmAbout::frmAbout(platform::Services &services, QWidget *parent)
     m_controls.get<platform::Line>("Line1", 0)->setBorderColor(0xFFFFFF);
 
     // Labels are opaque in the dialog's own colour.
-    for (const char *name : {"lblDescription", "lblTitle", "lblVersion", "lblDisclaimer"})
+    for (const char *name : Labels)
         label(name).setAutoFillBackground(true);
+
+    for (const auto &row : AccessibleNames)
+        m_controls.at(row.control, row.index)->setAccessibleName(QString::fromLatin1(row.name));
 
     m_cmdOK->setDefault(true);
     setTabOrder(m_cmdOK, picIcon);
@@ -110,6 +134,8 @@ void frmAbout::Form_Load()
         .setCaption(QStringLiteral("This program is free and may be copied and given away "
                                    "freely. It comes with no warranty, and its authors accept "
                                    "no liability for any use made of it."));
+    for (const char *name : Labels)
+        label(name).setAccessibleDescription(label(name).Caption().simplified());
 }
 
 void frmAbout::cmdOK_Click()
@@ -146,7 +172,12 @@ void frmAbout::StartSysInfo()
             found = m_services.launcher.fileExists(SysInfoPath.toStdString());
         }
         if (found) {
-            m_services.launcher.start(SysInfoPath.toStdString());
+            m_services.launcher.start(SysInfoPath.toStdString(), {});
+            return;
+        }
+        // Where no registry names the tool, the desktop's own viewer stands in for it.
+        if (const auto viewer = m_services.launcher.systemInfoViewer()) {
+            m_services.launcher.start(viewer->program, viewer->arguments);
             return;
         }
     } catch (const RuntimeError &) {

@@ -24,8 +24,8 @@ public:
     // Lays out the controls and runs the load.
     explicit frmAbout(platform::Services &services, QWidget *parent = nullptr);
 
-    // Starts the System Information tool found through the registry, or tells the user
-    // that it is unavailable. Never raises.
+    // Starts the System Information tool found through the registry, else the desktop's
+    // own viewer, or tells the user that neither is available. Never raises.
     void StartSysInfo();
 
     // Reads the value SubKeyRef of the key KeyName under KeyRoot into KeyVal: true when it
