@@ -39,7 +39,8 @@ static void checkPage(const QString &pdf, const QWidget &window)
     // The inputs exactly as typed, on the lines of their captions.
     QCOMPARE(text(pdf, {0, 7080, 9510, 360}), QStringLiteral("Year of Construction: 2004"));
     QCOMPARE(text(pdf, {0, 7440, 9510, 375}), QStringLiteral("Facing Degree: 90.50"));
-    // Black on white with no grey, the frame black.
+    // Black on white (aliasing off, so a grey square or a palette colour shows): the page's
+    // corner white; the frame (Shape1) and the sides of two squares black.
     const QImage image = QImage::fromData(run(Pdftoppm + pdf));
     QVERIFY(qAbs(image.width() - 634) <= 1 && qAbs(image.height() - 537) <= 1);
     for (int y = 0; y < image.height(); ++y)
