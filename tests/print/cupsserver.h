@@ -1,71 +1,90 @@
 #pragma once
 
-#include <QByteArray>
-#include <QList>
+#include <QMap>
 #include <QProcess>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 
-#include <memory>
+#include <cups/cups.h>
+#include <sys/prctl.h>
+
+#include <csignal>
 
 namespace orrindel::test {
 
-// A private CUPS scheduler for the print tests: its own configuration, spool, log, cache
-// and state folders in a temporary folder, listening only on its own local socket, with one
-// raw queue as the default destination that keeps every job's document in the spool. The
-// process environment is pointed at it (CUPS_SERVER, CUPS_SERVERROOT) so that the program
-// and the command-line tools talk to it and never to the system's scheduler. The scheduler
-// is stopped by its PID when the object goes, and dies with the test process if that dies.
+// A private CUPS scheduler (private-cupsd beside this file) in a temporary folder. Its one
+// raw queue is the default destination and holds every job until release(): a job cancelled
+// after it was handed over is then seen cancelled, never completed. This process and its
+// children talk to it only, and it dies with the process.
 class CupsServer
 {
 public:
-    static constexpr const char *Queue = "Orrindel_Test";
+    static inline const QString AddQueue = QStringLiteral(
+        "lpadmin -p orrindel -E -v file:/dev/null -o job-hold-until-default=indefinite && "
+        "lpadmin -d orrindel");
 
-    CupsServer();
-    ~CupsServer();
-    CupsServer(const CupsServer &) = delete;
-    CupsServer &operator=(const CupsServer &) = delete;
+    CupsServer()
+    {
+        qputenv("CUPS_SERVER", m_dir.filePath(QStringLiteral("cups.sock")).toLocal8Bit());
+        qputenv("CUPS_SERVERROOT", m_dir.path().toLocal8Bit());
+        qunsetenv("LPDEST");
+        qunsetenv("PRINTER");
+        m_cupsd.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    }
+    ~CupsServer() { act(QStringLiteral("stop")); }
+    // Starts the scheduler with its queue; false if either fails.
+    bool open() { return act(QStringLiteral("start")) && act(AddQueue); }
 
-    // False, with a reason in error(), when the scheduler or its queue could not be set up.
-    bool ok() const { return m_ok; }
-    QString error() const { return m_error; }
-    QString socketPath() const;
-    qint64 pid() const;
+    // One step of a test: "stop", "start" or "restart" the scheduler, the latter two with one
+    // more configuration line, or a shell command.
+    bool act(const QString &step)
+    {
+        const bool stop = step == u"stop" || step.startsWith(u"restart");
+        const bool start = step.startsWith(u"start") || step.startsWith(u"restart");
+        if (stop) {
+            m_cupsd.terminate();
+            m_cupsd.waitForFinished(10000);
+        }
+        if (start) {
+            m_cupsd.start(QStringLiteral(ORRINDEL_PRINT_TEST_DIR "/private-cupsd"),
+                          {m_dir.path(), step.section(u' ', 1)});
+            // Up once it answers.
+            return act(
+                QStringLiteral("timeout 10 sh -c 'until lpstat -r | grep -qv not; do :; done'"));
+        }
+        return stop || QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), step}) == 0;
+    }
 
-    // The scheduler process; its queues and jobs survive a stop and start.
-    bool start();
-    bool stop();
-
-    // The queue: stopped (cupsdisable) or started, rejecting (cupsreject) or accepting jobs,
-    // removed (then there is no default destination) or added back as the default, and
-    // refusing this user's jobs or allowing them again.
-    bool disableQueue() { return run("cupsdisable", {Queue}); }
-    bool enableQueue() { return run("cupsenable", {Queue}); }
-    bool rejectJobs() { return run("cupsreject", {Queue}); }
-    bool acceptJobs() { return run("cupsaccept", {Queue}); }
-    bool removeQueue() { return run("lpadmin", {"-x", Queue}); }
-    bool addQueue();
-    bool denyThisUser();
-    bool allowAllUsers() { return run("lpadmin", {"-p", Queue, "-u", "allow:all"}); }
-
-    // Ids of every job the scheduler has, completed or not, oldest first.
-    QList<int> jobs() const;
-    // Waits until no job is pending or printing; false on time-out.
-    bool waitUntilIdle(int msecs = 10000) const;
-    // The document of a job exactly as it was sent.
-    QByteArray document(int job) const;
+    // The states (ipp_jstate_t) of the jobs made since the last call, oldest first.
+    QList<int> newJobs()
+    {
+        cups_job_t *list = nullptr;
+        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &list, nullptr, 0, CUPS_WHICHJOBS_ALL);
+        QMap<int, int> made;
+        for (int i = 0; i < count; ++i)
+            if (list[i].id > m_seen)
+                made.insert(list[i].id, list[i].state);
+        cupsFreeJobs(count, list);
+        m_seen = made.isEmpty() ? m_seen : made.lastKey();
+        return made.values();
+    }
+    // Lets the newest job print. Once it has completed, not been cancelled or aborted, the
+    // file of its document as it was sent, else nothing.
+    QString release()
+    {
+        const QString file = QStringLiteral("spool/d%1-001").arg(m_seen, 5, 10, QChar(u'0'));
+        const bool done =
+            act(QStringLiteral("lp -i %1 -H resume && timeout 10 sh -c 'until lpstat -W completed "
+                               "-o | grep -q \"^orrindel-%1 \"; do sleep 0.02; done'")
+                    .arg(m_seen--)); // newJobs() reports it once more
+        return done && newJobs() == QList<int>{IPP_JSTATE_COMPLETED} ? m_dir.filePath(file)
+                                                                     : QString();
+    }
 
 private:
-    bool run(const QString &program, const QStringList &arguments) const;
-    QString capture(const QString &program, const QStringList &arguments) const;
-    QString path(const QString &name) const;
-    bool writeConfiguration();
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<QProcess> m_cupsd;
-    bool m_ok = false;
-    mutable QString m_error;
+    // Under /tmp, for a socket path short enough.
+    QTemporaryDir m_dir{QStringLiteral("/tmp/orrindel-cups-XXXXXX")};
+    QProcess m_cupsd;
+    int m_seen = 0; // the newest job that newJobs() reported
 };
 
 } // namespace orrindel::test

@@ -26,6 +26,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace orrindel {
@@ -479,8 +480,16 @@ void frmMain::btnPrint_Click()
     // As for Calculate: a delayed click after an edit cleared the chart prints nothing.
     if (!chartShown())
         return;
+    PrintedChart chart;
+    chart.year = m_ui.txtYear->text();
+    chart.bearing = m_ui.txtFacing->text();
+    for (int i = 0; i < PalaceCount; ++i) {
+        chart.time[i] = m_ui.lblTime[i]->Caption();
+        chart.facing[i] = m_ui.lblFacing[i]->Caption();
+        chart.mountain[i] = m_ui.lblMountain[i]->Caption();
+    }
     // Loading the form prints it and reports a failure itself; leaving scope unloads it.
-    frmPrint form(*this, m_services.printer, m_services.msgBox);
+    frmPrint form(std::move(chart), this, m_services.printer, m_services.msgBox);
     form.Form_Load();
 }
 

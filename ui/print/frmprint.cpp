@@ -6,8 +6,9 @@
 #include "platform/printer.h"
 #include "ui/shared/chartlayout.h"
 
-#include <QLineEdit>
+#include <QPalette>
 
+#include <utility>
 #include <vector>
 
 namespace orrindel {
@@ -67,36 +68,57 @@ std::vector<ControlRow> pageLayout()
     for (const ChartArray array :
          {ChartArray::Time, ChartArray::Mountain, ChartArray::Facing, ChartArray::Palace}) {
         const auto rows = chartRows(array, GridLeft, GridTop, nullptr,
-                                              array == ChartArray::Palace ? nullptr : &StarStyle);
+                                    array == ChartArray::Palace ? nullptr : &StarStyle);
         table.insert(table.end(), rows.begin(), rows.end());
     }
     table.push_back({"Shape1", -1, Kind::Shape, nullptr, {3000, 2160, 5535, 4455}, "", nullptr});
     return table;
 }
 
-// Text of a control of the source window; a control that is not there is an error of the
-// copy, handled like a printer failure.
-QString sourceText(const QWidget &source, const QString &name)
+// The page is black on white whatever the desktop's palette: every role its controls draw
+// with is fixed.
+QPalette pagePalette()
 {
-    if (const auto *edit = source.findChild<const QLineEdit *>(name))
-        return edit->text();
-    if (const auto *caption = source.findChild<const QLabel *>(name))
-        return caption->text();
-    throw RuntimeError::invalidProcedureCall();
+    const QColor black = platform::fromBgr(unsigned(Black));
+    const QColor white = platform::fromBgr(White);
+    QPalette page(black, white, white, black, black, black, white, white, white);
+    for (const auto role : {QPalette::ButtonText, QPalette::PlaceholderText, QPalette::Shadow})
+        page.setColor(role, black);
+    page.setColor(QPalette::AlternateBase, white);
+    return page;
+}
+
+// Names for a screen reader, should one ever look at the page: what each label is, and for
+// a star its kind and the direction of its palace.
+void nameForReaders(const platform::Controls &controls)
+{
+    constexpr const char *Palaces[PalaceCount] = {"centre",     "north-west", "west",
+                                                  "north-east", "south",      "north",
+                                                  "south-west", "east",       "south-east"};
+    controls.at("lblTitle")->setAccessibleName(QStringLiteral("Title"));
+    controls.at("lblYear")->setAccessibleName(QStringLiteral("Year of construction"));
+    controls.at("lblFacingDegree")->setAccessibleName(QStringLiteral("Facing degree"));
+    for (const auto &[array, kind] :
+         {std::pair{"lblTime", "Time star"}, std::pair{"lblFacing", "Facing star"},
+          std::pair{"lblMountain", "Mountain star"}}) {
+        for (int i = 0; i < PalaceCount; ++i)
+            controls.at(array, i)->setAccessibleName(
+                QStringLiteral("%1, %2").arg(QLatin1String(kind), QLatin1String(Palaces[i])));
+    }
 }
 
 } // namespace
 
-frmPrint::frmPrint(const QWidget &source, platform::Printer &printer, platform::MsgBox &msgBox)
-    : m_source(source), m_printer(printer), m_msgBox(msgBox)
+frmPrint::frmPrint(PrintedChart chart, QWidget *owner, platform::Printer &printer,
+                   platform::MsgBox &msgBox)
+    : m_chart(std::move(chart)), m_owner(owner), m_printer(printer), m_msgBox(msgBox)
 {
     setObjectName(QStringLiteral("frmPrint"));
     // Exists only to be printed: even an accidental show() stays off screen.
     setAttribute(Qt::WA_DontShowOnScreen);
     setFixedSize(platform::twipsRect(0, 0, 9510, 8055).size());
-    QPalette page = palette();
-    page.setColor(QPalette::Window, platform::fromBgr(White));
-    setPalette(page);
+    // Before the controls, which take it over.
+    setPalette(pagePalette());
     setAutoFillBackground(true);
 
     const std::vector<ControlRow> table = pageLayout();
@@ -105,6 +127,7 @@ frmPrint::frmPrint(const QWidget &source, platform::Printer &printer, platform::
     // The captions may run on into the space before the values beside them.
     for (const int i : {0, 1})
         platform::growToText(label("lblLabel", i), label("lblYear").x() - 1);
+    nameForReaders(m_controls);
 }
 
 platform::Label &frmPrint::label(const char *name, int index) const
@@ -117,15 +140,16 @@ platform::Label &frmPrint::label(const char *name, int index) const
 void frmPrint::Form_Load()
 {
     try {
-        label("lblYear").setCaption(sourceText(m_source, QStringLiteral("txtYear")));
-        label("lblFacingDegree").setCaption(sourceText(m_source, QStringLiteral("txtFacing")));
+        label("lblYear").setCaption(m_chart.year);
+        label("lblFacingDegree").setCaption(m_chart.bearing);
         for (int i = 0; i < PalaceCount; ++i) {
-            for (const char *array : {"lblTime", "lblFacing", "lblMountain"})
-                label(array, i).setCaption(sourceText(m_source, platform::controlName(array, i)));
+            label("lblTime", i).setCaption(m_chart.time[i]);
+            label("lblFacing", i).setCaption(m_chart.facing[i]);
+            label("lblMountain", i).setCaption(m_chart.mountain[i]);
         }
         m_printer.PrintForm(*this);
     } catch (const RuntimeError &) {
-        m_msgBox.show(m_source.window(),
+        m_msgBox.show(m_owner,
                       QStringLiteral("Cannot print: please check printer is ready and try again."),
                       platform::vbCritical, QStringLiteral("Can't Print Chart"));
     }

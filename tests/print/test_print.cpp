@@ -1,0 +1,150 @@
+// Print Chart as the user meets it: the real main window calculates a chart and its page
+// goes through the real CUPS printer to a private scheduler, and what that received is read
+// back with poppler. The desktop's palette is dark throughout; the page must not care.
+
+#include "cupsserver.h"
+#include "engine/runtimeerror.h"
+#include "support/doubles.h"
+#include "ui/main/frmmain.h"
+
+#include <QtTest>
+
+using namespace orrindel;
+
+// Palaces by square of the page, row by row from the top: south at the top, east on the left.
+constexpr int Grid[9] = {8, 4, 6, 7, 0, 2, 3, 5, 1};
+const QRgb Black = qRgb(0, 0, 0), White = qRgb(255, 255, 255);
+
+static QByteArray run(const QString &command)
+{
+    QProcess process;
+    process.startCommand(command);
+    process.waitForFinished(20000);
+    return process.readAllStandardOutput();
+}
+
+// The words printed inside a rectangle of the page, given in twips.
+static QString text(const QString &pdf, const QRect &r)
+{
+    const auto crop =
+        QString::asprintf("-x %d -y %d -W %d -H %d ", r.x(), r.y(), r.width(), r.height());
+    return QString::fromUtf8(run("pdftotext -r 1440 " + crop + pdf + " -")).simplified();
+}
+
+// At 96 dpi, with aliasing off so that every pixel is a colour that was painted.
+const QString Pdftoppm = QStringLiteral("pdftoppm -r 96 -aa no -aaVector no -png ");
+
+static void checkPage(const QString &pdf, const QWidget &window)
+{
+    // The inputs exactly as typed, on the lines of their captions.
+    QCOMPARE(text(pdf, {0, 7080, 9510, 360}), QStringLiteral("Year of Construction: 2004"));
+    QCOMPARE(text(pdf, {0, 7440, 9510, 375}), QStringLiteral("Facing Degree: 90.50"));
+    // Black on white (aliasing off, so a grey square or a palette colour shows): the page's
+    // corner white; the frame (Shape1) and the sides of two squares black.
+    const QImage image = QImage::fromData(run(Pdftoppm + pdf));
+    QVERIFY(qAbs(image.width() - 634) <= 1 && qAbs(image.height() - 537) <= 1);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            QVERIFY(image.pixel(x, y) == Black || image.pixel(x, y) == White);
+    QVERIFY(image.pixel(5, 5) == White && image.pixel(200, 300) == Black &&
+            image.pixel(242, 221) == Black && image.pixel(338, 293) == Black);
+    // In each square its palace's stars and nothing else:
+    // mountain top left, facing top right, time below.
+    for (int square = 0; square < 9; ++square) {
+        const QPoint corner(3630 + 1440 * (square % 3), 2775 + 1080 * (square / 3));
+        const auto star = [&](const char *array) {
+            return window.findChild<QLabel *>(platform::controlName(array, Grid[square]))->text();
+        };
+        QCOMPARE(text(pdf, {corner, QSize(727, 547)}), star("lblMountain"));
+        QCOMPARE(text(pdf, {corner + QPoint(727, 0), QSize(728, 547)}), star("lblFacing"));
+        QCOMPARE(text(pdf, {corner + QPoint(0, 547), QSize(1455, 548)}), star("lblTime"));
+    }
+}
+
+class TestPrint : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<test::CupsServer> m_cups;
+    std::unique_ptr<platform::Printer> m_system = platform::makeSystemPrinter();
+
+private slots:
+    void initTestCase()
+    {
+        QApplication::setPalette(QPalette(QColor(Qt::black))); // black window, white text
+        platform::installFontSubstitutes();
+        m_cups = std::make_unique<test::CupsServer>();
+        QVERIFY(m_cups->open());
+    }
+
+    // With a fault the printer says why, the user sees one message box and no job is left
+    // pending or held; once it is mended, or without one, Print Chart prints.
+    void printChart_data()
+    {
+        QTest::addColumn<QStringList>("fault"); // how to cause it, to mend it, the reason given
+        QTest::addColumn<int>("cancelled");     // jobs it leaves, all cancelled
+        const QString lpadmin = QStringLiteral("lpadmin -p orrindel -u ");
+        QTest::newRow("no fault") << QStringList() << 0;
+        QTest::newRow("no default printer")
+            << QStringList{"lpadmin -x orrindel", test::CupsServer::AddQueue, "no default printer"}
+            << 0;
+        QTest::newRow("server unreachable") << QStringList{"stop", "start", "cannot reach"} << 0;
+        QTest::newRow("queue stopped")
+            << QStringList{"cupsdisable orrindel", "cupsenable orrindel", "is stopped"} << 0;
+        QTest::newRow("queue rejecting jobs")
+            << QStringList{"cupsreject orrindel", "cupsaccept orrindel", "not accepting"} << 0;
+        QTest::newRow("job refused")
+            << QStringList{lpadmin + "deny:$(id -un)", lpadmin + "allow:all", "job refused"} << 0;
+        QTest::newRow("half sent") << QStringList{"restart MaxRequestSize 4k", "restart", ""} << 2;
+    }
+    void printChart()
+    {
+        QFETCH(QStringList, fault);
+        QFETCH(int, cancelled);
+        test::TestServices d;
+        platform::Services services{d.msgBox, d.beep.function(), *m_system, d.registry, d.launcher};
+        frmMain window(services);
+        window.show();
+        const auto find = [&](const char *name) { return window.findChild<QWidget *>(name); };
+        // Typed key by key, and with the annual stars shown, which the page leaves out.
+        QTest::keyClicks(find("txtYear"), "2004");
+        QTest::keyClicks(find("txtFacing"), "90.50");
+        QTest::mouseClick(find("chkDate"), Qt::LeftButton);
+        QTest::mouseClick(find("btnCalculate"), Qt::LeftButton);
+        QVERIFY(find("lblAnnual(8)")->isVisible());
+        m_cups->newJobs();
+        if (!fault.isEmpty()) {
+            QVERIFY(m_cups->act(fault[0]));
+            const auto mended = qScopeGuard([&] { QVERIFY(m_cups->act(fault[1])); });
+            try {
+                m_system->PrintForm(window);
+                QFAIL("printed");
+            } catch (const RuntimeError &error) {
+                QVERIFY2(QString::fromUtf8(error.what()).contains(fault[2]), error.what());
+            }
+            d.msgBox.expect(1);
+            QTest::mouseClick(find("btnPrint"), Qt::LeftButton);
+            QCOMPARE(d.msgBox.boxes().size(), size_t(1));
+            const auto &box = d.msgBox.boxes()[0];
+            QCOMPARE(box.prompt,
+                     QStringLiteral("Cannot print: please check printer is ready and try again."));
+            QVERIFY(box.title == "Can't Print Chart" && box.style == platform::vbCritical &&
+                    box.parent == &window);
+        }
+        QCOMPARE(m_cups->newJobs(), QList<int>(cancelled, IPP_JSTATE_CANCELED));
+        // Twice, to the same page; ORRINDEL_KEEP_PAGE names a file for a copy of the first.
+        QString pages[2];
+        for (QString &page : pages) {
+            QTest::mouseClick(find("btnPrint"), Qt::LeftButton);
+            QCOMPARE(m_cups->newJobs(), QList<int>{IPP_JSTATE_HELD});
+            page = m_cups->release();
+        }
+        checkPage(pages[0], window);
+        QCOMPARE(run(Pdftoppm + pages[1]), run(Pdftoppm + pages[0]));
+        const QString keep = qEnvironmentVariable("ORRINDEL_KEEP_PAGE");
+        QVERIFY(keep.isEmpty() || QFile::copy(pages[0], keep));
+    }
+};
+
+QTEST_MAIN(TestPrint)
+#include "test_print.moc"
