@@ -25,10 +25,9 @@ struct Window
 {
     std::unique_ptr<platform::Printer> printer = platform::makeSystemPrinter();
     test::RecordingMsgBox msgBox;
-    test::CountingBeep beep;
     test::FakeRegistry registry;
-    test::FakeLauncher launcher;
-    platform::Services services{msgBox, beep.function(), *printer, registry, launcher};
+    test::NoLauncher launcher;
+    platform::Services services{msgBox, [] {}, *printer, registry, launcher};
     frmMain form{services};
 
     Window()

@@ -102,7 +102,7 @@ private slots:
         QFETCH(QStringList, fault);
         QFETCH(int, cancelled);
         test::TestServices d;
-        platform::Services services{d.msgBox, d.beep.function(), *m_system, d.registry, d.launcher};
+        platform::Services services{d.msgBox, [] {}, *m_system, d.registry, d.launcher};
         frmMain window(services);
         window.show();
         const auto find = [&](const char *name) { return window.findChild<QWidget *>(name); };

@@ -12,24 +12,20 @@ namespace orrindel::test {
 
 void RecordingMsgBox::show(QWidget *parent, const QString &prompt, int style, const QString &title)
 {
-    m_boxes.push_back({prompt, style, title, parent, parent && parent->isVisible()});
-    if (int(m_boxes.size()) > m_allowed) {
-        const QByteArray message =
-            "unexpected message box: " + title.toUtf8() + ": " + prompt.toUtf8();
-        QTest::qFail(message.constData(), __FILE__, __LINE__);
-    }
+    m_boxes.push_back({prompt, style, title, parent});
+    if (int(m_boxes.size()) > m_allowed)
+        QTest::qFail(qPrintable("unexpected message box: " + title + ": " + prompt), __FILE__,
+                     __LINE__);
 }
 
 void RecordingPrinter::PrintForm(QWidget &form)
 {
-    ++m_attempts;
-    if (m_failing)
+    ++attempts;
+    if (failing)
         throw RuntimeError::printerError("test printer is failing");
-    Page page;
-    page.image = form.grab().toImage();
+    std::map<QString, QString> &page = pages.emplace_back();
     for (const QLabel *label : form.findChildren<QLabel *>())
-        page.captions[label->objectName()] = label->text();
-    m_pages.push_back(std::move(page));
+        page[label->objectName()] = label->text();
 }
 
 std::optional<platform::Registry::Key> FakeRegistry::openKey(std::uint32_t root,
@@ -37,19 +33,16 @@ std::optional<platform::Registry::Key> FakeRegistry::openKey(std::uint32_t root,
 {
     if (root != platform::HKeyLocalMachine || !m_keys.contains(path))
         return std::nullopt;
-    const Key key = m_nextKey++;
-    m_open[key] = path;
-    return key;
+    m_open[m_nextKey] = path;
+    return m_nextKey++;
 }
 
 bool FakeRegistry::queryValue(Key key, const std::string &name, std::span<unsigned char> buffer,
                               std::uint32_t &type, std::uint32_t &size)
 {
     const auto open = m_open.find(key);
-    if (open == m_open.end()) {
-        ++badCalls;
-        return false;
-    }
+    if (open == m_open.end())
+        return ++badCalls, false;
     const auto &values = m_keys.at(open->second);
     const auto value = values.find(name);
     if (value == values.end() || value->second.bytes.size() > buffer.size())
@@ -62,23 +55,12 @@ bool FakeRegistry::queryValue(Key key, const std::string &name, std::span<unsign
 
 void FakeRegistry::closeKey(Key key)
 {
-    if (!m_open.erase(key))
-        ++badCalls;
+    badCalls += m_open.erase(key) == 0;
 }
 
-void FakeLauncher::start(const std::string &path, const std::vector<std::string> &arguments)
+void NoLauncher::start(const std::string &, const std::vector<std::string> &)
 {
-    started.push_back(QString::fromStdString(path));
-    for (const std::string &argument : arguments)
-        started.push_back(QString::fromStdString(argument));
-    if (path.empty() || unstartable.contains(path))
-        throw RuntimeError::fileNotFound();
-}
-
-bool FakeLauncher::fileExists(const std::string &path)
-{
-    tested.push_back(QString::fromStdString(path));
-    return files.contains(path);
+    throw RuntimeError::fileNotFound();
 }
 
 } // namespace orrindel::test
