@@ -32,6 +32,21 @@ std::optional<int> readCommandLine(int &argc, char *argv[])
                        "orrindel-chart prints the same chart on the command line."));
     parser.addHelpOption();
     parser.addVersionOption();
+    // Qt's own options (-platform, -style, -session from a session manager, ...) are the
+    // window system's: accepted here, unlisted, and left for QApplication to take.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style",
+                             "stylesheet", "display", "geometry", "title", "name"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
     QString error;
     if (!parser.parse(QCoreApplication::arguments())) {
         error = parser.errorText();

@@ -137,7 +137,10 @@ public:
     template <typename T> T *get(const char *name, int index = -1) const
     {
         T *control = qobject_cast<T *>(at(name, index));
-        Q_ASSERT_X(control, "Controls::get", qPrintable(controlName(name, index)));
+        // A fixed layout table and its readers disagree: a programming error, in any build.
+        if (!control)
+            qFatal("Controls::get: no control %s of the kind asked for",
+                   qPrintable(controlName(name, index)));
         return control;
     }
     void insert(const QString &name, QWidget *widget) { m_widgets.insert(name, widget); }

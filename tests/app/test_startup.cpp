@@ -21,7 +21,7 @@ private slots:
         const QString bad = "orrindel: %1\\. Try 'orrindel --help'\\.\n";
         QTest::newRow("--help wins") << QStringList{"x", "--help"} << 0 << help;
         QTest::newRow("--version") << QStringList{"--version"} << 0 << version + "\n";
-        QTest::newRow("-v") << QStringList{"-v"} << 0 << version + "\n";
+        QTest::newRow("Qt's own, -v") << QStringList{"-session", "s1", "-v"} << 0 << version + "\n";
         QTest::newRow("bad wins") << QStringList{"-q", "-h"} << 2 << bad.arg("Unknown option 'q'");
         QTest::newRow("argument") << QStringList{"a"} << 2 << bad.arg("Unexpected argument 'a'");
     }
