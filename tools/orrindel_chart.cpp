@@ -25,16 +25,8 @@ namespace {
 constexpr int BadInput = 2;
 const QLatin1StringView ChartToolVersion(ORRINDEL_VERSION_STRING);
 
-struct PalaceName
-{
-    const char *direction;
-    const char *code; // compass abbreviation, also the 24-mountain prefix
-};
-
-constexpr PalaceName palaceNames[PalaceCount] = {
-    {"centre", ""}, {"north-west", "NW"}, {"west", "W"}, {"north-east", "NE"}, {"south", "S"},
-    {"north", "N"}, {"south-west", "SW"}, {"east", "E"}, {"south-east", "SE"},
-};
+// Compass abbreviation of each palace, also the 24-mountain prefix.
+constexpr const char *PalaceCodes[PalaceCount] = {"", "NW", "W", "NE", "S", "N", "SW", "E", "SE"};
 
 struct Annual
 {
@@ -53,13 +45,12 @@ struct Reading
 
     QString facingMountain() const
     {
-        return QString::fromLatin1(palaceNames[chart.facingPalace].code) +
-               QString::number(subDirection);
+        return QString::fromLatin1(PalaceCodes[chart.facingPalace]) + QString::number(subDirection);
     }
     // The sitting mountain lies in the opposite sector, in the same third.
     QString sittingMountain() const
     {
-        return QString::fromLatin1(palaceNames[chart.sittingPalace].code) +
+        return QString::fromLatin1(PalaceCodes[chart.sittingPalace]) +
                QString::number(subDirection);
     }
     // Where the period star lands in the mountain and facing plates.
@@ -99,7 +90,7 @@ QJsonObject toJson(const Reading &r)
     for (int i = 0; i < PalaceCount; ++i) {
         QJsonObject palace{
             {"index", i},
-            {"direction", palaceNames[i].direction},
+            {"direction", PalaceDirections[i]},
             {"time", r.chart.time[i]},
             {"facing", r.chart.facing[i]},
             {"mountain", r.chart.mountain[i]},
@@ -167,10 +158,10 @@ QString toText(const Reading &r)
     }
     s << "        NE          N           NW\n\n";
     s << "Year " << r.year << ", facing " << r.facingText << ": period " << r.chart.period << '\n';
-    s << "Facing:  " << palaceNames[r.chart.facingPalace].direction << " (palace "
+    s << "Facing:  " << PalaceDirections[r.chart.facingPalace] << " (palace "
       << r.chart.facingPalace << "), mountain " << r.facingMountain() << ", facing stars "
       << QString::fromStdString(r.chart.facingDirection) << '\n';
-    s << "Sitting: " << palaceNames[r.chart.sittingPalace].direction << " (palace "
+    s << "Sitting: " << PalaceDirections[r.chart.sittingPalace] << " (palace "
       << r.chart.sittingPalace << "), mountain " << r.sittingMountain() << ", mountain stars "
       << QString::fromStdString(r.chart.mountainDirection) << '\n';
     s << "Formation: " << r.formation() << '\n';
