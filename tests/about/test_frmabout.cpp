@@ -35,7 +35,7 @@ class TestFrmAbout : public QObject
     void install(const char *key, const char *name, const Entry &entry)
     {
         if (entry)
-            d->registry.set(key, entry->type ? name : "other", *entry);
+            d->registry.keys[key][entry->type ? name : "other"] = *entry;
     }
     void program(const QString &name)
     {
@@ -90,7 +90,7 @@ private slots:
         }
         QCOMPARE(seen, outcome);
         QCOMPARE(text, after);
-        QCOMPARE(d->registry.stillOpen() + d->registry.badCalls, 0);
+        QCOMPARE(int(d->registry.open.size()) + d->registry.badCalls, 0);
     }
 
     // The key pressed (before the colon): Return and Esc press OK, which ends the box; Alt+S
@@ -146,7 +146,7 @@ private slots:
         QTRY_COMPARE(this->ran(), ran);
         QCOMPARE(dialog.isVisible(), keys == "Alt+S");
         QCOMPARE(dialog.result(), keys == "Alt+S" ? 0 : int(QDialog::Accepted));
-        QCOMPARE(d->registry.stillOpen() + d->registry.badCalls, 0);
+        QCOMPARE(int(d->registry.open.size()) + d->registry.badCalls, 0);
     }
 
     // Each argument reaches the program whole, as given; a shell would split or expand them.

@@ -3,6 +3,7 @@
 #include "engine/numerictext.h"
 #include "engine/runtimeerror.h"
 #include "engine/validation.h"
+#include "support/table.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,6 +13,7 @@
 #include <QTest>
 
 using namespace orrindel;
+using namespace orrindel::test;
 
 namespace {
 
@@ -92,20 +94,6 @@ template <typename F> int errorOf(F &&call)
     } catch (const RuntimeError &error) {
         return error.number();
     }
-}
-
-// One row per table entry, tagged with its index and first field.
-template <typename Table> void addRows(const Table &table)
-{
-    QTest::addColumn<int>("row"); // QTest needs a column; current() reads the tag
-    for (int i = 0; i < int(std::size(table)); ++i)
-        QTest::addRow("%d: %s", i, qPrintable(QVariant(std::get<0>(table[i])).toString())) << i;
-}
-
-// The table entry of the running row.
-template <typename Table> const auto &current(const Table &table)
-{
-    return table[std::atoi(QTest::currentDataTag())];
 }
 
 QString chartLine(int year, float degrees)

@@ -3,17 +3,18 @@
 // Test doubles for the runtime services, so a window under test neither beeps, blocks on a
 // message box, prints, reads the registry nor starts a program.
 
+#include "engine/runtimeerror.h"
 #include "platform/launcher.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
 #include "platform/registry.h"
 #include "platform/services.h"
 
-#include <QString>
+#include <QLabel>
+#include <QTest>
 
+#include <algorithm>
 #include <map>
-#include <string>
-#include <vector>
 
 namespace orrindel::test {
 
@@ -32,7 +33,13 @@ public:
     void expect(int count = 1) { m_allowed += count; }
     const std::vector<Box> &boxes() const { return m_boxes; }
     void clear() { m_boxes.clear(), m_allowed = 0; }
-    void show(QWidget *parent, const QString &prompt, int style, const QString &title) override;
+    void show(QWidget *parent, const QString &prompt, int style, const QString &title) override
+    {
+        m_boxes.push_back({prompt, style, title, parent});
+        if (int(m_boxes.size()) > m_allowed)
+            QTest::qFail(qPrintable("unexpected message box: " + title + ": " + prompt),
+                         __FILE__, __LINE__);
+    }
 
 private:
     std::vector<Box> m_boxes;
@@ -41,49 +48,66 @@ private:
 
 // Records the captions of each printed form's labels by object name; fails with the
 // runtime's printer error while failing is set.
-class RecordingPrinter final : public platform::Printer
+struct RecordingPrinter final : platform::Printer
 {
-public:
-    void PrintForm(QWidget &form) override;
+    void PrintForm(QWidget &form) override
+    {
+        if (++attempts, failing)
+            throw RuntimeError::printerError("test printer is failing");
+        auto &page = pages.emplace_back();
+        for (const QLabel *label : form.findChildren<QLabel *>())
+            page[label->objectName()] = label->text();
+    }
     std::vector<std::map<QString, QString>> pages;
     int attempts = 0;
     bool failing = false;
 };
 
-// A registry held in memory under HKEY_LOCAL_MACHINE only; values are raw bytes with a
-// type. Counts queries and closes of keys that are not open.
-class FakeRegistry final : public platform::Registry
+// A registry held in memory under HKEY_LOCAL_MACHINE only, values raw bytes with a type.
+// Counts calls on keys that are not open.
+struct FakeRegistry final : platform::Registry
 {
-public:
     struct Value
     {
         std::uint32_t type = platform::RegTypeString;
         std::string bytes;
     };
-    void set(const std::string &path, const std::string &name, Value value)
-    {
-        m_keys[path][name] = std::move(value);
-    }
-    int stillOpen() const { return int(m_open.size()); }
-
-    std::optional<Key> openKey(std::uint32_t root, const std::string &path) override;
-    bool queryValue(Key key, const std::string &name, std::span<unsigned char> buffer,
-                    std::uint32_t &type, std::uint32_t &size) override;
-    void closeKey(Key key) override;
-
+    std::map<std::string, std::map<std::string, Value>> keys;
+    std::map<Key, std::string> open;
     int badCalls = 0;
+    Key next = 0x1000;
 
-private:
-    std::map<std::string, std::map<std::string, Value>> m_keys;
-    std::map<Key, std::string> m_open;
-    Key m_nextKey = 0x1000;
+    std::optional<Key> openKey(std::uint32_t root, const std::string &path) override
+    {
+        if (root != platform::HKeyLocalMachine || !keys.contains(path))
+            return std::nullopt;
+        open[next] = path;
+        return next++;
+    }
+    bool queryValue(Key key, const std::string &name, std::span<unsigned char> buffer,
+                    std::uint32_t &type, std::uint32_t &size) override
+    {
+        if (!open.contains(key))
+            return ++badCalls, false;
+        const auto &values = keys.at(open.at(key));
+        const auto value = values.find(name);
+        if (value == values.end() || value->second.bytes.size() > buffer.size())
+            return false;
+        std::ranges::copy(value->second.bytes, buffer.begin());
+        type = value->second.type;
+        size = std::uint32_t(value->second.bytes.size());
+        return true;
+    }
+    void closeKey(Key key) override { badCalls += open.erase(key) == 0; }
 };
 
 // Starts nothing and finds no file and no viewer.
-class NoLauncher final : public platform::Launcher
+struct NoLauncher final : platform::Launcher
 {
-public:
-    void start(const std::string &, const std::vector<std::string> &) override;
+    void start(const std::string &, const std::vector<std::string> &) override
+    {
+        throw RuntimeError::fileNotFound();
+    }
     bool fileExists(const std::string &) override { return false; }
     std::optional<platform::Command> systemInfoViewer() override { return std::nullopt; }
 };
@@ -93,8 +117,6 @@ struct TestServices
 {
     TestServices() = default;
     TestServices(const TestServices &) = delete; // the services refer to the members
-    TestServices &operator=(const TestServices &) = delete;
-
     RecordingMsgBox msgBox;
     int beeps = 0;
     RecordingPrinter printer;

@@ -1,0 +1,26 @@
+#pragma once
+
+// Test data as arrays of tuples: one QTest row per entry, tagged with its index and its first
+// field, and the entry of the running row.
+
+#include <QTest>
+#include <QVariant>
+
+#include <cstdlib>
+#include <tuple>
+
+namespace orrindel::test {
+
+template <typename Table> void addRows(const Table &table)
+{
+    QTest::addColumn<int>("row"); // QTest needs a column; current() reads the tag
+    for (int i = 0; i < int(std::size(table)); ++i)
+        QTest::addRow("%d: %s", i, qPrintable(QVariant(std::get<0>(table[i])).toString())) << i;
+}
+
+template <typename Table> const auto &current(const Table &table)
+{
+    return table[std::atoi(QTest::currentDataTag())];
+}
+
+} // namespace orrindel::test
