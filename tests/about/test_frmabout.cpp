@@ -2,24 +2,35 @@
 // the registry, the file test and the desktop's own viewer, its keys, and what a screen
 // reader hears.
 
-#include "support/doubles.h"
-
 #include "engine/runtimeerror.h"
+#include "support/doubles.h"
+#include "support/table.h"
 #include "ui/about/frmabout.h"
 
 #include <QAccessible>
 #include <QtTest>
 
 using namespace orrindel;
+using namespace orrindel::test;
 using namespace std::literals;
-using Entry = std::optional<test::FakeRegistry::Value>; // nullopt: no key
+using Value = FakeRegistry::Value;
+using Entry = std::optional<Value>; // nullopt: no key
 Q_DECLARE_METATYPE(Entry)
-
-using Value = test::FakeRegistry::Value;
 
 // A value of type 0 is stored under another name: the key without the value.
 const Entry NoKey, NoValue = Value{0, {}};
 const int NotRead = 0, Read = 1, Invalid = RuntimeError::InvalidProcedureCall;
+const std::string A1023(1023, 'a');
+
+// clang-format off
+// A value read over the text "before": read, not read or the error raised; the text after.
+const std::tuple<const char *, Entry, int, std::string> Values[] = {
+    {"string and zero", Value{1, "C:\\x.exe\0"s}, Read, "C:\\x.exe"}, {"string, no zero", Value{1, "C:\\Tools"}, Read, "C:\\Tools"},
+    {"zero bytes", Value{1, ""}, Invalid, "before"}, {"number", Value{4, "\x78\x56\x34\x12"}, Read, "305419896"},
+    {"number, high 0", Value{4, "\x10\0\0\0"s}, Read, "16"}, {"binary", Value{3, "\1\2\3"}, Read, "before"},
+    {"1024 bytes", Value{1, A1023 + '\0'}, Read, A1023}, {"1025 bytes", Value{1, A1023 + "bc"}, NotRead, ""},
+    {"missing value", NoValue, NotRead, ""}, {"missing key", NoKey, NotRead, ""}};
+// clang-format on
 
 // Stand-in programs live in one folder, emptied for every row, which is also all of PATH.
 // Each leaves a file there named "=" and its name and arguments, each in brackets.
@@ -28,10 +39,9 @@ class TestFrmAbout : public QObject
     Q_OBJECT
     const QByteArray m_path = qgetenv("PATH");
     QTemporaryDir m_bin;
-    std::optional<test::TestServices> d;
+    std::optional<TestServices> d;
 
-    static Entry value(std::uint32_t type, const std::string &bytes) { return Value{type, bytes}; }
-    Entry path(const QString &name) const { return value(1, m_bin.filePath(name).toStdString()); }
+    Entry path(const QString &name) const { return Value{1, m_bin.filePath(name).toStdString()}; }
     void install(const char *key, const char *name, const Entry &entry)
     {
         if (entry)
@@ -45,6 +55,7 @@ class TestFrmAbout : public QObject
         QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
     }
     QString ran() const { return QDir(m_bin.path()).entryList({"=*"}).join("").mid(1); }
+    void noKeyLeftOpen() { QCOMPARE(int(d->registry.open.size()) + d->registry.badCalls, 0); }
 
 private slots:
     void initTestCase() { platform::installFontSubstitutes(); }
@@ -56,29 +67,10 @@ private slots:
         QVERIFY(QDir().mkpath(m_bin.path()) && qputenv("PATH", m_bin.path().toLocal8Bit()));
     }
 
-    // A value read over the text "before": read, not read or the error raised; the text after.
-    void getKeyValue_data()
-    {
-        QTest::addColumn<Entry>("entry");
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<QString>("after");
-        const std::string a(1023, 'a');
-        QTest::newRow("string and zero") << value(1, "C:\\x.exe\0"s) << Read << "C:\\x.exe";
-        QTest::newRow("string, no zero") << value(1, "C:\\Tools") << Read << "C:\\Tools";
-        QTest::newRow("zero bytes") << value(1, "") << Invalid << "before";
-        QTest::newRow("number") << value(4, "\x78\x56\x34\x12") << Read << "305419896";
-        QTest::newRow("number, high 0") << value(4, "\x10\0\0\0"s) << Read << "16";
-        QTest::newRow("binary") << value(3, "\1\2\3") << Read << "before";
-        QTest::newRow("1024 bytes") << value(1, a + '\0') << Read << QString::fromStdString(a);
-        QTest::newRow("1025 bytes") << value(1, a + "bc") << NotRead << "";
-        QTest::newRow("missing value") << NoValue << NotRead << "";
-        QTest::newRow("missing key") << NoKey << NotRead << "";
-    }
+    void getKeyValue_data() { addRows(Values); }
     void getKeyValue()
     {
-        QFETCH(Entry, entry);
-        QFETCH(int, outcome);
-        QFETCH(QString, after);
+        const auto &[name, entry, outcome, after] = current(Values);
         install("SOFTWARE\\Test", "Value", entry);
         frmAbout dialog(d->services);
         QString text = "before";
@@ -89,8 +81,8 @@ private slots:
             seen = e.number();
         }
         QCOMPARE(seen, outcome);
-        QCOMPARE(text, after);
-        QCOMPARE(int(d->registry.open.size()) + d->registry.badCalls, 0);
+        QCOMPARE(text, QString::fromStdString(after));
+        noKeyLeftOpen();
     }
 
     // The key pressed (before the colon): Return and Esc press OK, which ends the box; Alt+S
@@ -111,12 +103,11 @@ private slots:
         QTest::newRow("Alt+S: folder holds it") << NoKey << path("f") << all << "[" + tool + "]";
         QTest::newRow("Alt+S: folder lacks it") << NoKey << path("g") << QStringList{tool} << "";
         QTest::newRow("Alt+S: fails to start") << path("f") << NoKey << all << "";
-        QTest::newRow("Alt+S: first 0 bytes") << value(1, "") << path("f") << all << "";
+        QTest::newRow("Alt+S: first 0 bytes") << Entry(Value{1, ""}) << path("f") << all << "";
         QTest::newRow("Alt+S: KDE's viewer") << NoKey << NoValue << all << "[kinfocenter]";
         QTest::newRow("Alt+S: GNOME's About")
             << NoKey << NoKey << QStringList{"hardinfo", gnome} << "[gnome-control-center][about]";
-        QTest::newRow("Alt+S: hardinfo")
-            << NoKey << NoKey << QStringList{"hardinfo"} << "[hardinfo]";
+        QTest::newRow("Alt+S: hardinfo") << NoKey << NoKey << QStringList{"hardinfo"} << "[hardinfo]";
         QTest::newRow("Alt+S: nothing") << NoKey << NoKey << QStringList() << "";
     }
     void keys()
@@ -146,15 +137,15 @@ private slots:
         QTRY_COMPARE(this->ran(), ran);
         QCOMPARE(dialog.isVisible(), keys == "Alt+S");
         QCOMPARE(dialog.result(), keys == "Alt+S" ? 0 : int(QDialog::Accepted));
-        QCOMPARE(int(d->registry.open.size()) + d->registry.badCalls, 0);
+        noKeyLeftOpen();
     }
 
     // Each argument reaches the program whole, as given; a shell would split or expand them.
     void argumentsArriveAsGiven()
     {
         program("my viewer");
-        const auto launcher = platform::makeSystemLauncher();
-        launcher->start(m_bin.filePath("my viewer").toStdString(), {"a b", "c;d", "$HOME", ""});
+        platform::makeSystemLauncher()->start(m_bin.filePath("my viewer").toStdString(),
+                                              {"a b", "c;d", "$HOME", ""});
         QTRY_COMPARE(ran(), "[my viewer][a b][c;d][$HOME][]");
     }
 
@@ -172,12 +163,11 @@ private slots:
                         QVariant::fromValue(face->role()).toString();
         }
         seen.sort();
-        QCOMPARE(seen, QStringList(
-                           {"Line1(0): Separator, Client", "Line1(1): Separator, Client",
-                            "cmdOK: OK, Button", "cmdSysInfo: System Info..., Button",
-                            "lblDescription: Description, StaticText",
-                            "lblDisclaimer: Disclaimer, StaticText", "lblTitle: Title, StaticText",
-                            "lblVersion: Version, StaticText", "picIcon: Orrindel icon, Graphic"}));
+        QCOMPARE(seen.join("; "), "Line1(0): Separator, Client; Line1(1): Separator, Client; "
+                                  "cmdOK: OK, Button; cmdSysInfo: System Info..., Button; "
+                                  "lblDescription: Description, StaticText; lblDisclaimer: "
+                                  "Disclaimer, StaticText; lblTitle: Title, StaticText; "
+                                  "lblVersion: Version, StaticText; picIcon: Orrindel icon, Graphic");
     }
 };
 

@@ -35,23 +35,20 @@ public:
     bool open() { return act(QStringLiteral("start")) && act(AddQueue); }
 
     // One step of a test: "stop", "start" or "restart" the scheduler, the latter two with one
-    // more configuration line, or a shell command.
+    // more configuration line, or a shell command. False if it fails.
     bool act(const QString &step)
     {
-        const bool stop = step == u"stop" || step.startsWith(u"restart");
-        const bool start = step.startsWith(u"start") || step.startsWith(u"restart");
-        if (stop) {
-            m_cupsd.terminate();
-            m_cupsd.waitForFinished(10000);
-        }
-        if (start) {
-            m_cupsd.start(QStringLiteral(ORRINDEL_PRINT_TEST_DIR "/private-cupsd"),
-                          {m_dir.path(), step.section(u' ', 1)});
-            // Up once it answers.
-            return act(
-                QStringLiteral("timeout 10 sh -c 'until lpstat -r | grep -qv not; do :; done'"));
-        }
-        return stop || QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), step}) == 0;
+        const QString verb = step.section(u' ', 0, 0);
+        if (verb == u"stop" || verb == u"restart")
+            m_cupsd.terminate(), m_cupsd.waitForFinished(10000);
+        if (verb == u"stop")
+            return true;
+        if (verb != u"start" && verb != u"restart")
+            return QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), step}) == 0;
+        m_cupsd.start(QStringLiteral(ORRINDEL_PRINT_TEST_DIR "/private-cupsd"),
+                      {m_dir.path(), step.section(u' ', 1)});
+        // Up once it answers.
+        return act(QStringLiteral("timeout 10 sh -c 'until lpstat -r | grep -qv not; do :; done'"));
     }
 
     // The states (ipp_jstate_t) of the jobs made since the last call, oldest first.

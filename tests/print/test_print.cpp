@@ -5,6 +5,7 @@
 #include "cupsserver.h"
 #include "engine/runtimeerror.h"
 #include "support/doubles.h"
+#include "support/table.h"
 #include "ui/main/frmmain.h"
 
 #include <QtTest>
@@ -14,6 +15,18 @@ using namespace orrindel;
 // Palaces by square of the page, row by row from the top: south at the top, east on the left.
 constexpr int Grid[9] = {8, 4, 6, 7, 0, 2, 3, 5, 1};
 const QRgb Black = qRgb(0, 0, 0), White = qRgb(255, 255, 255);
+const QString Allow = "lpadmin -p orrindel -u allow:all", Deny = "lpadmin -p orrindel -u deny:$(id -un)";
+
+// How to cause a fault and mend it, the reason the printer gives, and the jobs it leaves, all
+// cancelled.
+// clang-format off
+const std::tuple<const char *, QString, QString, QString, int> Faults[] = {
+    {"no fault", "", "", "", 0}, {"no default printer", "lpadmin -x orrindel", test::CupsServer::AddQueue, "no default printer", 0},
+    {"server unreachable", "stop", "start", "cannot reach", 0},
+    {"queue stopped", "cupsdisable orrindel", "cupsenable orrindel", "is stopped", 0},
+    {"queue rejecting jobs", "cupsreject orrindel", "cupsaccept orrindel", "not accepting", 0},
+    {"job refused", Deny, Allow, "job refused", 0}, {"half sent", "restart MaxRequestSize 4k", "restart", "", 2}};
+// clang-format on
 
 static QByteArray run(const QString &command)
 {
@@ -79,28 +92,10 @@ private slots:
 
     // With a fault the printer says why, the user sees one message box and no job is left
     // pending or held; once it is mended, or without one, Print Chart prints.
-    void printChart_data()
-    {
-        QTest::addColumn<QStringList>("fault"); // how to cause it, to mend it, the reason given
-        QTest::addColumn<int>("cancelled");     // jobs it leaves, all cancelled
-        const QString lpadmin = QStringLiteral("lpadmin -p orrindel -u ");
-        QTest::newRow("no fault") << QStringList() << 0;
-        QTest::newRow("no default printer")
-            << QStringList{"lpadmin -x orrindel", test::CupsServer::AddQueue, "no default printer"}
-            << 0;
-        QTest::newRow("server unreachable") << QStringList{"stop", "start", "cannot reach"} << 0;
-        QTest::newRow("queue stopped")
-            << QStringList{"cupsdisable orrindel", "cupsenable orrindel", "is stopped"} << 0;
-        QTest::newRow("queue rejecting jobs")
-            << QStringList{"cupsreject orrindel", "cupsaccept orrindel", "not accepting"} << 0;
-        QTest::newRow("job refused")
-            << QStringList{lpadmin + "deny:$(id -un)", lpadmin + "allow:all", "job refused"} << 0;
-        QTest::newRow("half sent") << QStringList{"restart MaxRequestSize 4k", "restart", ""} << 2;
-    }
+    void printChart_data() { test::addRows(Faults); }
     void printChart()
     {
-        QFETCH(QStringList, fault);
-        QFETCH(int, cancelled);
+        const auto &[name, cause, mend, reason, cancelled] = test::current(Faults);
         test::TestServices d;
         platform::Services services{d.msgBox, [] {}, *m_system, d.registry, d.launcher};
         frmMain window(services);
@@ -113,14 +108,14 @@ private slots:
         QTest::mouseClick(find("btnCalculate"), Qt::LeftButton);
         QVERIFY(find("lblAnnual(8)")->isVisible());
         m_cups->newJobs();
-        if (!fault.isEmpty()) {
-            QVERIFY(m_cups->act(fault[0]));
-            const auto mended = qScopeGuard([&] { QVERIFY(m_cups->act(fault[1])); });
+        if (!cause.isEmpty()) {
+            QVERIFY(m_cups->act(cause));
+            const auto mended = qScopeGuard([&] { QVERIFY(m_cups->act(mend)); });
             try {
                 m_system->PrintForm(window);
                 QFAIL("printed");
             } catch (const RuntimeError &error) {
-                QVERIFY2(QString::fromUtf8(error.what()).contains(fault[2]), error.what());
+                QVERIFY2(QString::fromUtf8(error.what()).contains(reason), error.what());
             }
             d.msgBox.expect(1);
             QTest::mouseClick(find("btnPrint"), Qt::LeftButton);
