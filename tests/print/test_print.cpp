@@ -117,10 +117,9 @@ private slots:
             } catch (const RuntimeError &error) {
                 QVERIFY2(QString::fromUtf8(error.what()).contains(reason), error.what());
             }
-            d.msgBox.expect(1);
             QTest::mouseClick(find("btnPrint"), Qt::LeftButton);
-            QCOMPARE(d.msgBox.boxes().size(), size_t(1));
-            const auto &box = d.msgBox.boxes()[0];
+            QCOMPARE(d.msgBox.boxes.size(), size_t(1));
+            const auto &box = d.msgBox.boxes[0];
             QCOMPARE(box.prompt,
                      QStringLiteral("Cannot print: please check printer is ready and try again."));
             QVERIFY(box.title == "Can't Print Chart" && box.style == platform::vbCritical &&
