@@ -74,13 +74,11 @@ private slots:
         install("SOFTWARE\\Test", "Value", entry);
         frmAbout dialog(d->services);
         QString text = "before";
-        int seen = NotRead;
-        try {
-            seen = dialog.GetKeyValue(platform::HKeyLocalMachine, "SOFTWARE\\Test", "Value", text);
-        } catch (const RuntimeError &e) {
-            seen = e.number();
-        }
-        QCOMPARE(seen, outcome);
+        bool read = false;
+        const int error = errorOf([&] {
+            read = dialog.GetKeyValue(platform::HKeyLocalMachine, "SOFTWARE\\Test", "Value", text);
+        });
+        QCOMPARE(error ? error : int(read), outcome);
         QCOMPARE(text, QString::fromStdString(after));
         noKeyLeftOpen();
     }
@@ -107,7 +105,8 @@ private slots:
         QTest::newRow("Alt+S: KDE's viewer") << NoKey << NoValue << all << "[kinfocenter]";
         QTest::newRow("Alt+S: GNOME's About")
             << NoKey << NoKey << QStringList{"hardinfo", gnome} << "[gnome-control-center][about]";
-        QTest::newRow("Alt+S: hardinfo") << NoKey << NoKey << QStringList{"hardinfo"} << "[hardinfo]";
+        QTest::newRow("Alt+S: hardinfo")
+            << NoKey << NoKey << QStringList{"hardinfo"} << "[hardinfo]";
         QTest::newRow("Alt+S: nothing") << NoKey << NoKey << QStringList() << "";
     }
     void keys()
@@ -162,11 +161,12 @@ private slots:
                         QVariant::fromValue(face->role()).toString();
         }
         seen.sort();
-        QCOMPARE(seen.join("; "), "Line1(0): Separator, Client; Line1(1): Separator, Client; "
-                                  "cmdOK: OK, Button; cmdSysInfo: System Info..., Button; "
-                                  "lblDescription: Description, StaticText; lblDisclaimer: "
-                                  "Disclaimer, StaticText; lblTitle: Title, StaticText; "
-                                  "lblVersion: Version, StaticText; picIcon: Orrindel icon, Graphic");
+        QCOMPARE(seen.join("; "),
+                 "Line1(0): Separator, Client; Line1(1): Separator, Client; "
+                 "cmdOK: OK, Button; cmdSysInfo: System Info..., Button; "
+                 "lblDescription: Description, StaticText; lblDisclaimer: "
+                 "Disclaimer, StaticText; lblTitle: Title, StaticText; "
+                 "lblVersion: Version, StaticText; picIcon: Orrindel icon, Graphic");
     }
 };
 

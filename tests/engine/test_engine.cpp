@@ -3,6 +3,7 @@
 #include "engine/numerictext.h"
 #include "engine/runtimeerror.h"
 #include "engine/validation.h"
+#include "orrindel/version.h"
 #include "support/table.h"
 
 #include <QProcess>
@@ -67,43 +68,39 @@ constexpr std::tuple<const char *, double, int, const char *> Texts[] = {
     {"-5", NAN, -1, ""}, {" 12", NAN, -1, ""}, {"1,5", NAN, -1, ""}, {"inf", NAN, -1, ""}};
 // clang-format on
 
-// Arguments, exit status, and what stdout (status 0) or the one stderr line (2) holds.
-constexpr const char *Y = "--year 2004 --facing 10 ";
+// A command line of either program, its exit status, and what the one stderr line (status 2)
+// or stdout (0, without grid lines and quotes) holds: the message's lines, in order.
+const QString Y = "orrindel-chart --year 2004 --facing 10 ", Version = ORRINDEL_VERSION_STRING;
 // clang-format off
-const std::tuple<QString, int, const char *> Runs[] = {
-    {"--version", 0, "1.0.2\n"}, {"--help", 0, "--annual <MM/YYYY>"}, {"--facing 10", 2, "--year is"},
-    {"--year 02004 --facing 1", 2, "--year 02004:"}, {"--year 2004", 2, "--facing is required"},
-    {"--year 2004 --facing 360", 2, "--facing 360:"}, {Y + QString("--json=1"), 2, "'--json'"},
-    {Y + QString("--annual 00/2000"), 2, "00/2000:"}, {Y + QString("--annual 13/2000"), 2, "13/2000:"},
-    {Y + QString("--annual 06/0999"), 2, "0999:"}, {Y + QString("--colour"), 2, "'colour'"},
-    {Y + QString("north"), 2, "argument: north"}, {"x --year 2004 --facing 10", 2, "argument: x"},
-    {"--year 2004 --facing 22.49998", 0, "S3, mountain stars Reverse\nFormation: double-sitting"},
-    {"--year 2004 --facing 22.49999", 0, "NE1, facing stars Reverse\nSitting: south-west (palace 6), "
-                                         "mountain SW1, mountain stars Reverse\nFormation: wang-shan"},
-    {"--year 2004 --facing 225", 0, "NE2, mountain stars Forward\nFormation: shang-shan-xia-shui"},
-    {"--year 2004 --facing 180 --annual 06/2000", 0,
+const std::tuple<QString, int, QString> Runs[] = {
+    {"orrindel-chart --version", 0, Version}, {"orrindel-chart --help", 0, "--annual <MM/YYYY>"},
+    {"orrindel-chart --facing 10", 2, "--year is"}, {"orrindel-chart --year 02004 --facing 1", 2, "--year 02004:"},
+    {"orrindel-chart --year 2004", 2, "--facing is required"}, {"orrindel-chart --year 2004 --facing 360", 2, "--facing 360:"},
+    {Y + "--json=1", 2, "'--json'"}, {Y + "--annual 00/2000", 2, "00/2000:"}, {Y + "--annual 13/2000", 2, "13/2000:"},
+    {Y + "--annual 06/0999", 2, "0999:"}, {Y + "--colour", 2, "'colour'"}, {Y + "north", 2, "argument: north"},
+    {"orrindel-chart x --year 2004 --facing 10", 2, "argument: x"},
+    {"orrindel-chart --year 2004 --facing 22.49998", 0, "S3, mountain stars Reverse\nFormation: double-sitting"},
+    {"orrindel-chart --year 2004 --facing 22.49999", 0, "NE1, facing stars Reverse\nSitting: south-west (palace 6), "
+                                                        "mountain SW1, mountain stars Reverse\nFormation: wang-shan"},
+    {"orrindel-chart --year 2004 --facing 225", 0, "NE2, mountain stars Forward\nFormation: shang-shan-xia-shui"},
+    {"orrindel-chart --year 2004 --facing 180 --annual 06/2000", 0,
      "SE S SW 3 4 8 8 1 6 7 3 5 [8] [4] [6] 2 5 4 3 6 1 E 6 8 1 W [7] [9] [2] 7 9 9 7 5 2 2 4 9 sitting "
      "[3] [5] [1] NE N NW Year 2004, facing 180: period 8 Facing: south (palace 4), mountain S2, facing "
      "stars Reverse Sitting: north (palace 5), mountain N2, mountain stars Forward Formation: "
      "double-facing Annual stars 06/2000: centre 9"},
-    {"--year 2004 --facing 180 --annual 01/2000 --json", 0,
+    {"orrindel-chart --year 2004 --facing 180 --annual 01/2000 --json", 0,
      "{ annual: { centre: 1, month: 1, year: 2000 }, facing: 180, facingMountain: S2, facingPalace: 4, "
      "facingStarDirection: Reverse, formation: double-facing, mountainStarDirection: Forward, palaces: [ "
      "{ annual: 1, direction: centre, facing: 3, grey: false, index: 0, mountain: 4, time: 8 }, { annual: 2,"
      "\n{ annual: 6, direction: north, facing: 7, grey: true, index: 5, mountain: 9, time: 4 }, { annual: 7,"
      "\n{ annual: 9, direction: south-east, facing: 4, grey: false, index: 8, mountain: 3, time: 7 } ], "
-     "period: 8, sittingMountain: N2, sittingPalace: 5, subDirection: 2, year: 2004 }"}};
+     "period: 8, sittingMountain: N2, sittingPalace: 5, subDirection: 2, year: 2004 }"},
+    // The window's program answers without a display; Qt's own options are left to Qt.
+    {"orrindel x --help", 0, "Usage: \n/orrindel [options]\n-h, --help\n-v, --version"},
+    {"orrindel --version", 0, "Orrindel " + Version}, {"orrindel -session s1 -v", 0, "Orrindel " + Version},
+    {"orrindel -q -h", 2, "orrindel: Unknown option 'q'. Try 'orrindel --help'.\n"},
+    {"orrindel a", 2, "orrindel: Unexpected argument 'a'. Try 'orrindel --help'.\n"}};
 // clang-format on
-
-// The runtime error number a call raises; 0 when it returns.
-template <typename F> int errorOf(F &&call)
-{
-    try {
-        return call(), 0;
-    } catch (const RuntimeError &error) {
-        return error.number();
-    }
-}
 
 QString chartLine(int year, float degrees)
 {
@@ -120,11 +117,16 @@ QString chartLine(int year, float degrees)
     return line;
 }
 
-// The built orrindel-chart's exit status (-1: it crashed), stdout and stderr.
-std::tuple<int, QString, QString> runTool(const QString &arguments)
+// A built program's exit status (-1: it crashed), stdout and stderr, run without a display.
+std::tuple<int, QString, QString> runTool(const QString &command)
 {
     QProcess tool;
-    tool.start(CHART_TOOL, arguments.split(' '));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    tool.setProcessEnvironment(environment);
+    const QStringList words = command.split(' ');
+    tool.start(words[0] == "orrindel" ? ORRINDEL_BINARY : CHART_TOOL, words.mid(1));
     const bool exited = tool.waitForFinished() && tool.exitStatus() == QProcess::NormalExit;
     return {exited ? tool.exitCode() : -1, tool.readAllStandardOutput(),
             tool.readAllStandardError()};

@@ -5,6 +5,7 @@
 #include "engine/numerictext.h"
 #include "engine/validation.h"
 #include "platform/datepicker.h"
+#include "platform/icons.h"
 #include "platform/keyascii.h"
 #include "platform/textbox.h"
 #include "support/doubles.h"
@@ -389,9 +390,11 @@ private slots:
         QVERIFY(!dark(grid.pixelColor(c + QPoint(0, 4))));
     }
 
-    // At any scale the window keeps its proportions and every caption fits its label.
+    // At any scale the window keeps its proportions and every caption fits its label; the
+    // window's icon is drawn from the SVG at any size, not a 32-pixel picture that stays small.
     void scaled()
     {
+        QCOMPARE(platform::sunIcon().pixmap(QSize(32, 32), 2.0).size(), QSize(64, 64));
         QCOMPARE(m_form->grab().size(), m_form->size() * m_form->devicePixelRatio());
         for (const QLabel *label : m_form->findChildren<QLabel *>())
             QVERIFY2(label->wordWrap() || label->sizeHint().width() <= label->width() + 1,
