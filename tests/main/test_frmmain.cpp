@@ -252,7 +252,7 @@ private slots:
         QTest::keyClick(year(), Qt::Key_C, Qt::AltModifier);
         QTest::qWait(200);
         QCOMPARE(find<QLabel>("lblTime", 0)->text().isEmpty(), !valid);
-        QCOMPARE(m_doubles->printer.attempts, 0);
+        QCOMPARE(m_doubles->printer.pages, 0);
     }
 
     // With the annual stars on: recomputed by Calculate, kept by the edit.
@@ -272,9 +272,6 @@ private slots:
         for (int i = 0; i < PalaceCount; ++i)
             QCOMPARE(find<platform::Shape>("shpPalace", i)->FillColor(),
                      i == grey ? 0xE0E0E0u : 0xFFFFFFu);
-        QCOMPARE(find("lblTime", 8)->toolTip() + find("lblFacing", 0)->toolTip() +
-                     find("lblMountain", 4)->toolTip(),
-                 u"Time StarFacing StarMountain Star"_s);
         QVERIFY(button("btnPrint")->isEnabled());
         QCOMPARE(stars("lblAnnual"), u"123456789"_s);
         year()->setFocus();
@@ -324,7 +321,7 @@ private slots:
         key == Click ? void(m_form->close()) : press({key});
         QTRY_COMPARE(m_form->isVisible(), stays);
         QCOMPARE(shown, modal);
-        QCOMPARE(int(m_doubles->printer.pages.size()), pages);
+        QCOMPARE(m_doubles->printer.pages, pages);
         button("btnCalculate")->click();
         QCOMPARE(chart(), u"891234567/321987654/456789123"_s);
     }

@@ -1,9 +1,9 @@
 #pragma once
 
 // Test data as arrays of tuples: one QTest row per entry, tagged with its index and its first
-// field, and the entry of the running row; and the error a call raises.
+// field, and the entry of the running row.
 
-#include "engine/runtimeerror.h"
+#include "support/errorof.h"
 
 #include <QTest>
 #include <QVariant>
@@ -24,16 +24,6 @@ template <typename Table> void addRows(const Table &table)
 template <typename Table> const auto &current(const Table &table)
 {
     return table[std::atoi(QTest::currentDataTag())];
-}
-
-// The runtime error number a call raises; 0 when it returns.
-template <typename F> int errorOf(F &&call)
-{
-    try {
-        return call(), 0;
-    } catch (const RuntimeError &error) {
-        return error.number();
-    }
 }
 
 } // namespace orrindel::test
