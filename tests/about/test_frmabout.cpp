@@ -15,7 +15,6 @@ using namespace orrindel::test;
 using namespace std::literals;
 using Value = FakeRegistry::Value;
 using Entry = std::optional<Value>; // nullopt: no key
-Q_DECLARE_METATYPE(Entry)
 
 // A value of type 0 is stored under another name: the key without the value.
 const Entry NoKey, NoValue = Value{0, {}};
@@ -32,6 +31,22 @@ const std::tuple<const char *, Entry, int, std::string> Values[] = {
     {"missing value", NoValue, NotRead, ""}, {"missing key", NoKey, NotRead, ""}};
 // clang-format on
 
+// clang-format off
+// The key pressed (before the colon): Return and Esc press OK, which ends the box; Alt+S presses
+// System Info. Then the tool's path (taken unchecked: a hidden file is no file to the file test),
+// its folder, which must hold the tool, the programs in the folder; and what ran, "" for the
+// message.
+const QString Tool = "f\\MSINFO32.EXE", Gnome = "gnome-control-center";
+const QStringList All{".t", Tool, "hardinfo", Gnome, "kinfocenter"};
+const std::tuple<const char *, QString, QString, QStringList, QString> Keys[] = {
+    {"Return: OK", ".t", "f", All, ""}, {"Esc: OK", ".t", "f", All, ""},
+    {"Alt+S: first unchecked", ".t", "f", All, "[.t]"}, {"Alt+S: folder holds it", "", "f", All, "[" + Tool + "]"},
+    {"Alt+S: folder lacks it", "", "g", {Tool}, ""}, {"Alt+S: fails to start", "f", "", All, ""},
+    {"Alt+S: first 0 bytes", "0", "f", All, ""}, {"Alt+S: KDE's viewer", "", "-", All, "[kinfocenter]"},
+    {"Alt+S: GNOME's About", "", "", {"hardinfo", Gnome}, "[gnome-control-center][about]"},
+    {"Alt+S: hardinfo", "", "", {"hardinfo"}, "[hardinfo]"}, {"Alt+S: nothing", "", "", {}, ""}};
+// clang-format on
+
 // Stand-in programs live in one folder, emptied for every row, which is also all of PATH.
 // Each leaves a file there named "=" and its name and arguments, each in brackets.
 class TestFrmAbout : public QObject
@@ -41,7 +56,13 @@ class TestFrmAbout : public QObject
     QTemporaryDir m_bin;
     std::optional<TestServices> d;
 
-    Entry path(const QString &name) const { return Value{1, m_bin.filePath(name).toStdString()}; }
+    // A stand-in file's path as a string value; "": no key, "-": no value, "0": zero bytes.
+    Entry entry(const QString &file) const
+    {
+        if (file.isEmpty() || file == "-")
+            return file.isEmpty() ? NoKey : NoValue;
+        return Value{1, file == "0" ? "" : m_bin.filePath(file).toStdString()};
+    }
     void install(const char *key, const char *name, const Entry &entry)
     {
         if (entry)
@@ -83,41 +104,13 @@ private slots:
         noKeyLeftOpen();
     }
 
-    // The key pressed (before the colon): Return and Esc press OK, which ends the box; Alt+S
-    // presses System Info. Then the tool's path (taken unchecked: a hidden file is no file to the
-    // file test), its folder, which must hold the tool, the viewers on PATH; and what ran, "" for
-    // the message.
-    void keys_data()
-    {
-        QTest::addColumn<Entry>("first");
-        QTest::addColumn<Entry>("second");
-        QTest::addColumn<QStringList>("installed");
-        QTest::addColumn<QString>("ran");
-        const QString tool = "f\\MSINFO32.EXE", gnome = "gnome-control-center";
-        const QStringList all{".t", tool, "hardinfo", gnome, "kinfocenter"};
-        QTest::newRow("Return: OK") << path(".t") << path("f") << all << "";
-        QTest::newRow("Esc: OK") << path(".t") << path("f") << all << "";
-        QTest::newRow("Alt+S: first unchecked") << path(".t") << path("f") << all << "[.t]";
-        QTest::newRow("Alt+S: folder holds it") << NoKey << path("f") << all << "[" + tool + "]";
-        QTest::newRow("Alt+S: folder lacks it") << NoKey << path("g") << QStringList{tool} << "";
-        QTest::newRow("Alt+S: fails to start") << path("f") << NoKey << all << "";
-        QTest::newRow("Alt+S: first 0 bytes") << Entry(Value{1, ""}) << path("f") << all << "";
-        QTest::newRow("Alt+S: KDE's viewer") << NoKey << NoValue << all << "[kinfocenter]";
-        QTest::newRow("Alt+S: GNOME's About")
-            << NoKey << NoKey << QStringList{"hardinfo", gnome} << "[gnome-control-center][about]";
-        QTest::newRow("Alt+S: hardinfo")
-            << NoKey << NoKey << QStringList{"hardinfo"} << "[hardinfo]";
-        QTest::newRow("Alt+S: nothing") << NoKey << NoKey << QStringList() << "";
-    }
+    void keys_data() { addRows(Keys); }
     void keys()
     {
-        const QString keys = QString(QTest::currentDataTag()).section(':', 0, 0);
-        QFETCH(Entry, first);
-        QFETCH(Entry, second);
-        QFETCH(QStringList, installed);
-        QFETCH(QString, ran);
-        install("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", first);
-        install("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", second);
+        const auto &[name, first, second, installed, ran] = current(Keys);
+        const QString keys = QString(name).section(':', 0, 0);
+        install("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", entry(first));
+        install("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", entry(second));
         for (const QString &name : installed)
             program(name);
         const auto launcher = platform::makeSystemLauncher();
@@ -126,12 +119,12 @@ private slots:
         dialog.show();
         QApplication::setActiveWindow(&dialog);
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        const bool message = keys == "Alt+S" && ran.isEmpty();
+        const qsizetype message = keys == "Alt+S" && ran.isEmpty();
         QTest::keySequence(&dialog, QKeySequence::fromString(keys));
-        QTRY_COMPARE(d->msgBox.boxes.size(), std::size_t(message));
-        for (const auto &box : d->msgBox.boxes)
-            QVERIFY(box.prompt == "System Information Is Unavailable At This Time" &&
-                    box.title == "Orrindel" && box.parent == &dialog);
+        QTRY_COMPARE(d->msgBox.boxes.size(), message);
+        QCOMPARE(d->msgBox.boxes.join(""),
+                 message ? "Orrindel: System Information Is Unavailable At This Time (0)" : "");
+        QVERIFY(d->msgBox.parent == (message ? &dialog : nullptr));
         QTRY_COMPARE(this->ran(), ran);
         QCOMPARE(dialog.isVisible(), keys == "Alt+S");
         QCOMPARE(dialog.result(), keys == "Alt+S" ? 0 : int(QDialog::Accepted));

@@ -10,6 +10,7 @@
 #include "platform/registry.h"
 #include "platform/services.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <algorithm>
@@ -17,21 +18,15 @@
 
 namespace orrindel::test {
 
-// Records every message box.
+// Records every message box as "title: prompt (style)", and the window of the last.
 struct RecordingMsgBox final : platform::MsgBox
 {
-    struct Box
+    void show(QWidget *owner, const QString &prompt, int style, const QString &title) override
     {
-        QString prompt;
-        int style = 0;
-        QString title;
-        QWidget *parent = nullptr;
-    };
-    std::vector<Box> boxes;
-    void show(QWidget *parent, const QString &prompt, int style, const QString &title) override
-    {
-        boxes.push_back({prompt, style, title, parent});
+        boxes << QStringLiteral("%1: %2 (%3)").arg(title, prompt).arg(style), parent = owner;
     }
+    QStringList boxes;
+    QWidget *parent = nullptr;
 };
 
 // Counts the pages printed.
