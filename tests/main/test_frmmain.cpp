@@ -41,15 +41,12 @@ const std::tuple<const char *, QKeyCombination, QString, int> Codes[] = {
 // access key clicks about 0.1 s late: an edit in between leaves nothing calculated or printed.
 const std::tuple<const char *, bool, QString, QString, Keys, QString, int, bool> Typed[] = {
     {"year: letter, sign, point", false, u"2a0-0.4"_s, u"0"_s, {}, u"2004|0"_s, 3, true},
-    {"year: five digits", false, u"20045"_s, u"359.9"_s, {}, u"2004|359.9"_s, 0, true},
     {"year: foreign", false, u"2\u06600\u00e90\u20194"_s, u"1"_s, {}, u"2004|1"_s, 3, true},
     {"bearing: -, space, comma, e", false, u"65"_s, u"-1 8,0e"_s, {}, u"65|180"_s, 4, true},
     {"bearing: six", false, u"2004"_s, u"359.95"_s, {}, u"2004|359.9"_s, 0, true},
     {"Ctrl+V", false, u"20"_s, u"1"_s, {Qt::CTRL | Qt::Key_V}, u"20|1"_s, 1, false},
     {"Ctrl+X", false, u"2004"_s, u"1"_s, {Qt::SHIFT | Qt::Key_Home, Qt::CTRL | Qt::Key_X}, u"2004|1"_s, 1, true},
-    {"Backspace", false, u"2004"_s, u"1"_s, {Qt::Key_Backspace}, u"200|1"_s, 0, true},
     {"Alt+D, a digit", false, u"2004"_s, u"1"_s, {Qt::ALT | Qt::Key_D, Qt::Key_5}, u"2004|5"_s, 0, true},
-    {"Left, Delete", false, u"20"_s, u"1"_s, {Qt::Key_Left, Qt::Key_Delete, Qt::Key_6}, u"26|1"_s, 0, false},
     {"Alt+Q, Alt+5", false, u"2004"_s, u"1"_s, {Qt::ALT | Qt::Key_Q, Qt::ALT | Qt::Key_5}, u"2004|1"_s, 0, true},
     {"Alt+C, Backspace", false, u"2004"_s, u"1"_s, {Qt::SHIFT | Qt::Key_Home, Qt::ALT | Qt::Key_C, Qt::Key_Backspace}, u"|1"_s, 0, false},
     {"Enter, Alt+P, Backspace in bearing", false, u"2004"_s, u"180"_s, {Qt::Key_Return, Qt::ALT | Qt::Key_P, Qt::Key_Tab, Qt::Key_Backspace}, u"2004|"_s, 0, false},
@@ -72,10 +69,6 @@ const std::tuple<const char *, const char *, QKeyCombination, bool, QString, int
     {"close", "txtYear", Click, false, {}, 0}, {"Ctrl+A", "txtFacing", Qt::CTRL | Qt::Key_A, true, u"About Orrindel"_s, 0},
     {"Enter on Exit", "Command1", Qt::Key_Return, false, {}, 0}, {"Enter on Print", "btnPrint", Qt::Key_Return, true, {}, 1},
     {"keypad Enter on Print", "btnPrint", Enter, true, {}, 1}};
-
-// From a month, a step of the picker's month to the centre of that month's annual stars.
-const std::tuple<const char *, QDate, Qt::Key, QString> Steps[] = {{"to January 2000", QDate(2000, 2, 10), Qt::Key_Down, u"1"_s},
-    {"to January 2025", QDate(2025, 2, 10), Qt::Key_Down, u"3"_s}, {"to February 2025", QDate(2025, 1, 10), Qt::Key_Up, u"2"_s}};
 
 // A screen reader's name = value of a control, and its role, before and after 2004, 180.
 const std::tuple<const char *, QAccessible::Role, QString, QString> Heard[] = {
@@ -276,22 +269,21 @@ private slots:
         QCOMPARE(stars("lblAnnual") + QString::number(annualShown()), u"1234567891"_s);
     }
 
-    // One step of the picker's month changes the annual stars as the calendar year does.
-    void annualStars_data() { addRows(Steps); }
+    // The annual stars follow the picker's month as the user steps it across a year, not the
+    // program's own writes to it, and hide with it.
     void annualStars()
     {
-        const auto &[name, start, key, centre] = current(Steps);
         auto *picker = find<platform::DatePicker>("dtDatePicker");
-        picker->setValue(QDate(2000, 6, 15));
+        picker->setValue(QDate(2025, 2, 10));
         QTest::keyClick(year(), Qt::Key_V, Qt::AltModifier); // focuses the box, no click
         press({Qt::Key_Space});
-        QCOMPARE(stars("lblAnnual") + QString::number(annualShown()), u"9123456781"_s);
-        picker->setValue(start); // the program's own write raises no change
-        QCOMPARE(stars("lblAnnual"), u"912345678"_s);
+        QCOMPARE(stars("lblAnnual") + QString::number(annualShown()), u"2345678911"_s);
+        picker->setValue(QDate(2000, 2, 10));
+        QCOMPARE(stars("lblAnnual"), u"234567891"_s);
         picker->setFocus();
         picker->setCurrentSection(QDateTimeEdit::MonthSection);
-        QTest::keyClick(picker, key);
-        QCOMPARE(find<QLabel>("lblAnnual", 0)->text(), centre);
+        QTest::keyClick(picker, Qt::Key_Down);
+        QCOMPARE(stars("lblAnnual"), u"123456789"_s);
         QTest::mouseClick(find("chkDate"), Qt::LeftButton);
         QCOMPARE(picker->isEnabled() || annualShown(), false);
     }
