@@ -95,11 +95,11 @@ private slots:
         install("SOFTWARE\\Test", "Value", entry);
         frmAbout dialog(d->services);
         QString text = "before";
-        bool read = false;
+        int seen = NotRead;
         const int error = errorOf([&] {
-            read = dialog.GetKeyValue(platform::HKeyLocalMachine, "SOFTWARE\\Test", "Value", text);
+            seen = dialog.GetKeyValue(platform::HKeyLocalMachine, "SOFTWARE\\Test", "Value", text);
         });
-        QCOMPARE(error ? error : int(read), outcome);
+        QCOMPARE(error ? error : seen, outcome);
         QCOMPARE(text, QString::fromStdString(after));
         noKeyLeftOpen();
     }

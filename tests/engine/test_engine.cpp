@@ -23,8 +23,6 @@ constexpr char N3[] = "8 3 5/4 4 Forward Reverse 891234567 456789123 321987654";
 // once 22.5 is taken off and read as 22.5 itself; 22.4999828 and 22.49998 do not.
 // clang-format off
 constexpr std::tuple<int, float, const char *> Charts[] = {
-    {2004, 180.0f, "8 2 4/5 5 Reverse Forward 891234567 321987654 456789123"},
-    {2004, 225.0f, "8 2 6/3 3 Forward Forward 891234567 567891234 234567891"},
     {2004, 7.50001f, "8 2 5/4 4 Forward Reverse 891234567 456789123 321987654"},
     {2010, 10.0f, N3}, {2004, 22.5f, NE1}, {2004, 22.49999f, NE1}, {2004, 22.499995f, NE1},
     {2004, 22.499998f, NE1}, {2004, 22.4999847f, NE1}, {2004, 22.4999828f, N3}, {2004, 22.49998f, N3}};
@@ -117,14 +115,10 @@ QString chartLine(int year, float degrees)
     return line;
 }
 
-// A built program's exit status (-1: it crashed), stdout and stderr, run without a display.
+// A built program's exit status (-1: it crashed), stdout and stderr.
 std::tuple<int, QString, QString> runTool(const QString &command)
 {
     QProcess tool;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(name);
-    tool.setProcessEnvironment(environment);
     const QStringList words = command.split(' ');
     tool.start(words[0] == "orrindel" ? ORRINDEL_BINARY : CHART_TOOL, words.mid(1));
     const bool exited = tool.waitForFinished() && tool.exitStatus() == QProcess::NormalExit;
@@ -138,6 +132,11 @@ class TestEngine : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            qunsetenv(name); // the programs run without a display
+    }
     void workedCharts_data() { addRows(Charts); }
     void workedCharts()
     {

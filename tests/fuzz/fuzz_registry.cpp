@@ -13,22 +13,19 @@ using namespace orrindel::platform;
 // reported (4), the value's bytes.
 struct FakeRegistry : Registry
 {
-    FakeRegistry(const unsigned char *data, std::size_t size) : data(data), size(size) {}
-    const unsigned char *data;
-    std::size_t size;
+    std::span<const unsigned char> in;
     int closes = 0;
 
     std::optional<Key> openKey(std::uint32_t, const std::string &) override
     {
-        return data[0] & 1 ? std::optional<Key>(7) : std::nullopt;
+        return in[0] & 1 ? std::optional<Key>(7) : std::nullopt;
     }
     bool queryValue(Key, const std::string &, std::span<unsigned char> buffer, std::uint32_t &type,
                     std::uint32_t &reported) override
     {
-        std::memcpy(&type, data + 1, 4);
-        std::memcpy(&reported, data + 5, 4);
-        std::copy_n(data + 9, std::min(size - 9, buffer.size()), buffer.begin());
-        return data[0] & 2;
+        std::memcpy(&type, &in[1], 4), std::memcpy(&reported, &in[5], 4);
+        std::copy_n(&in[9], std::min(in.size() - 9, buffer.size()), buffer.begin());
+        return in[0] & 2;
     }
     void closeKey(Key key) override { closes += key == 7 ? 1 : 2; }
 };
@@ -37,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
 {
     if (size < 9)
         return 0;
-    FakeRegistry registry(data, size);
+    FakeRegistry registry;
+    registry.in = {data, size};
     std::string keyVal = "before";
     bool read = false;
     const int error =

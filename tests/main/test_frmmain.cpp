@@ -226,7 +226,6 @@ private slots:
     void typing()
     {
         const auto &[name, pasted, y, b, keys, texts, beeps, valid] = current(Typed);
-        QGuiApplication::clipboard()->setText(u"77"_s);
         for (const auto &[box, text] : {std::pair(year(), y), std::pair(bearing(), b)})
             pasted ? paste(box, text) : type(box, text);
         QGuiApplication::clipboard()->setText(u"77"_s);
@@ -258,7 +257,6 @@ private slots:
             QCOMPARE(find<platform::Shape>("shpPalace", i)->FillColor(),
                      i == grey ? 0xE0E0E0u : 0xFFFFFFu);
         QVERIFY(button("btnPrint")->isEnabled());
-        QCOMPARE(stars("lblAnnual"), u"123456789"_s);
         year()->setFocus();
         press(edit);
         QCOMPARE(chart(), cleared ? u"//"_s : expected);
