@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <ranges>
+
 using namespace orrindel;
 using namespace orrindel::test;
 using namespace Qt::StringLiterals;
@@ -32,8 +34,8 @@ const QKeyCombination Click, Enter = Qt::KeypadModifier | Qt::Key_Enter;
 // The code KeyPress sees for a key and its text.
 const std::tuple<const char *, QKeyCombination, QString, int> Codes[] = {
     {"Ctrl+Backspace", Qt::CTRL | Qt::Key_Backspace, {}, 127}, {"Ctrl+Enter", Qt::CTRL | Qt::Key_Return, {}, 10},
-    {"Ctrl+Shift+Z", Qt::CTRL | Qt::SHIFT | Qt::Key_Z, {}, 26},
-    {"AltGr @", Qt::CTRL | Qt::ALT | Qt::Key_At, u"@"_s, 64}, {"euro", Qt::Key_unknown, u"\u20ac"_s, 128}};
+    {"Ctrl+Shift+Z", Qt::CTRL | Qt::SHIFT | Qt::Key_Z, {}, 26}, {"AltGr @", Qt::CTRL | Qt::ALT | Qt::Key_At, u"@"_s, 64},
+    {"euro", Qt::Key_unknown, u"\u20ac"_s, 128}};
 
 // Both boxes typed, or pasted past the key filter, then keys pressed where the focus is, from
 // the year box, with "77" on the clipboard: the texts, the beeps, and whether Enter, or an
@@ -80,11 +82,10 @@ const std::tuple<const char *, QAccessible::Role, QString, QString> Heard[] = {
     {"shpPalace(5)", QAccessible::Graphic, u"North palace="_s, u"North palace, sitting palace="_s}};
 
 // What the random typing presses.
-const Keys Random = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_4, Qt::Key_9, Qt::Key_Period, Qt::Key_Minus,
-    Qt::Key_A, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End, Qt::Key_Tab, Qt::SHIFT | Qt::Key_Backtab,
-    Qt::Key_Return, Enter, Qt::ALT | Qt::Key_C, Qt::ALT | Qt::Key_Y, Qt::ALT | Qt::Key_D, Qt::ALT | Qt::Key_V,
-    Qt::Key_Space, Qt::Key_Up, Qt::Key_Down, Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_V, Qt::CTRL | Qt::Key_X,
-    Qt::CTRL | Qt::Key_Z};
+const Keys Random = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_4, Qt::Key_9, Qt::Key_Period, Qt::Key_Minus, Qt::Key_A,
+    Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End, Qt::Key_Tab, Qt::SHIFT | Qt::Key_Backtab, Qt::Key_Return,
+    Enter, Qt::ALT | Qt::Key_C, Qt::ALT | Qt::Key_Y, Qt::ALT | Qt::Key_D, Qt::ALT | Qt::Key_V, Qt::Key_Space, Qt::Key_Up,
+    Qt::Key_Down, Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_V, Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_Z};
 // clang-format on
 
 // Types each character; characters beyond ASCII arrive as an input method's text.
@@ -163,7 +164,6 @@ class TestFrmMain : public QObject
     {
         m_form = std::make_unique<frmMain>(m_doubles->services);
         m_form->show();
-        m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     }
     void calculate()
@@ -201,13 +201,15 @@ private slots:
     // Every Windows-1252 code comes back from its character, but for the five it lacks.
     void windows1252()
     {
-        int lacking = 0;
+        QString lacking;
         for (std::int16_t code = 32; code <= 255; ++code) {
             const QChar ch = platform::fromWindows1252(code);
-            lacking += ch == QChar::ReplacementCharacter;
-            QVERIFY(ch == QChar::ReplacementCharacter || platform::toWindows1252(ch) == code);
+            if (ch == QChar::ReplacementCharacter)
+                lacking += QString::number(code, 16) + ' ';
+            else
+                QCOMPARE(platform::toWindows1252(ch), code);
         }
-        QCOMPARE(lacking, 5);
+        QCOMPARE(lacking, u"81 8d 8f 90 9d "_s);
     }
 
     // A handler that upper-cases letters and drops digits, for keys and an input method.
@@ -331,10 +333,9 @@ private slots:
         const QImage box = year()->grab().toImage(), grid = find("fraChart")->grab().toImage();
         QApplication::setPalette(light);
         const auto dark = [](QColor colour) { return colour.lightness() < 96; };
-        bool text = false;
-        for (int x = 4; x < box.width() - 4; ++x)
-            text |= dark(box.pixelColor(x, box.height() / 2));
-        QVERIFY(text);
+        QVERIFY(std::ranges::any_of(std::views::iota(4, box.width() - 4), [&](int x) {
+            return dark(box.pixelColor(x, box.height() / 2));
+        }));
         const QRect square = find("shpPalace", 5)->geometry();
         const QPoint c = square.center();
         for (const QPoint side : {QPoint(c.x(), square.top()), QPoint(c.x(), square.bottom()),
@@ -343,12 +344,11 @@ private slots:
         QVERIFY(!dark(grid.pixelColor(c + QPoint(0, 4))));
     }
 
-    // At any scale the window keeps its proportions and every caption fits its label; the
-    // window's icon is drawn from the SVG at any size, not a 32-pixel picture that stays small.
+    // At any scale every caption fits its label; the window's icon is drawn from the SVG at
+    // any size, not a 32-pixel picture that stays small.
     void scaled()
     {
         QCOMPARE(platform::sunIcon().pixmap(QSize(32, 32), 2.0).size(), QSize(64, 64));
-        QCOMPARE(m_form->grab().size(), m_form->size() * m_form->devicePixelRatio());
         for (const QLabel *label : m_form->findChildren<QLabel *>())
             QVERIFY2(label->wordWrap() || label->sizeHint().width() <= label->width() + 1,
                      qPrintable(label->objectName()));

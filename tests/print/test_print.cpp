@@ -13,8 +13,6 @@
 using namespace orrindel;
 
 const QRgb Black = qRgb(0, 0, 0), White = qRgb(255, 255, 255);
-const QString Allow = "lpadmin -p orrindel -u allow:all",
-              Deny = "lpadmin -p orrindel -u deny:$(id -un)";
 
 // How to cause a fault and mend it, the reason the printer gives, and the jobs it leaves, all
 // cancelled.
@@ -24,7 +22,8 @@ const std::tuple<const char *, QString, QString, QString, int> Faults[] = {
     {"server unreachable", "stop", "start", "cannot reach", 0},
     {"queue stopped", "cupsdisable orrindel", "cupsenable orrindel", "is stopped", 0},
     {"queue rejecting jobs", "cupsreject orrindel", "cupsaccept orrindel", "not accepting", 0},
-    {"job refused", Deny, Allow, "job refused", 0}, {"half sent", "restart MaxRequestSize 4k", "restart", "", 2}};
+    {"job refused", "lpadmin -p orrindel -u deny:$(id -un)", "lpadmin -p orrindel -u allow:all", "job refused", 0},
+    {"half sent", "restart MaxRequestSize 4k", "restart", "", 2}};
 // clang-format on
 
 static QByteArray run(const QString &command)
@@ -42,9 +41,6 @@ static QString text(const QString &pdf, const QRect &r)
     return QString::fromUtf8(run("pdftotext -r 1440 " + crop + pdf + " -")).simplified();
 }
 
-// At 96 dpi, with aliasing off so that every pixel is a colour that was painted.
-const QString Pdftoppm = QStringLiteral("pdftoppm -r 96 -aa no -aaVector no -png ");
-
 static void checkPage(const QString &pdf)
 {
     // The inputs exactly as typed, on the lines of their captions.
@@ -52,7 +48,8 @@ static void checkPage(const QString &pdf)
     QCOMPARE(text(pdf, {0, 7440, 9510, 375}), QStringLiteral("Facing Degree: 90.50"));
     // Black on white (aliasing off, so a grey square or a palette colour shows): the page's
     // corner white; the frame (Shape1) and the sides of two squares black.
-    const QImage image = QImage::fromData(run(Pdftoppm + pdf));
+    // At 96 dpi, with aliasing off so that every pixel is a colour that was painted.
+    const QImage image = QImage::fromData(run("pdftoppm -r 96 -aa no -aaVector no -png " + pdf));
     QVERIFY(qAbs(image.width() - 634) <= 1 && qAbs(image.height() - 537) <= 1);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)

@@ -54,8 +54,7 @@ struct FakeRegistry final : platform::Registry
     {
         if (root != platform::HKeyLocalMachine || !keys.contains(path))
             return std::nullopt;
-        open[next] = path;
-        return next++;
+        return open[next] = path, next++;
     }
     bool queryValue(Key key, const std::string &name, std::span<unsigned char> buffer,
                     std::uint32_t &type, std::uint32_t &size) override
@@ -88,8 +87,6 @@ struct NoLauncher final : platform::Launcher
 // Every double at once, with the Services a window is given; beeps are counted.
 struct TestServices
 {
-    TestServices() = default;
-    TestServices(const TestServices &) = delete; // the services refer to the members
     RecordingMsgBox msgBox;
     int beeps = 0;
     CountingPrinter printer;
