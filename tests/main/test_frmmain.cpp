@@ -35,7 +35,8 @@ const QKeyCombination Click, Enter = Qt::KeypadModifier | Qt::Key_Enter;
 const std::tuple<const char *, QKeyCombination, QString, int> Codes[] = {
     {"Ctrl+Backspace", Qt::CTRL | Qt::Key_Backspace, {}, 127}, {"Ctrl+Enter", Qt::CTRL | Qt::Key_Return, {}, 10},
     {"Ctrl+Shift+Z", Qt::CTRL | Qt::SHIFT | Qt::Key_Z, {}, 26}, {"AltGr @", Qt::CTRL | Qt::ALT | Qt::Key_At, u"@"_s, 64},
-    {"euro", Qt::Key_unknown, u"\u20ac"_s, 128}};
+    {"euro", Qt::Key_unknown, u"\u20ac"_s, 128}, {"Esc", Qt::Key_Escape, {}, 27},
+    {"Ctrl+[", Qt::CTRL | Qt::Key_BracketLeft, {}, 27}, {"Ctrl+]", Qt::CTRL | Qt::Key_BracketRight, {}, 29}};
 
 // Both boxes typed, or pasted past the key filter, then keys pressed where the focus is, from
 // the year box, with "77" on the clipboard: the texts, the beeps, and whether Enter, or an
