@@ -12,10 +12,11 @@ namespace orrindel::report {
 
 namespace {
 
-QString tr(const char *text)
+// The context translators find these strings under.
+struct ChartReport
 {
-    return QCoreApplication::translate("ChartReport", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ChartReport)
+};
 
 QString utf8(const char *text)
 {
@@ -67,7 +68,8 @@ void writeGrid(QTextStream &s, const Grid &grid)
             lines[0] +=
                 '|' + QStringLiteral(" %1       %2 ").arg(grid.mountain[p]).arg(grid.facing[p]);
             lines[1] += '|' + centred(QString::number(grid.time[p]));
-            lines[2] += '|' + centred(p == grid.greyPalace ? tr("sitting") : QString());
+            lines[2] +=
+                '|' + centred(p == grid.greyPalace ? ChartReport::tr("sitting") : QString());
             const QString annual =
                 grid.annual ? QStringLiteral("[%1]").arg((*grid.annual)[p]) : QString();
             lines[3] += '|' + annual + QString(width - int(annual.size()), ' ');
@@ -84,7 +86,7 @@ QString mountainLine(const ChartReading &r)
 {
     const Mountain &facing = Mountains[r.mountains.facing];
     const Mountain &sitting = Mountains[r.mountains.sitting];
-    return tr("Mountains: %1 (%2/%3, %4/%5), offset %6 degrees from the centre of %7")
+    return ChartReport::tr("Mountains: %1 (%2/%3, %4/%5), offset %6 degrees from the centre of %7")
         .arg(facingSittingName(r.mountains), utf8(sitting.pinyin), utf8(facing.pinyin),
              utf8(sitting.code), utf8(facing.code), signedNumber(r.mountains.offset),
              utf8(facing.name));
@@ -93,11 +95,11 @@ QString mountainLine(const ChartReading &r)
 QString leanLine(const ChartReading &r)
 {
     if (r.lean.lean == Lean::Standard)
-        return tr("Lean: standard (within 4.5 degrees of the centre)");
+        return ChartReport::tr("Lean: standard (within 4.5 degrees of the centre)");
     const auto leaning = [](int mountain, int toward) {
         return utf8(Mountains[mountain].name) + utf8("兼") + utf8(Mountains[toward].name);
     };
-    return tr("Lean: leaning (兼向), %1 / %2; most schools read the replacement chart")
+    return ChartReport::tr("Lean: leaning (兼向), %1 / %2; most schools read the replacement chart")
         .arg(leaning(r.mountains.facing, *r.lean.facingToward),
              leaning(r.mountains.sitting, *r.lean.sittingToward));
 }
@@ -107,11 +109,13 @@ QString voidLine(const ChartReading &r)
     const QString tolerance = QString::number(r.request.tolerance, 'g', 8);
     switch (r.lean.voidLine) {
     case VoidLine::Major:
-        return tr("Void: major (大空亡), within %1 degrees of a sector's boundary: measure again")
+        return ChartReport::tr(
+                   "Void: major (大空亡), within %1 degrees of a sector's boundary: measure again")
             .arg(tolerance);
     case VoidLine::Minor:
-        return tr("Void: minor (小空亡), within %1 degrees of a mountain's boundary: measure again")
-            .arg(tolerance);
+        return ChartReport::
+            tr("Void: minor (小空亡), within %1 degrees of a mountain's boundary: measure again")
+                .arg(tolerance);
     case VoidLine::None:
         break;
     }
@@ -120,17 +124,17 @@ QString voidLine(const ChartReading &r)
 
 QString formationText(const std::optional<Formation> &formation)
 {
-    return formation ? QString::fromLatin1(formationName(*formation)) : tr("none");
+    return formation ? QString::fromLatin1(formationName(*formation)) : ChartReport::tr("none");
 }
 
 void writeMonthly(QTextStream &s, const MonthStars &m)
 {
-    s << tr("Monthly stars %1: solar month %2 (%3), centre %4")
+    s << ChartReport::tr("Monthly stars %1: solar month %2 (%3), centre %4")
              .arg(QStringLiteral("%1/%2").arg(m.month.month, 2, 10, QChar('0')).arg(m.month.year),
                   utf8(m.solar.branch), utf8(m.solar.term), QString::number(m.monthly[0]))
       << '\n';
-    s << "  " << tr("from %1").arg(localTime(m.solar.start)) << '\n';
-    s << "  " << tr("to   %1").arg(localTime(m.solar.end)) << '\n';
+    s << "  " << ChartReport::tr("from %1").arg(localTime(m.solar.start)) << '\n';
+    s << "  " << ChartReport::tr("to   %1").arg(localTime(m.solar.end)) << '\n';
     for (const auto &row : GridPalaces) {
         QStringList cells;
         for (const int p : row) {
@@ -222,24 +226,25 @@ QString chartText(const ChartReading &r)
     QTextStream s(&out);
     writeGrid(s, {c.mountain, c.facing, c.time, c.greyPalace, annual});
     s << '\n';
-    s << tr("Year %1, facing %2: period %3")
+    s << ChartReport::tr("Year %1, facing %2: period %3")
              .arg(r.request.year)
              .arg(r.request.facingText)
              .arg(c.period)
       << '\n';
-    s << tr("Facing:  %1 (palace %2), mountain %3, facing stars %4")
+    s << ChartReport::tr("Facing:  %1 (palace %2), mountain %3, facing stars %4")
              .arg(QString::fromLatin1(PalaceDirections[c.facingPalace]))
              .arg(c.facingPalace)
              .arg(facingMountain, QString::fromStdString(c.facingDirection))
       << '\n';
-    s << tr("Sitting: %1 (palace %2), mountain %3, mountain stars %4")
+    s << ChartReport::tr("Sitting: %1 (palace %2), mountain %3, mountain stars %4")
              .arg(QString::fromLatin1(PalaceDirections[c.sittingPalace]))
              .arg(c.sittingPalace)
              .arg(sittingMountain, QString::fromStdString(c.mountainDirection))
       << '\n';
-    s << tr("Formation: %1").arg(QString::fromLatin1(formationName(r.formation))) << '\n';
+    s << ChartReport::tr("Formation: %1").arg(QString::fromLatin1(formationName(r.formation)))
+      << '\n';
     if (r.month)
-        s << tr("Annual stars %1: centre %2")
+        s << ChartReport::tr("Annual stars %1: centre %2")
                  .arg(QStringLiteral("%1/%2")
                           .arg(r.month->month.month, 2, 10, QChar('0'))
                           .arg(r.month->month.year))
@@ -251,10 +256,10 @@ QString chartText(const ChartReading &r)
         s << voidLine(r) << '\n';
     if (r.lean.lean == Lean::Leaning || r.request.showReplacement) {
         s << '\n'
-          << tr("Replacement chart (替卦): formation %1")
+          << ChartReport::tr("Replacement chart (替卦): formation %1")
                  .arg(formationText(r.replacement.formation));
         if (r.replacement.sameAsStandard)
-            s << tr(", the same as the standard chart");
+            s << ChartReport::tr(", the same as the standard chart");
         s << '\n';
         writeGrid(s, {r.replacement.mountain, r.replacement.facing, c.time, c.greyPalace, nullptr});
     }

@@ -21,10 +21,11 @@ namespace {
 constexpr int BadInput = 2;
 const QLatin1StringView ChartToolVersion(ORRINDEL_VERSION_STRING);
 
-QString tr(const char *text)
+// The context translators find these strings under.
+struct ChartTool
 {
-    return QCoreApplication::translate("orrindel-chart", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ChartTool)
+};
 
 std::optional<MonthOfYear> parseAnnual(const QString &text)
 {
@@ -62,26 +63,29 @@ int runChart(const QStringList &arguments, QTextStream &out, QTextStream &err)
     };
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(tr("Prints the Xuan Kong flying star chart of a building."));
+    parser.setApplicationDescription(
+        ChartTool::tr("Prints the Xuan Kong flying star chart of a building."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption yearOption(
-        QStringLiteral("year"), tr("Year of construction, 65 to 9999."), QStringLiteral("YEAR"));
-    const QCommandLineOption facingOption(QStringLiteral("facing"),
-                                          tr("Facing bearing in degrees, 0 to below 360."),
-                                          QStringLiteral("DEGREES"));
+    const QCommandLineOption yearOption(QStringLiteral("year"),
+                                        ChartTool::tr("Year of construction, 65 to 9999."),
+                                        QStringLiteral("YEAR"));
+    const QCommandLineOption facingOption(
+        QStringLiteral("facing"), ChartTool::tr("Facing bearing in degrees, 0 to below 360."),
+        QStringLiteral("DEGREES"));
     const QCommandLineOption annualOption(
         QStringLiteral("annual"),
-        tr("Annual and monthly stars of month MM/YYYY (01..12, 1000..9999)."),
+        ChartTool::tr("Annual and monthly stars of month MM/YYYY (01..12, 1000..9999)."),
         QStringLiteral("MM/YYYY"));
     const QCommandLineOption replacementOption(
         QStringLiteral("replacement"),
-        tr("Print the replacement chart even when the bearing does not lean."));
+        ChartTool::tr("Print the replacement chart even when the bearing does not lean."));
     const QCommandLineOption toleranceOption(
         QStringLiteral("tolerance"),
-        tr("Warn of the void line within DEGREES of a boundary, 0 to 7.5 (default 0.5)."),
+        ChartTool::tr(
+            "Warn of the void line within DEGREES of a boundary, 0 to 7.5 (default 0.5)."),
         QStringLiteral("DEGREES"));
-    const QCommandLineOption jsonOption(QStringLiteral("json"), tr("Print JSON."));
+    const QCommandLineOption jsonOption(QStringLiteral("json"), ChartTool::tr("Print JSON."));
     parser.addOptions(
         {yearOption, facingOption, annualOption, replacementOption, toleranceOption, jsonOption});
 
@@ -96,20 +100,21 @@ int runChart(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())
-        return fail(tr("unexpected argument: ") + parser.positionalArguments().first());
+        return fail(ChartTool::tr("unexpected argument: ") + parser.positionalArguments().first());
     if (!parser.isSet(yearOption))
-        return fail(tr("--year is required"));
+        return fail(ChartTool::tr("--year is required"));
     if (!parser.isSet(facingOption))
-        return fail(tr("--facing is required"));
+        return fail(ChartTool::tr("--facing is required"));
 
     const QString yearText = parser.value(yearOption);
     const QString facingText = parser.value(facingOption);
     if (yearText.size() > 4 || !isValidYearText(yearText.toStdString()))
         return fail(
-            tr("--year %1: Construction years may only be in the range 65 to 9999.").arg(yearText));
+            ChartTool::tr("--year %1: Construction years may only be in the range 65 to 9999.")
+                .arg(yearText));
     if (!isValidBearingText(facingText.toStdString()))
-        return fail(tr("--facing %1: Degrees may only be in the range 0 to below 360, "
-                       "written with digits and at most one decimal point.")
+        return fail(ChartTool::tr("--facing %1: Degrees may only be in the range 0 to below 360, "
+                                  "written with digits and at most one decimal point.")
                         .arg(facingText));
 
     ChartRequest request;
@@ -119,16 +124,18 @@ int runChart(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (parser.isSet(annualOption)) {
         request.annual = parseAnnual(parser.value(annualOption));
         if (!request.annual)
-            return fail(tr("--annual %1: give the month and year as MM/YYYY, month 01 to 12, "
-                           "year 1000 to 9999.")
-                            .arg(parser.value(annualOption)));
+            return fail(
+                ChartTool::tr("--annual %1: give the month and year as MM/YYYY, month 01 to 12, "
+                              "year 1000 to 9999.")
+                    .arg(parser.value(annualOption)));
     }
     if (parser.isSet(toleranceOption)) {
         const std::optional<double> tolerance = parseTolerance(parser.value(toleranceOption));
         if (!tolerance)
-            return fail(tr("--tolerance %1: give degrees from 0 to 7.5, written with digits and "
-                           "at most one decimal point.")
-                            .arg(parser.value(toleranceOption)));
+            return fail(
+                ChartTool::tr("--tolerance %1: give degrees from 0 to 7.5, written with digits and "
+                              "at most one decimal point.")
+                    .arg(parser.value(toleranceOption)));
         request.tolerance = *tolerance;
     }
 

@@ -5,7 +5,9 @@
 #include "engine/solarterms.h"
 #include "support/table.h"
 
+#include <QDateTime>
 #include <QTest>
+#include <QTimeZone>
 
 using namespace orrindel;
 using namespace orrindel::test;
@@ -154,13 +156,8 @@ constexpr Month Months[] = {
 
 QString isoUtc(sys_seconds instant)
 {
-    const auto day = floor<days>(instant);
-    const year_month_day date(day);
-    const hh_mm_ss time(instant - day);
-    return QString::asprintf("%04d-%02u-%02uT%02d:%02d:%02dZ", int(date.year()),
-                             unsigned(date.month()), unsigned(date.day()),
-                             int(time.hours().count()), int(time.minutes().count()),
-                             int(time.seconds().count()));
+    return QDateTime::fromSecsSinceEpoch(instant.time_since_epoch().count(), QTimeZone::utc())
+        .toString(Qt::ISODateWithMs).replace(QStringLiteral(".000"), QString());
 }
 
 } // namespace
@@ -223,7 +220,6 @@ private slots:
                 const QString code =
                     PalaceCodes[chart.facingPalace] + QString::number(calc.CompassSubDirection());
                 QVERIFY2(Mountains[m.facing].code == code, qPrintable(where));
-                QCOMPARE(m.sitting, oppositeMountain(m.facing));
                 QVERIFY2(std::abs(m.offset) <= MountainHalfWidth, qPrintable(where));
                 QCOMPARE(std::remainder(tenths / 10.0 - Mountains[m.facing].centre - m.offset, 360),
                          0.0);
@@ -240,10 +236,6 @@ private slots:
                 const bool fiveFacing = chart.time[chart.facingPalace] == 5;
                 QVERIFY(!fiveSitting || r.mountain == chart.mountain);
                 QVERIFY(!fiveFacing || r.facing == chart.facing);
-                QVERIFY(!(fiveSitting && fiveFacing) || r.sameAsStandard);
-                QCOMPARE(r.sameAsStandard,
-                         r.mountain == chart.mountain && r.facing == chart.facing);
-                QCOMPARE(r.formation.has_value() && r.sameAsStandard, r.sameAsStandard);
             }
         }
     }
@@ -275,7 +267,6 @@ private slots:
             sectional ? sectionalTerm(row.year, row.month)
                       : solarLongitudeInstant(row.longitude, floor<days>(published));
         QVERIFY2(abs(found - published) <= 60s, qPrintable(isoUtc(found)));
-        QVERIFY(sectional || row.longitude == std::round(row.longitude / 90) * 90);
     }
 
     void months_data() { addRows(Months); }
