@@ -30,6 +30,22 @@ inline constexpr std::array<const char *, PalaceCount> PalaceDirections = {
     "north",  "south-west", "east", "south-east",
 };
 
+// Compass code of each palace, by palace index: the prefix of the 24 mountains' codes and
+// the captions around the grid.
+inline constexpr std::array<const char *, PalaceCount> PalaceCodes = {
+    "", "NW", "W", "NE", "S", "N", "SW", "E", "SE",
+};
+
+// The Lo Shu number of each palace (1 north ... 9 south, 5 the centre) and back.
+constexpr int loShuOfPalace(int palace)
+{
+    return (palace + 4) % 9 + 1;
+}
+constexpr int palaceOfLoShu(int loShu)
+{
+    return (loShu + 4) % 9;
+}
+
 // Palace index shown in row r, column c of the 3 x 3 grid (south at the top, east left).
 inline constexpr std::array<std::array<int, 3>, 3> GridPalaces = {{
     {SouthEast, South, SouthWest},

@@ -64,11 +64,15 @@ constexpr std::tuple<const char *, double, int, const char *> Texts[] = {
 const QString Y = "orrindel-chart --year 2004 --facing 10 ", Version = ORRINDEL_VERSION_STRING;
 // clang-format off
 const std::tuple<QString, int, QString> Runs[] = {
-    {"orrindel-chart --version", 0, Version}, {"orrindel-chart --help", 0, "--annual <MM/YYYY>"},
+    {"orrindel-chart --version", 0, Version}, {"orrindel-chart --help", 0, "--annual <MM/YYYY>\n--replacement\n--tolerance <DEGREES>"},
     {"orrindel-chart --facing 10", 2, "--year is"}, {"orrindel-chart --year 2004", 2, "--facing is required"},
     {"orrindel-chart --year 2004 --facing 360", 2, "--facing 360:"},
     {Y + "--json=1", 2, "'--json'"}, {Y + "--annual 00/2000", 2, "00/2000:"}, {Y + "--annual 13/2000", 2, "13/2000:"},
-    {Y + "--annual 06/0999", 2, "0999:"}, {Y + "--colour", 2, "'colour'"}, {Y + "north", 2, "argument: north"},
+    {Y + "--annual 06/0999", 2, "0999:"},
+    {Y + "--tolerance 7.6", 2, "--tolerance 7.6:"}, {Y + "--tolerance -1", 2, "-1: give degrees from 0 to 7.5"},
+    {Y + "--tolerance 1e1", 2, "1e1:"}, {Y + "--tolerance", 2, "Missing value after '--tolerance'"},
+    {Y + "--tolerance 7.5", 0, "offset -5 degrees from the centre of 癸\nLean: leaning (兼向), 癸兼子 / 丁兼午; most schools "
+                              "read the replacement chart Void: minor (小空亡), within 7.5 degrees"}, {Y + "--colour", 2, "'colour'"}, {Y + "north", 2, "argument: north"},
     {"orrindel-chart x --year 2004 --facing 10", 2, "argument: x"},
     {"orrindel-chart --year 2004 --facing 22.49998", 0, "S3, mountain stars Reverse\nFormation: double-sitting"},
     {"orrindel-chart --year 2004 --facing 22.49999", 0, "NE1, facing stars Reverse\nSitting: south-west (palace 6), "
@@ -78,14 +82,33 @@ const std::tuple<QString, int, QString> Runs[] = {
      "SE S SW 3 4 8 8 1 6 7 3 5 [8] [4] [6] 2 5 4 3 6 1 E 6 8 1 W [7] [9] [2] 7 9 9 7 5 2 2 4 9 sitting "
      "[3] [5] [1] NE N NW Year 2004, facing 180: period 8 Facing: south (palace 4), mountain S2, facing "
      "stars Reverse Sitting: north (palace 5), mountain N2, mountain stars Forward Formation: "
-     "double-facing Annual stars 06/2000: centre 9"},
+     "double-facing Annual stars 06/2000: centre 9 Mountains: 子山午向 (Zi/Wu, N2/S2), offset 0 degrees from "
+     "the centre of 午 Lean: standard (within 4.5 degrees of the centre) Monthly stars 06/2000: solar month 午 (芒種), "
+     "centre 1 from 2000-06-05 "},
+    // Leaning, on the line: both charts, the monthly stars from 大雪 to 小寒 in the test's zone (UTC+8;
+    // the comparison drops the "+" of "+7" and "UTC+08:00").
+    {"orrindel-chart --year 2026 --facing 187 --annual 12/2026", 0,
+     "Annual stars 12/2026: centre 1 Mountains: 子山午向 (Zi/Wu, N2/S2), offset 7 degrees from the centre of 午 "
+     "Lean: leaning (兼向), 午兼丁 / 子兼癸; most schools read the replacement chart Void: minor (小空亡), within 0.5 "
+     "degrees of a mountain's boundary: measure again Replacement chart (替卦): formation none SE S SW 6 5 1 1 8 3"
+     "\nMonthly stars 12/2026: solar month 子 (大雪), centre 7 from 2026-12-07 10:5\nCST (UTC08:00) to 2027-01-05 "
+     "\nSE 6 S 2 SW 4 E 5 C 7 W 9 NE 1 N 3 NW 8"},
+    {"orrindel-chart --year 2004 --facing 22.5 --replacement --tolerance 0", 0,
+     "Lean: leaning (兼向), 丑兼癸 / 未兼丁; most schools read the replacement chart Void: major (大空亡), within 0 "
+     "degrees of a sector's boundary: measure again Replacement chart (替卦): formation wang-shan-wang-shui, the same "
+     "as the standard chart"},
     {"orrindel-chart --year 2004 --facing 180 --annual 01/2000 --json", 0,
      "{ annual: { centre: 1, month: 1, year: 2000 }, facing: 180, facingMountain: S2, facingPalace: 4, "
-     "facingStarDirection: Reverse, formation: double-facing, mountainStarDirection: Forward, palaces: [ "
-     "{ annual: 1, direction: centre, facing: 3, grey: false, index: 0, mountain: 4, time: 8 }, { annual: 2,"
-     "\n{ annual: 6, direction: north, facing: 7, grey: true, index: 5, mountain: 9, time: 4 }, { annual: 7,"
-     "\n{ annual: 9, direction: south-east, facing: 4, grey: false, index: 8, mountain: 3, time: 7 } ], "
-     "period: 8, sittingMountain: N2, sittingPalace: 5, subDirection: 2, year: 2004 }"},
+     "facingStarDirection: Reverse, formation: double-facing, "
+     "lean: standard, leanToward: null, monthly: { branch: 丑, centre: 6, end: 2000-02-04T12:40:\nZ, start: "
+     "2000-01-06T01:0\nZ, term: 小寒 }, mountainStarDirection: Forward, mountains: { facing: { centre: 180, code: S2, "
+     "name: 午, offset: 0, pinyin: Wu }, sitting: { centre: 0, code: N2, name: 子, offset: 0, pinyin: Zi } }, "
+     "palaces: [ { annual: 1, direction: centre, facing: 3, grey: false, index: 0, monthly: 6, mountain: 4, time: 8 }, "
+     "{ annual: 2,\n{ annual: 6, direction: north, facing: 7, grey: true, index: 5, monthly: 2, mountain: 9, time: 4 }, "
+     "{ annual: 7,\n{ annual: 9, direction: south-east, facing: 4, grey: false, index: 8, monthly: 5, mountain: 3, "
+     "time: 7 } ], period: 8, replacement: { applies: false, formation: null, palaces: [ { facing: 2, index: 0, "
+     "mountain: 6 }, { facing: 1, index: 1, mountain: 7 },\n{ facing: 3, index: 8, mountain: 5 } ], sameAsStandard: "
+     "false }, sittingMountain: N2, sittingPalace: 5, subDirection: 2, void: null, year: 2004 }"},
     // The window's program answers without a display; Qt's own options are left to Qt.
     {"orrindel x --help", 0, "Usage: \n/orrindel [options]\n-h, --help\n-v, --version"},
     {"orrindel --version", 0, "Orrindel " + Version}, {"orrindel -session s1 -v", 0, "Orrindel " + Version},
@@ -128,7 +151,8 @@ private slots:
     void initTestCase()
     {
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            qunsetenv(name); // the programs run without a display
+            qunsetenv(name);            // the programs run without a display
+        qputenv("TZ", "Asia/Shanghai"); // local times in the zone the almanacs publish
     }
     // Each year's period and annual stars, and its chart at every tenth of a degree (every
     // 4.5 degrees for the annual rows) against the compass rules worked in whole tenths (on

@@ -108,8 +108,10 @@ std::vector<ControlRow> layoutTable()
     };
     append(chartRows(ChartArray::Annual, GridLeft, GridTop, "fraChart", &annualStyle));
     static constexpr CompassCaption directions[] = {
-        {"S", 2340, 120},  {"SW", 4680, 120}, {"W", 4680, 1800}, {"NW", 4680, 3600},
-        {"N", 2340, 3600}, {"NE", 0, 3600},   {"E", 0, 1800},    {"SE", 0, 120},
+        {PalaceCodes[South], 2340, 120},  {PalaceCodes[SouthWest], 4680, 120},
+        {PalaceCodes[West], 4680, 1800},  {PalaceCodes[NorthWest], 4680, 3600},
+        {PalaceCodes[North], 2340, 3600}, {PalaceCodes[NorthEast], 0, 3600},
+        {PalaceCodes[East], 0, 1800},     {PalaceCodes[SouthEast], 0, 120},
     };
     append(directionRows(directions, "fraChart", &directionStyle));
     append(chartRows(ChartArray::Time, GridLeft, GridTop, "fraChart", &starStyle));

@@ -43,8 +43,10 @@ constexpr int GridLeft = 3630;
 constexpr int GridTop = 2775;
 
 constexpr CompassCaption Directions[] = {
-    {"S", 5640, 2400}, {"SW", 8040, 2400}, {"W", 8040, 4200}, {"NW", 8040, 6120},
-    {"N", 5640, 6120}, {"NE", 3120, 6120}, {"E", 3120, 4200}, {"SE", 3120, 2400},
+    {PalaceCodes[South], 5640, 2400}, {PalaceCodes[SouthWest], 8040, 2400},
+    {PalaceCodes[West], 8040, 4200},  {PalaceCodes[NorthWest], 8040, 6120},
+    {PalaceCodes[North], 5640, 6120}, {PalaceCodes[NorthEast], 3120, 6120},
+    {PalaceCodes[East], 3120, 4200},  {PalaceCodes[SouthEast], 3120, 2400},
 };
 
 // The whole page, topmost control first. The two caption labels swap their indices

@@ -1,0 +1,56 @@
+#include "monthly.h"
+
+#include "solarterms.h"
+
+namespace orrindel {
+
+namespace {
+
+constexpr const char *Terms[12] = {"小寒", "立春", "驚蟄", "清明", "立夏", "芒種",
+                                   "小暑", "立秋", "白露", "寒露", "立冬", "大雪"};
+constexpr const char *Branches[12] = {"丑", "寅", "卯", "辰", "巳", "午",
+                                      "未", "申", "酉", "戌", "亥", "子"};
+
+int starYearOf(int year, int month)
+{
+    return month == 1 ? year - 1 : year;
+}
+
+int modulo(int value, int divisor)
+{
+    return (value % divisor + divisor) % divisor;
+}
+
+} // namespace
+
+SolarMonth solarMonth(int year, int month)
+{
+    SolarMonth solar;
+    solar.month = month;
+    solar.starYear = starYearOf(year, month);
+    solar.term = Terms[month - 1];
+    solar.branch = Branches[month - 1];
+    solar.start = sectionalTerm(year, month);
+    solar.end = month == 12 ? sectionalTerm(year + 1, 1) : sectionalTerm(year, month + 1);
+    return solar;
+}
+
+std::int16_t monthlyCentre(int year, int month)
+{
+    // The star year's branch from 子: 子午卯酉 start 寅月 at 8, 辰戌丑未 at 5, 寅申巳亥 at 2.
+    const int branch = modulo(starYearOf(year, month) - 4, 12);
+    const int first = 8 - 3 * (branch % 3);
+    const int monthsAfter = modulo(month - 2, 12);
+    return std::int16_t(modulo(first - 1 - monthsAfter, 9) + 1);
+}
+
+Stars monthlyStars(int year, int month)
+{
+    const int centre = monthlyCentre(year, month);
+    Stars stars{};
+    for (int i = 0; i < PalaceCount; ++i)
+        stars[i] = std::int16_t((centre - 1 + i) % 9 + 1);
+    return stars;
+}
+
+} // namespace orrindel

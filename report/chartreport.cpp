@@ -1,0 +1,343 @@
+#include "chartreport.h"
+
+#include "engine/numerictext.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QJsonArray>
+#include <QTextStream>
+#include <QTimeZone>
+
+namespace orrindel::report {
+
+namespace {
+
+// The context translators find these strings under.
+struct ChartReport
+{
+    Q_DECLARE_TR_FUNCTIONS(ChartReport)
+};
+
+QString utf8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+QString signedNumber(double value)
+{
+    return (value > 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'g', 8);
+}
+
+// The plates of one grid: the standard chart's, or the replacement's with the same time stars.
+struct Grid
+{
+    const Stars &mountain;
+    const Stars &facing;
+    const Stars &time;
+    int greyPalace;
+    const Stars *annual;
+};
+
+// The grid as the window shows it: south at the top, east on the left; in each square the
+// mountain star top left, the facing star top right, the time star below and the annual
+// star in the bottom-left corner. The sitting palace is marked.
+void writeGrid(QTextStream &s, const Grid &grid)
+{
+    constexpr int width = 11;
+    const QString rule = QStringLiteral("   +") + QString(width, '-') + '+' + QString(width, '-') +
+                         '+' + QString(width, '-') + "+\n";
+    const auto centred = [](const QString &text) {
+        const int left = (width - int(text.size())) / 2;
+        return QString(left, ' ') + text + QString(width - left - int(text.size()), ' ');
+    };
+    // The compass codes of the top and bottom rows, and of the middle row's sides.
+    const auto codes = [](const std::array<int, 3> &row) {
+        QString line(8, ' ');
+        for (const int p : row)
+            line += QString::fromLatin1(PalaceCodes[p]).leftJustified(12);
+        return line.trimmed().prepend(QString(8, ' ')) + '\n';
+    };
+    const QString east = ' ' + QString::fromLatin1(PalaceCodes[East]) + ' ';
+    const QString west = ' ' + QString::fromLatin1(PalaceCodes[West]);
+    const QString sides[3][2] = {{"   ", ""}, {east, west}, {"   ", ""}};
+    s << codes(GridPalaces[0]) << rule;
+    for (int row = 0; row < 3; ++row) {
+        QString lines[4];
+        for (int column = 0; column < 3; ++column) {
+            const int p = GridPalaces[row][column];
+            lines[0] +=
+                '|' + QStringLiteral(" %1       %2 ").arg(grid.mountain[p]).arg(grid.facing[p]);
+            lines[1] += '|' + centred(QString::number(grid.time[p]));
+            lines[2] +=
+                '|' + centred(p == grid.greyPalace ? ChartReport::tr("sitting") : QString());
+            const QString annual =
+                grid.annual ? QStringLiteral("[%1]").arg((*grid.annual)[p]) : QString();
+            lines[3] += '|' + annual + QString(width - int(annual.size()), ' ');
+        }
+        for (int line = 0; line < 4; ++line)
+            s << (line == 1 ? sides[row][0] : sides[0][0]) << lines[line] << '|'
+              << (line == 1 ? sides[row][1] : QString()) << '\n';
+        s << rule;
+    }
+    s << codes(GridPalaces[2]);
+}
+
+QString mountainLine(const ChartReading &r)
+{
+    const Mountain &facing = Mountains[r.mountains.facing];
+    const Mountain &sitting = Mountains[r.mountains.sitting];
+    return ChartReport::tr("Mountains: %1 (%2/%3, %4/%5), offset %6 degrees from the centre of %7")
+        .arg(facingSittingName(r.mountains), utf8(sitting.pinyin), utf8(facing.pinyin),
+             utf8(sitting.code), utf8(facing.code), signedNumber(r.mountains.offset),
+             utf8(facing.name));
+}
+
+QString leanLine(const ChartReading &r)
+{
+    if (r.lean.lean == Lean::Standard)
+        return ChartReport::tr("Lean: standard (within 4.5 degrees of the centre)");
+    const auto leaning = [](int mountain, int toward) {
+        return utf8(Mountains[mountain].name) + utf8("兼") + utf8(Mountains[toward].name);
+    };
+    return ChartReport::tr("Lean: leaning (兼向), %1 / %2; most schools read the replacement chart")
+        .arg(leaning(r.mountains.facing, *r.lean.facingToward),
+             leaning(r.mountains.sitting, *r.lean.sittingToward));
+}
+
+QString voidLine(const ChartReading &r)
+{
+    const QString tolerance = QString::number(r.request.tolerance, 'g', 8);
+    switch (r.lean.voidLine) {
+    case VoidLine::Major:
+        return ChartReport::tr(
+                   "Void: major (大空亡), within %1 degrees of a sector's boundary: measure again")
+            .arg(tolerance);
+    case VoidLine::Minor:
+        return ChartReport::
+            tr("Void: minor (小空亡), within %1 degrees of a mountain's boundary: measure again")
+                .arg(tolerance);
+    case VoidLine::None:
+        break;
+    }
+    return {};
+}
+
+QString formationText(const std::optional<Formation> &formation)
+{
+    return formation ? QString::fromLatin1(formationName(*formation)) : ChartReport::tr("none");
+}
+
+void writeMonthly(QTextStream &s, const MonthStars &m)
+{
+    s << ChartReport::tr("Monthly stars %1: solar month %2 (%3), centre %4")
+             .arg(QStringLiteral("%1/%2").arg(m.month.month, 2, 10, QChar('0')).arg(m.month.year),
+                  utf8(m.solar.branch), utf8(m.solar.term), QString::number(m.monthly[0]))
+      << '\n';
+    s << "  " << ChartReport::tr("from %1").arg(localTime(m.solar.start)) << '\n';
+    s << "  " << ChartReport::tr("to   %1").arg(localTime(m.solar.end)) << '\n';
+    for (const auto &row : GridPalaces) {
+        QStringList cells;
+        for (const int p : row) {
+            const QString code =
+                p == Centre ? QStringLiteral("C") : QString::fromLatin1(PalaceCodes[p]);
+            cells << QStringLiteral("%1 %2").arg(code, -2).arg(m.monthly[p]);
+        }
+        s << "  " << cells.join(QStringLiteral("   ")) << '\n';
+    }
+}
+
+QJsonObject mountainJson(int mountain, double offset)
+{
+    const Mountain &m = Mountains[mountain];
+    return {{"code", utf8(m.code)},
+            {"name", utf8(m.name)},
+            {"pinyin", utf8(m.pinyin)},
+            {"centre", m.centre},
+            {"offset", offset}};
+}
+
+} // namespace
+
+QString mountainCode(int mountain)
+{
+    return utf8(Mountains[mountain].code);
+}
+
+QString facingSittingName(const MountainReading &m)
+{
+    return utf8(Mountains[m.sitting].name) + utf8("山") + utf8(Mountains[m.facing].name) +
+           utf8("向");
+}
+
+QString localTime(std::chrono::sys_seconds instant)
+{
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(instant.time_since_epoch().count(),
+                                                          QTimeZone::systemTimeZone());
+    const int offset = local.offsetFromUtc();
+    const QString utcOffset = QStringLiteral("UTC%1%2:%3")
+                                  .arg(offset < 0 ? '-' : '+')
+                                  .arg(std::abs(offset) / 3600, 2, 10, QChar('0'))
+                                  .arg(std::abs(offset) % 3600 / 60, 2, 10, QChar('0'));
+    const QString abbreviation = local.timeZoneAbbreviation();
+    const QString time = local.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    // Zones without a name of their own abbreviate to their offset ("+08", "UTC+08:00").
+    if (abbreviation.isEmpty() || abbreviation.startsWith('+') || abbreviation.startsWith('-') ||
+        abbreviation.startsWith(QStringLiteral("UTC")) ||
+        abbreviation.startsWith(QStringLiteral("GMT")))
+        return time + ' ' + (offset == 0 ? QStringLiteral("UTC") : utcOffset);
+    return time + ' ' + abbreviation + QStringLiteral(" (") + utcOffset + ')';
+}
+
+QString utcTime(std::chrono::sys_seconds instant)
+{
+    return QDateTime::fromSecsSinceEpoch(instant.time_since_epoch().count(), QTimeZone::utc())
+        .toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'"));
+}
+
+ChartReading readChart(const ChartRequest &request)
+{
+    ChartReading r;
+    r.request = request;
+    Calc calc;
+    calc.setYear(std::int16_t(request.year));
+    calc.setDegrees(textToSingle(request.facingText.toStdString()));
+    r.subDirection = int(calc.CompassSubDirection());
+    r.chart = buildChart(calc);
+    // A standard chart always has one of the four.
+    r.formation = formationOf(r.chart).value_or(Formation::DoubleSitting);
+    r.mountains = readMountains(calc);
+    r.lean = readLean(r.mountains, request.tolerance);
+    r.replacement = replacementChart(r.chart, r.mountains);
+    if (request.annual) {
+        const MonthOfYear m = *request.annual;
+        r.month = MonthStars{m, annualStars(std::int16_t(m.year), std::int16_t(m.month)),
+                             solarMonth(m.year, m.month), monthlyStars(m.year, m.month)};
+    }
+    return r;
+}
+
+QString chartText(const ChartReading &r)
+{
+    const BuildingChart &c = r.chart;
+    const Stars *annual = r.month ? &r.month->annual : nullptr;
+    const QString facingMountain = mountainCode(r.mountains.facing);
+    const QString sittingMountain = mountainCode(r.mountains.sitting);
+    QString out;
+    QTextStream s(&out);
+    writeGrid(s, {c.mountain, c.facing, c.time, c.greyPalace, annual});
+    s << '\n';
+    s << ChartReport::tr("Year %1, facing %2: period %3")
+             .arg(r.request.year)
+             .arg(r.request.facingText)
+             .arg(c.period)
+      << '\n';
+    s << ChartReport::tr("Facing:  %1 (palace %2), mountain %3, facing stars %4")
+             .arg(QString::fromLatin1(PalaceDirections[c.facingPalace]))
+             .arg(c.facingPalace)
+             .arg(facingMountain, QString::fromStdString(c.facingDirection))
+      << '\n';
+    s << ChartReport::tr("Sitting: %1 (palace %2), mountain %3, mountain stars %4")
+             .arg(QString::fromLatin1(PalaceDirections[c.sittingPalace]))
+             .arg(c.sittingPalace)
+             .arg(sittingMountain, QString::fromStdString(c.mountainDirection))
+      << '\n';
+    s << ChartReport::tr("Formation: %1").arg(QString::fromLatin1(formationName(r.formation)))
+      << '\n';
+    if (r.month)
+        s << ChartReport::tr("Annual stars %1: centre %2")
+                 .arg(QStringLiteral("%1/%2")
+                          .arg(r.month->month.month, 2, 10, QChar('0'))
+                          .arg(r.month->month.year))
+                 .arg(r.month->annual[0])
+          << '\n';
+
+    s << mountainLine(r) << '\n' << leanLine(r) << '\n';
+    if (r.lean.voidLine != VoidLine::None)
+        s << voidLine(r) << '\n';
+    if (r.lean.lean == Lean::Leaning || r.request.showReplacement) {
+        s << '\n'
+          << ChartReport::tr("Replacement chart (替卦): formation %1")
+                 .arg(formationText(r.replacement.formation));
+        if (r.replacement.sameAsStandard)
+            s << ChartReport::tr(", the same as the standard chart");
+        s << '\n';
+        writeGrid(s, {r.replacement.mountain, r.replacement.facing, c.time, c.greyPalace, nullptr});
+    }
+    if (r.month) {
+        s << '\n';
+        writeMonthly(s, *r.month);
+    }
+    return out;
+}
+
+QJsonObject chartJson(const ChartReading &r)
+{
+    const BuildingChart &c = r.chart;
+    QJsonArray palaces;
+    QJsonArray replacementPalaces;
+    for (int i = 0; i < PalaceCount; ++i) {
+        QJsonObject palace{
+            {"index", i},
+            {"direction", PalaceDirections[i]},
+            {"time", c.time[i]},
+            {"facing", c.facing[i]},
+            {"mountain", c.mountain[i]},
+            {"grey", i == c.greyPalace},
+        };
+        if (r.month) {
+            palace.insert("annual", r.month->annual[i]);
+            palace.insert("monthly", r.month->monthly[i]);
+        }
+        palaces.append(palace);
+        replacementPalaces.append(QJsonObject{{"index", i},
+                                              {"mountain", r.replacement.mountain[i]},
+                                              {"facing", r.replacement.facing[i]}});
+    }
+    const auto name = [](int mountain) { return utf8(Mountains[mountain].name); };
+    const auto optionalFormation = [](const std::optional<Formation> &f) {
+        return f ? QJsonValue(QString::fromLatin1(formationName(*f))) : QJsonValue();
+    };
+    QJsonObject object{
+        {"year", r.request.year},
+        {"facing", r.request.facingText},
+        {"period", c.period},
+        {"subDirection", r.subDirection},
+        {"facingPalace", c.facingPalace},
+        {"sittingPalace", c.sittingPalace},
+        {"facingMountain", mountainCode(r.mountains.facing)},
+        {"sittingMountain", mountainCode(r.mountains.sitting)},
+        {"facingStarDirection", QString::fromStdString(c.facingDirection)},
+        {"mountainStarDirection", QString::fromStdString(c.mountainDirection)},
+        {"formation", QString::fromLatin1(formationName(r.formation))},
+        {"palaces", palaces},
+        {"mountains",
+         QJsonObject{{"facing", mountainJson(r.mountains.facing, r.mountains.offset)},
+                     {"sitting", mountainJson(r.mountains.sitting, r.mountains.offset)}}},
+        {"lean", r.lean.lean == Lean::Leaning ? "leaning" : "standard"},
+        {"leanToward", r.lean.facingToward
+                           ? QJsonValue(QJsonObject{{"facing", name(*r.lean.facingToward)},
+                                                    {"sitting", name(*r.lean.sittingToward)}})
+                           : QJsonValue()},
+        {"void", r.lean.voidLine == VoidLine::None
+                     ? QJsonValue()
+                     : QJsonValue(r.lean.voidLine == VoidLine::Major ? "major" : "minor")},
+        {"replacement", QJsonObject{{"applies", r.lean.lean == Lean::Leaning},
+                                    {"sameAsStandard", r.replacement.sameAsStandard},
+                                    {"formation", optionalFormation(r.replacement.formation)},
+                                    {"palaces", replacementPalaces}}},
+    };
+    if (r.month) {
+        const MonthStars &m = *r.month;
+        object.insert(
+            "annual",
+            QJsonObject{{"month", m.month.month}, {"year", m.month.year}, {"centre", m.annual[0]}});
+        object.insert("monthly", QJsonObject{{"branch", utf8(m.solar.branch)},
+                                             {"term", utf8(m.solar.term)},
+                                             {"start", utcTime(m.solar.start)},
+                                             {"end", utcTime(m.solar.end)},
+                                             {"centre", m.monthly[0]}});
+    }
+    return object;
+}
+
+} // namespace orrindel::report
