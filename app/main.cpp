@@ -3,11 +3,11 @@
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/icons.h"
-#include "platform/launcher.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
-#include "platform/registry.h"
 #include "platform/services.h"
+#include "platform/system/launcher.h"
+#include "platform/system/registry.h"
 #include "ui/main/frmmain.h"
 
 #include <QApplication>

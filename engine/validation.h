@@ -7,6 +7,8 @@ namespace orrindel {
 // What the main window accepts, shared with the command-line tool so both agree.
 // A year is numeric text above 64 that fits the 16-bit year.
 bool isValidYearText(std::string_view text);
+// A year is typed in at most four characters.
+inline constexpr int YearTextMaxLength = 4;
 // A bearing is numeric text with 0 <= bearing < 360.
 bool isValidBearingText(std::string_view text);
 

@@ -12,11 +12,6 @@ GraphicalCheckBox::GraphicalCheckBox(const QString &caption, QWidget *parent)
     connect(this, &QPushButton::toggled, this, [this] { emit Click(); });
 }
 
-void GraphicalCheckBox::setValue(int value)
-{
-    setChecked(value != 0);
-}
-
 void GraphicalCheckBox::paintEvent(QPaintEvent *)
 {
     // The button is smaller than the style's margins allow for, so the bevel is drawn by

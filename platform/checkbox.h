@@ -14,7 +14,6 @@ public:
     explicit GraphicalCheckBox(const QString &caption, QWidget *parent = nullptr);
 
     int Value() const { return isChecked() ? 1 : 0; }
-    void setValue(int value);
 
 signals:
     void Click();

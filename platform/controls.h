@@ -87,7 +87,6 @@ class Line : public QWidget
 public:
     explicit Line(QWidget *parent = nullptr);
     void setBorderColor(unsigned bgr);
-    unsigned BorderColor() const { return m_color; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -15,7 +15,6 @@ class DatePicker : public QDateEdit
 public:
     explicit DatePicker(QWidget *parent = nullptr);
 
-    QDate Value() const { return date(); }
     void setValue(const QDate &value);
     int Year() const { return date().year(); }
     int Month() const { return date().month(); }

@@ -15,6 +15,10 @@ public:
     virtual void PrintForm(QWidget &form) = 0;
 };
 
+// Qt's widget pixels are 96 per inch (15 twips): the resolution at which a form's image
+// lands on the page at its true size, point-sized fonts included.
+inline constexpr int FormDpi = 96;
+
 // The system's printer for this operating system.
 std::unique_ptr<Printer> makeSystemPrinter();
 

@@ -15,10 +15,6 @@ namespace orrindel::platform {
 
 namespace {
 
-// Qt's widget pixels are 96 per inch (15 twips); a writer at that resolution takes the
-// form's geometry and its point-sized fonts one to one, and stays vector output.
-constexpr int FormDpi = 96;
-
 // One PDF page the size of the form's client area, with the form drawn on it as vectors
 // and real text, built in memory.
 QByteArray renderPage(QWidget &form)
@@ -28,6 +24,8 @@ QByteArray renderPage(QWidget &form)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
+        // At the form's own resolution the writer takes its geometry and fonts one to one,
+        // and stays vector output.
         writer.setResolution(FormDpi);
         writer.setCreator(Application::title());
         writer.setTitle(Application::title());

@@ -12,10 +12,6 @@ namespace orrindel::platform {
 
 namespace {
 
-// Qt's widget pixels are 96 per inch; the painter is scaled so that the form lands on the
-// page at its true size, and QWidget::render keeps its point-sized fonts true as well.
-constexpr double FormDpi = 96.0;
-
 class WindowsPrinter final : public Printer
 {
 public:
@@ -32,7 +28,9 @@ public:
         QPainter painter;
         if (!painter.begin(&printer))
             throw RuntimeError::printerError("the print job could not be started");
-        painter.scale(printer.logicalDpiX() / FormDpi, printer.logicalDpiY() / FormDpi);
+        // Scaled so that the form lands on the page at its true size.
+        painter.scale(printer.logicalDpiX() / double(FormDpi),
+                      printer.logicalDpiY() / double(FormDpi));
         form.render(&painter, QPoint(), QRegion(),
                     QWidget::DrawWindowBackground | QWidget::DrawChildren);
         if (!painter.end() || printer.printerState() == QPrinter::Error)

@@ -1,6 +1,6 @@
 #include "textbox.h"
 
-#include "keyascii.h"
+#include "platform/system/keyascii.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

@@ -108,7 +108,7 @@ int runChart(const QStringList &arguments, QTextStream &out, QTextStream &err)
 
     const QString yearText = parser.value(yearOption);
     const QString facingText = parser.value(facingOption);
-    if (yearText.size() > 4 || !isValidYearText(yearText.toStdString()))
+    if (yearText.size() > YearTextMaxLength || !isValidYearText(yearText.toStdString()))
         return fail(
             ChartTool::tr("--year %1: Construction years may only be in the range 65 to 9999.")
                 .arg(yearText));

@@ -2,7 +2,7 @@
 // codes: it gives the code, its capital in mode 0, or 0 with exactly one beep.
 #include "engine/keystroke.h"
 #include "fuzzcheck.h"
-#include "platform/keyascii.h"
+#include "platform/system/keyascii.h"
 
 #include <QInputDevice>
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 // sizes: it never reads past its buffer (the address sanitizer watches), raises only for a
 // value of no bytes or a number longer than 32 bits, and closes an opened key exactly once.
 #include "fuzzcheck.h"
-#include "platform/registry.h"
+#include "platform/system/registry.h"
 
 #include <algorithm>
 #include <cstring>

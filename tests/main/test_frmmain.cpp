@@ -6,7 +6,7 @@
 #include "engine/validation.h"
 #include "platform/datepicker.h"
 #include "platform/icons.h"
-#include "platform/keyascii.h"
+#include "platform/system/keyascii.h"
 #include "platform/textbox.h"
 #include "support/doubles.h"
 #include "support/table.h"

@@ -4,11 +4,11 @@
 // message box, prints, reads the registry nor starts a program.
 
 #include "engine/runtimeerror.h"
-#include "platform/launcher.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
-#include "platform/registry.h"
 #include "platform/services.h"
+#include "platform/system/launcher.h"
+#include "platform/system/registry.h"
 
 #include <QStringList>
 #include <QWidget>

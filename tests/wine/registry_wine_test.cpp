@@ -1,8 +1,8 @@
 // The Windows registry and launcher backends where no stand-in can speak for them, run under
 // Wine in a private prefix: a line per case, and a non-zero exit when one fails.
 
-#include "platform/launcher.h"
-#include "platform/registry.h"
+#include "platform/system/launcher.h"
+#include "platform/system/registry.h"
 
 #include <windows.h>
 

@@ -3,12 +3,13 @@
 #include "engine/runtimeerror.h"
 #include "platform/application.h"
 #include "platform/icons.h"
-#include "platform/launcher.h"
 #include "platform/msgbox.h"
-#include "platform/registry.h"
 #include "platform/services.h"
+#include "platform/system/launcher.h"
+#include "platform/system/registry.h"
 
 #include <QKeyEvent>
+#include <QLocale>
 #include <QPushButton>
 
 namespace orrindel {
@@ -129,7 +130,9 @@ void frmAbout::Form_Load()
     label("lblDescription")
         .setCaption(QStringLiteral("Xuan Kong flying star charts for houses and years\r\n"
                                    "          Written by the Orrindel developers\r\n"
-                                   "          December 2026"));
+                                   "          %1 %2")
+                        .arg(QLocale::c().monthName(Application::ReleaseMonth))
+                        .arg(Application::ReleaseYear));
     label("lblDisclaimer")
         .setCaption(QStringLiteral("This program is free and may be copied and given away "
                                    "freely. It comes with no warranty, and its authors accept "

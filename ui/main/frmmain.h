@@ -34,6 +34,12 @@ public:
     explicit frmMain(platform::Services &services, QWidget *parent = nullptr);
     ~frmMain() override;
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // The event procedures, run by the controls' signals and the window's own events.
     void Form_Load();
     void Form_Unload();
     void txtFacing_KeyPress(std::int16_t &KeyAscii);
@@ -49,11 +55,6 @@ public:
     void Command1_Click();
     void mnuFileExit_Click();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-
-private:
     void ResetPalaces();
     void ValidateInput();
     void ClearChart();

@@ -94,9 +94,6 @@ QPalette pagePalette()
 // a star its kind and the direction of its palace.
 void nameForReaders(const platform::Controls &controls)
 {
-    constexpr const char *Palaces[PalaceCount] = {"centre",     "north-west", "west",
-                                                  "north-east", "south",      "north",
-                                                  "south-west", "east",       "south-east"};
     controls.at("lblTitle")->setAccessibleName(QStringLiteral("Title"));
     controls.at("lblYear")->setAccessibleName(QStringLiteral("Year of construction"));
     controls.at("lblFacingDegree")->setAccessibleName(QStringLiteral("Facing degree"));
@@ -104,8 +101,8 @@ void nameForReaders(const platform::Controls &controls)
          {std::pair{"lblTime", "Time star"}, std::pair{"lblFacing", "Facing star"},
           std::pair{"lblMountain", "Mountain star"}}) {
         for (int i = 0; i < PalaceCount; ++i)
-            controls.at(array, i)->setAccessibleName(
-                QStringLiteral("%1, %2").arg(QLatin1String(kind), QLatin1String(Palaces[i])));
+            controls.at(array, i)->setAccessibleName(QStringLiteral("%1, %2").arg(
+                QLatin1String(kind), QLatin1String(PalaceDirections[i])));
     }
 }
 

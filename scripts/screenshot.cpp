@@ -6,12 +6,8 @@
 #include "platform/checkbox.h"
 #include "platform/controls.h"
 #include "platform/datepicker.h"
-#include "platform/launcher.h"
-#include "platform/msgbox.h"
-#include "platform/printer.h"
-#include "platform/registry.h"
-#include "platform/services.h"
 #include "platform/textbox.h"
+#include "support/doubles.h"
 #include "ui/about/frmabout.h"
 #include "ui/main/frmmain.h"
 
@@ -22,19 +18,6 @@
 #include <cstdio>
 
 namespace {
-
-// Nothing is printed or shown in a box while the picture is taken.
-class NoPrinter final : public orrindel::platform::Printer
-{
-public:
-    void PrintForm(QWidget &) override {}
-};
-
-class NoMsgBox final : public orrindel::platform::MsgBox
-{
-public:
-    void show(QWidget *, const QString &, int, const QString &) override {}
-};
 
 template <typename T> T &control(const QWidget &form, const char *name)
 {
@@ -59,11 +42,9 @@ int main(int argc, char *argv[])
     orrindel::platform::Application::install();
     orrindel::platform::installFontSubstitutes();
 
-    NoMsgBox msgBox;
-    NoPrinter printer;
-    const auto registry = orrindel::platform::makeSystemRegistry();
-    const auto launcher = orrindel::platform::makeSystemLauncher();
-    orrindel::platform::Services services{msgBox, [] {}, printer, *registry, *launcher};
+    // Nothing is printed, shown in a box, read from the registry or started meanwhile.
+    orrindel::test::TestServices doubles;
+    orrindel::platform::Services &services = doubles.services;
 
     orrindel::frmMain form(services);
     form.show();
