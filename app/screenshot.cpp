@@ -12,6 +12,7 @@
 #include "platform/registry.h"
 #include "platform/services.h"
 #include "platform/textbox.h"
+#include "translations/language.h"
 #include "ui/about/frmabout.h"
 #include "ui/main/frmmain.h"
 
@@ -57,7 +58,10 @@ int main(int argc, char *argv[])
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     orrindel::platform::Application::install();
-    orrindel::platform::installFontSubstitutes();
+    // In the desktop's language, as the program shows it.
+    orrindel::Translation translation(orrindel::systemLanguage());
+    translation.install();
+    orrindel::platform::installFontSubstitutes(orrindel::cjkFontRegion(translation.language()));
 
     NoMsgBox msgBox;
     NoPrinter printer;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
 #include <QFrame>
@@ -158,9 +159,12 @@ void applyStyle(QWidget &widget, const Style &style)
         label->setBorder(style.border);
 }
 
-QWidget *makeControl(const ControlRow &row, QWidget *parent, const CustomFactory &custom)
+// Captions are translated in the context of the window's class, where its table marks them.
+QWidget *makeControl(const ControlRow &row, QWidget *parent, const char *context,
+                     const CustomFactory &custom)
 {
-    const QString caption = QString::fromUtf8(row.caption ? row.caption : "");
+    const QString caption =
+        row.caption && *row.caption ? QCoreApplication::translate(context, row.caption) : QString();
     switch (row.kind) {
     case Kind::Frame: {
         auto *frame = new QFrame(parent);
@@ -202,7 +206,7 @@ Controls buildControls(QWidget &form, std::span<const ControlRow> table,
                 continue;
             QWidget *parent = row->container ? controls.at(row->container) : &form;
             Q_ASSERT_X(parent, "buildControls", row->name);
-            QWidget *widget = makeControl(*row, parent, custom);
+            QWidget *widget = makeControl(*row, parent, form.window()->metaObject()->className(), custom);
             Q_ASSERT_X(widget, "buildControls", row->name);
             const QString name = controlName(row->name, row->index);
             widget->setObjectName(name);
@@ -223,14 +227,19 @@ void growToText(QLabel &label, int right)
     label.resize(std::clamp(label.sizeHint().width(), label.width(), room), label.height());
 }
 
-void installFontSubstitutes()
+void installFontSubstitutes(const QString &cjkRegion)
 {
-    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
-                                QStringLiteral("DejaVu Serif")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                QStringLiteral("DejaVu Sans")});
+    QStringList serif = {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                         QStringLiteral("DejaVu Serif")};
+    QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                        QStringLiteral("DejaVu Sans")};
+    // After the Latin faces, which keep the digits and any English text as they are.
+    if (!cjkRegion.isEmpty()) {
+        serif << QStringLiteral("Noto Serif CJK ") + cjkRegion;
+        sans << QStringLiteral("Noto Sans CJK ") + cjkRegion;
+    }
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"), serif);
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
 }
 
 } // namespace orrindel::platform

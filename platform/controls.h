@@ -161,7 +161,8 @@ Controls buildControls(QWidget &form, std::span<const ControlRow> table,
 void growToText(QLabel &label, int right);
 
 // "Times New Roman" and "MS Sans Serif" resolve to metric-compatible faces where the
-// originals are not installed; called once at start.
-void installFontSubstitutes();
+// originals are not installed; called once at start. For Chinese, `cjkRegion` ("SC" or "TC")
+// names the Noto CJK faces that write the characters of that language.
+void installFontSubstitutes(const QString &cjkRegion = {});
 
 } // namespace orrindel::platform

@@ -3,6 +3,7 @@
 #include "application.h"
 #include "engine/runtimeerror.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace orrindel::platform {
@@ -20,7 +21,8 @@ void QtMsgBox::show(QWidget *parent, const QString &prompt, int style, const QSt
 void reportUntrapped(MsgBox &msgBox, QWidget *parent, const RuntimeError &error)
 {
     msgBox.show(parent,
-                QStringLiteral("Run-time error '%1':\n\n%2")
+                QCoreApplication::translate("orrindel::platform::MsgBox",
+                                            "Run-time error '%1':\n\n%2")
                     .arg(error.number())
                     .arg(QString::fromStdString(error.what())),
                 vbCritical, Application::title());

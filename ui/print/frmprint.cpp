@@ -43,8 +43,14 @@ constexpr int GridLeft = 3630;
 constexpr int GridTop = 2775;
 
 constexpr CompassCaption Directions[] = {
-    {"S", 5640, 2400}, {"SW", 8040, 2400}, {"W", 8040, 4200}, {"NW", 8040, 6120},
-    {"N", 5640, 6120}, {"NE", 3120, 6120}, {"E", 3120, 4200}, {"SE", 3120, 2400},
+    {QT_TRANSLATE_NOOP("orrindel::frmPrint", "S"), 5640, 2400},
+    {QT_TRANSLATE_NOOP("orrindel::frmPrint", "SW"), 8040, 2400},
+    {QT_TRANSLATE_NOOP("orrindel::frmPrint", "W"), 8040, 4200},
+    {QT_TRANSLATE_NOOP("orrindel::frmPrint", "NW"), 8040, 6120},
+    {QT_TRANSLATE_NOOP("orrindel::frmPrint", "N"), 5640, 6120},
+    {QT_TRANSLATE_NOOP("orrindel::frmPrint", "NE"), 3120, 6120},
+    {QT_TRANSLATE_NOOP("orrindel::frmPrint", "E"), 3120, 4200},
+    {QT_TRANSLATE_NOOP("orrindel::frmPrint", "SE"), 3120, 2400},
 };
 
 // The whole page, topmost control first. The two caption labels swap their indices
@@ -55,11 +61,11 @@ std::vector<ControlRow> pageLayout()
     std::vector<ControlRow> table = {
         {"lblFacingDegree", -1, Kind::Label, nullptr, {6600, 7440, 615, 375}, "", &ValueStyle},
         {"lblYear", -1, Kind::Label, nullptr, {6600, 7080, 615, 375}, "", &ValueStyle},
-        {"lblLabel", 1, Kind::Label, nullptr, {4320, 7440, 1695, 375}, "Facing Degree:",
+        {"lblLabel", 1, Kind::Label, nullptr, {4320, 7440, 1695, 375}, QT_TRANSLATE_NOOP("orrindel::frmPrint", "Facing Degree:"),
          &CaptionStyle},
-        {"lblLabel", 0, Kind::Label, nullptr, {4320, 7080, 2175, 375}, "Year of Construction:",
+        {"lblLabel", 0, Kind::Label, nullptr, {4320, 7080, 2175, 375}, QT_TRANSLATE_NOOP("orrindel::frmPrint", "Year of Construction:"),
          &CaptionStyle},
-        {"lblTitle", -1, Kind::Label, nullptr, {2760, 720, 6225, 660}, "Xuan Kong Feng Shui Chart",
+        {"lblTitle", -1, Kind::Label, nullptr, {2760, 720, 6225, 660}, QT_TRANSLATE_NOOP("orrindel::frmPrint", "Xuan Kong Feng Shui Chart"),
          &TitleStyle},
     };
     // clang-format on
@@ -92,18 +98,14 @@ QPalette pagePalette()
 // a star its kind and the direction of its palace.
 void nameForReaders(const platform::Controls &controls)
 {
-    constexpr const char *Palaces[PalaceCount] = {"centre",     "north-west", "west",
-                                                  "north-east", "south",      "north",
-                                                  "south-west", "east",       "south-east"};
-    controls.at("lblTitle")->setAccessibleName(QStringLiteral("Title"));
-    controls.at("lblYear")->setAccessibleName(QStringLiteral("Year of construction"));
-    controls.at("lblFacingDegree")->setAccessibleName(QStringLiteral("Facing degree"));
-    for (const auto &[array, kind] :
-         {std::pair{"lblTime", "Time star"}, std::pair{"lblFacing", "Facing star"},
-          std::pair{"lblMountain", "Mountain star"}}) {
+    controls.at("lblTitle")->setAccessibleName(frmPrint::tr("Title"));
+    controls.at("lblYear")->setAccessibleName(frmPrint::tr("Year of construction"));
+    controls.at("lblFacingDegree")->setAccessibleName(frmPrint::tr("Facing degree"));
+    for (const auto &[array, kind] : {std::pair{"lblTime", frmPrint::tr("Time star, %1")},
+                                      std::pair{"lblFacing", frmPrint::tr("Facing star, %1")},
+                                      std::pair{"lblMountain", frmPrint::tr("Mountain star, %1")}}) {
         for (int i = 0; i < PalaceCount; ++i)
-            controls.at(array, i)->setAccessibleName(
-                QStringLiteral("%1, %2").arg(QLatin1String(kind), QLatin1String(Palaces[i])));
+            controls.at(array, i)->setAccessibleName(kind.arg(palaceName(i)));
     }
 }
 
@@ -127,6 +129,8 @@ frmPrint::frmPrint(PrintedChart chart, QWidget *owner, platform::Printer &printe
     // The captions may run on into the space before the values beside them.
     for (const int i : {0, 1})
         platform::growToText(label("lblLabel", i), label("lblYear").x() - 1);
+    for (int i = 0; i < 8; ++i)
+        shrinkToFit(label("lblDirections", i));
     nameForReaders(m_controls);
 }
 
@@ -150,8 +154,8 @@ void frmPrint::Form_Load()
         m_printer.PrintForm(*this);
     } catch (const RuntimeError &) {
         m_msgBox.show(m_owner,
-                      QStringLiteral("Cannot print: please check printer is ready and try again."),
-                      platform::vbCritical, QStringLiteral("Can't Print Chart"));
+                      tr("Cannot print: please check printer is ready and try again."),
+                      platform::vbCritical, tr("Can't Print Chart"));
     }
 }
 

@@ -2,6 +2,10 @@
 
 #include "engine/chart.h"
 
+#include <QCoreApplication>
+
+#include <string_view>
+
 namespace orrindel {
 
 using platform::ControlRow;
@@ -45,6 +49,41 @@ std::vector<ControlRow> directionRows(std::span<const CompassCaption, 8> places,
         rows.push_back({"lblDirections", i, Kind::Label, container,
                         QRect(places[i].left, places[i].top, 375, 255), places[i].caption, style});
     return rows;
+}
+
+namespace {
+
+// The engine's direction words, marked for translation.
+constexpr const char *PalaceNames[PalaceCount] = {
+    QT_TRANSLATE_NOOP("Palace", "centre"),     QT_TRANSLATE_NOOP("Palace", "north-west"),
+    QT_TRANSLATE_NOOP("Palace", "west"),       QT_TRANSLATE_NOOP("Palace", "north-east"),
+    QT_TRANSLATE_NOOP("Palace", "south"),      QT_TRANSLATE_NOOP("Palace", "north"),
+    QT_TRANSLATE_NOOP("Palace", "south-west"), QT_TRANSLATE_NOOP("Palace", "east"),
+    QT_TRANSLATE_NOOP("Palace", "south-east"),
+};
+static_assert([] {
+    for (int i = 0; i < PalaceCount; ++i) {
+        if (std::string_view(PalaceNames[i]) != PalaceDirections[i])
+            return false;
+    }
+    return true;
+}());
+
+} // namespace
+
+QString palaceName(int palace)
+{
+    return QCoreApplication::translate("Palace", PalaceNames[palace]);
+}
+
+void shrinkToFit(QLabel &label)
+{
+    QFont font = label.font();
+    while (font.pointSizeF() > 1.0 &&
+           QFontMetrics(font).horizontalAdvance(label.text()) > label.width())
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    if (font != label.font())
+        label.setFont(font);
 }
 
 } // namespace orrindel

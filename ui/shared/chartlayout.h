@@ -25,4 +25,11 @@ std::vector<platform::ControlRow> directionRows(std::span<const CompassCaption, 
                                                 const char *container,
                                                 const platform::Style *style);
 
+// A palace's direction as a reader hears it ("north-west"), in the program's language.
+QString palaceName(int palace);
+
+// Makes a one-line caption, such as a compass caption in a language of wider characters,
+// fit its label by taking a smaller size of its font. A caption that fits is left alone.
+void shrinkToFit(QLabel &label);
+
 } // namespace orrindel
