@@ -62,9 +62,9 @@ std::optional<int> readCommandLine(int &argc, char *argv[], orrindel::Translatio
         error = QCoreApplication::translate("main", "Unexpected argument '%1'.")
                     .arg(parser.positionalArguments()[0]);
     }
-    QTextStream(stderr) << "orrindel: "
-                        << QCoreApplication::translate("main", "%1 Try 'orrindel --help'.").arg(error)
-                        << "\n";
+    QTextStream(stderr)
+        << "orrindel: "
+        << QCoreApplication::translate("main", "%1 Try 'orrindel --help'.").arg(error) << "\n";
     return BadCommandLine;
 }
 

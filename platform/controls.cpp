@@ -206,7 +206,8 @@ Controls buildControls(QWidget &form, std::span<const ControlRow> table,
                 continue;
             QWidget *parent = row->container ? controls.at(row->container) : &form;
             Q_ASSERT_X(parent, "buildControls", row->name);
-            QWidget *widget = makeControl(*row, parent, form.window()->metaObject()->className(), custom);
+            QWidget *widget =
+                makeControl(*row, parent, form.window()->metaObject()->className(), custom);
             Q_ASSERT_X(widget, "buildControls", row->name);
             const QString name = controlName(row->name, row->index);
             widget->setObjectName(name);

@@ -20,12 +20,12 @@ void QtMsgBox::show(QWidget *parent, const QString &prompt, int style, const QSt
 
 void reportUntrapped(MsgBox &msgBox, QWidget *parent, const RuntimeError &error)
 {
-    msgBox.show(parent,
-                QCoreApplication::translate("orrindel::platform::MsgBox",
-                                            "Run-time error '%1':\n\n%2")
-                    .arg(error.number())
-                    .arg(QString::fromStdString(error.what())),
-                vbCritical, Application::title());
+    msgBox.show(
+        parent,
+        QCoreApplication::translate("orrindel::platform::MsgBox", "Run-time error '%1':\n\n%2")
+            .arg(error.number())
+            .arg(QString::fromStdString(error.what())),
+        vbCritical, Application::title());
 }
 
 } // namespace orrindel::platform

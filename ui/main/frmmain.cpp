@@ -18,8 +18,8 @@
 #include "ui/shared/chartlayout.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -86,12 +86,12 @@ std::vector<ControlRow> layoutTable()
     };
     std::vector<ControlRow> table = {
         {"Frame1", -1, Kind::Frame, nullptr, rect(120, 0, 5055, 1335), "", nullptr},
-        {"btnPrint", -1, Kind::CommandButton, "Frame1", rect(3600, 525, 1215, 375), QT_TRANSLATE_NOOP("orrindel::frmMain", "&Print Chart"),
-         nullptr},
+        {"btnPrint", -1, Kind::CommandButton, "Frame1", rect(3600, 525, 1215, 375),
+         QT_TRANSLATE_NOOP("orrindel::frmMain", "&Print Chart"), nullptr},
         {"btnCalculate", -1, Kind::CommandButton, "Frame1", rect(3600, 165, 1215, 375),
          QT_TRANSLATE_NOOP("orrindel::frmMain", "&Calculate"), nullptr},
-        {"Command1", -1, Kind::CommandButton, "Frame1", rect(3600, 900, 1215, 375), QT_TRANSLATE_NOOP("orrindel::frmMain", "E&xit"),
-         nullptr},
+        {"Command1", -1, Kind::CommandButton, "Frame1", rect(3600, 900, 1215, 375),
+         QT_TRANSLATE_NOOP("orrindel::frmMain", "E&xit"), nullptr},
         {"txtFacing", -1, Kind::Custom, "Frame1", rect(1680, 600, 495, 285), "", &inputStyle, 5},
         {"txtYear", -1, Kind::Custom, "Frame1", rect(1680, 240, 495, 285), "", &inputStyle, 4},
         {"dtDatePicker", -1, Kind::Custom, "Frame1", rect(1950, 960, 975, 300), "", nullptr},
@@ -342,8 +342,7 @@ void frmMain::Form_Load()
     m_calc = std::make_unique<Calc>();
     m_keystroke = std::make_unique<Keystroke>(m_services.beep);
     m_ui.dtDatePicker->setValue(QDate::currentDate());
-    m_ui.lblLabel[2]->setCaption(
-        tr("Construction years may only be in the range 65 to 9999."));
+    m_ui.lblLabel[2]->setCaption(tr("Construction years may only be in the range 65 to 9999."));
     m_ui.lblLabel[3]->setCaption(tr("Degrees may only be in the range 0 to 359.9"));
     m_ui.lblLabel[4]->setCaption(tr("The grey square represents the Sitting Palace - the square "
                                     "directly opposite is the Facing Palace."));

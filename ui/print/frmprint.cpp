@@ -101,9 +101,10 @@ void nameForReaders(const platform::Controls &controls)
     controls.at("lblTitle")->setAccessibleName(frmPrint::tr("Title"));
     controls.at("lblYear")->setAccessibleName(frmPrint::tr("Year of construction"));
     controls.at("lblFacingDegree")->setAccessibleName(frmPrint::tr("Facing degree"));
-    for (const auto &[array, kind] : {std::pair{"lblTime", frmPrint::tr("Time star, %1")},
-                                      std::pair{"lblFacing", frmPrint::tr("Facing star, %1")},
-                                      std::pair{"lblMountain", frmPrint::tr("Mountain star, %1")}}) {
+    for (const auto &[array, kind] :
+         {std::pair{"lblTime", frmPrint::tr("Time star, %1")},
+          std::pair{"lblFacing", frmPrint::tr("Facing star, %1")},
+          std::pair{"lblMountain", frmPrint::tr("Mountain star, %1")}}) {
         for (int i = 0; i < PalaceCount; ++i)
             controls.at(array, i)->setAccessibleName(kind.arg(palaceName(i)));
     }
@@ -153,8 +154,7 @@ void frmPrint::Form_Load()
         }
         m_printer.PrintForm(*this);
     } catch (const RuntimeError &) {
-        m_msgBox.show(m_owner,
-                      tr("Cannot print: please check printer is ready and try again."),
+        m_msgBox.show(m_owner, tr("Cannot print: please check printer is ready and try again."),
                       platform::vbCritical, tr("Can't Print Chart"));
     }
 }
