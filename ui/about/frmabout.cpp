@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace orrindel {
 
 namespace {
@@ -121,6 +123,12 @@ frmAbout::frmAbout(platform::Services &services, QWidget *parent)
     connect(m_cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
     Form_Load();
+    // Chinese characters stand taller than the Latin letters the labels were drawn for.
+    for (const char *name : Labels) {
+        platform::Label &caption = label(name);
+        caption.resize(caption.width(),
+                       std::max(caption.height(), caption.heightForWidth(caption.width())));
+    }
 }
 
 platform::Label &frmAbout::label(const char *name) const

@@ -217,8 +217,10 @@ void frmMain::bindControls()
         m_ui.lblAnnual[i]->hide();
     }
 
+    std::array<QLabel *, 8> directions{};
     for (int i = 0; i < 8; ++i)
-        shrinkToFit(*label("lblDirections", i));
+        directions[i] = label("lblDirections", i);
+    shrinkToFit(directions);
 
     // Captions may run on into the free space before the inputs that follow them.
     for (const int i : {0, 1, 5})

@@ -8,6 +8,8 @@
 
 #include <QPalette>
 
+#include <algorithm>
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -130,8 +132,13 @@ frmPrint::frmPrint(PrintedChart chart, QWidget *owner, platform::Printer &printe
     // The captions may run on into the space before the values beside them.
     for (const int i : {0, 1})
         platform::growToText(label("lblLabel", i), label("lblYear").x() - 1);
+    // Chinese characters stand taller than the Latin letters the title was drawn for.
+    platform::Label &title = label("lblTitle");
+    title.resize(title.width(), std::max(title.height(), title.sizeHint().height()));
+    std::array<QLabel *, 8> directions{};
     for (int i = 0; i < 8; ++i)
-        shrinkToFit(label("lblDirections", i));
+        directions[i] = &label("lblDirections", i);
+    shrinkToFit(directions);
     nameForReaders(m_controls);
 }
 

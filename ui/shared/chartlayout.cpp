@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <string_view>
 
 namespace orrindel {
@@ -76,14 +77,21 @@ QString palaceName(int palace)
     return QCoreApplication::translate("Palace", PalaceNames[palace]);
 }
 
-void shrinkToFit(QLabel &label)
+void shrinkToFit(std::span<QLabel *const> labels)
 {
-    QFont font = label.font();
-    while (font.pointSizeF() > 1.0 &&
-           QFontMetrics(font).horizontalAdvance(label.text()) > label.width())
+    if (labels.empty())
+        return;
+    QFont font = labels.front()->font();
+    const auto cut = [&font](const QLabel *label) {
+        const QSize size = QFontMetrics(font).size(0, label->text());
+        return size.width() > label->width() || size.height() > label->height();
+    };
+    while (font.pointSizeF() > 1.0 && std::any_of(labels.begin(), labels.end(), cut))
         font.setPointSizeF(font.pointSizeF() - 0.25);
-    if (font != label.font())
-        label.setFont(font);
+    if (font == labels.front()->font())
+        return;
+    for (QLabel *label : labels)
+        label->setFont(font);
 }
 
 } // namespace orrindel

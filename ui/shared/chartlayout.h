@@ -28,8 +28,9 @@ std::vector<platform::ControlRow> directionRows(std::span<const CompassCaption, 
 // A palace's direction as a reader hears it ("north-west"), in the program's language.
 QString palaceName(int palace);
 
-// Makes a one-line caption, such as a compass caption in a language of wider characters,
-// fit its label by taking a smaller size of its font. A caption that fits is left alone.
-void shrinkToFit(QLabel &label);
+// Makes one-line captions, such as the compass captions in a language of wider and taller
+// characters, fit their labels by giving them all one smaller size of their font. Captions
+// that fit are left alone.
+void shrinkToFit(std::span<QLabel *const> labels);
 
 } // namespace orrindel
