@@ -58,6 +58,29 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
     </message>
 </context>
 <context>
+    <name>orrindel::RuntimeError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>溢出</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>类型不匹配</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>无效的过程调用或参数</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>找不到文件</translation>
+    </message>
+    <message>
+        <source>Printer error</source>
+        <translation>打印机错误</translation>
+    </message>
+</context>
+<context>
     <name>orrindel::frmAbout</name>
     <message>
         <source>OK</source>

@@ -58,6 +58,29 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
     </message>
 </context>
 <context>
+    <name>orrindel::RuntimeError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>溢位</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>型別不符</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>無效的程序呼叫或引數</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>找不到檔案</translation>
+    </message>
+    <message>
+        <source>Printer error</source>
+        <translation>印表機錯誤</translation>
+    </message>
+</context>
+<context>
     <name>orrindel::frmAbout</name>
     <message>
         <source>OK</source>
