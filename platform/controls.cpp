@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace orrindel::platform {
 
@@ -88,6 +89,12 @@ void Line::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), fromBgr(m_color));
 }
 
+QString spokenCaption(const QString &caption)
+{
+    static const QRegularExpression bracketedKey(QStringLiteral("\\(&[^)]\\)"));
+    return QString(caption).remove(bracketedKey).remove(QLatin1Char('&'));
+}
+
 QString controlName(const char *name, int index)
 {
     const QString base = QString::fromLatin1(name);
@@ -113,7 +120,7 @@ public:
         const auto *label = static_cast<const Label *>(widget());
         const bool named = !label->accessibleName().isEmpty();
         if (t == QAccessible::Name && !named)
-            return QString(label->Caption()).remove(QLatin1Char('&'));
+            return spokenCaption(label->Caption());
         if (t == QAccessible::Value && named)
             return label->Caption().isEmpty() ? label->emptyValue() : label->Caption();
         return QAccessibleWidget::text(t);

@@ -125,6 +125,10 @@ struct ControlRow
     int maxLength = 0; // characters a text box accepts; 0 for no limit
 };
 
+// A caption as a screen reader says it: without its access-key marker, which a Chinese
+// caption writes as the bracketed English letter, "计算(&C)".
+QString spokenCaption(const QString &caption);
+
 // Object name of a control: "txtYear", or "lblTime(3)" for a member of a control array.
 QString controlName(const char *name, int index);
 

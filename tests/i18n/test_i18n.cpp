@@ -28,10 +28,10 @@ const std::tuple<const char *, QStringList, Language> Choices[] = {
     {"English first", {"en-GB", "zh-CN"}, L::English}, {"others skipped", {"fr-FR", "ja", "zh-TW", "en"}, L::TraditionalChinese},
     {"neither", {"de-DE", "fr"}, L::English}, {"empty", {}, L::English}, {"C", {"C", "zh"}, L::SimplifiedChinese},
     {"not zh", {"zha", "en"}, L::English}};
-// A language and the Calculate button's caption in it.
-const std::tuple<const char *, Language, QString> Windows[] = {
-    {"zh_CN", L::SimplifiedChinese, "计算(&C)"}, {"zh_TW", L::TraditionalChinese, "計算(&C)"},
-    {"de: English", languageFor({"de"}), "&Calculate"}};
+// A language, the Calculate button's caption in it and the year box's name for a screen reader.
+const std::tuple<const char *, Language, QString, QString> Windows[] = {
+    {"zh_CN", L::SimplifiedChinese, "计算(&C)", "建造年份："}, {"zh_TW", L::TraditionalChinese, "計算(&C)", "建造年份："},
+    {"de: English", languageFor({"de"}), "&Calculate", "Year of Construction:"}};
 // clang-format on
 
 // Every caption, tip and name a window shows or gives a screen reader, by window and object.
@@ -84,7 +84,7 @@ private slots:
     void windows_data() { addRows(Windows); }
     void windows()
     {
-        const auto &[tag, language, calculate] = current(Windows);
+        const auto &[tag, language, calculate, year] = current(Windows);
         TestServices d;
         const auto build = [&d](auto &&visit) {
             frmMain main(d.services);
@@ -108,6 +108,7 @@ private slots:
         });
         QCOMPARE(shown == english, language == L::English);
         QCOMPARE(shown.value("orrindel::frmMain btnCalculate"), calculate);
+        QCOMPARE(shown.value("orrindel::frmMain txtYear name"), year);
         for (auto [name, text] : shown.asKeyValueRange()) {
             QCOMPARE(QKeySequence::mnemonic(text), QKeySequence::mnemonic(english.value(name)));
             const QRegularExpression word("[A-Za-z]{2}");

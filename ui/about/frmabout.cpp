@@ -31,22 +31,13 @@ const platform::Style Plain{};
 
 // Topmost first. A line is given as its left end, length and thickness: Line1(1) runs from
 // (90, 1965) to (5654, 1965) one pixel thick, Line1(0) from (105, 1980) to (5654, 1980) two.
+// clang-format off
 const platform::ControlRow Layout[] = {
     {"picIcon", -1, PictureBox, nullptr, {240, 240, 480, 480}, nullptr, nullptr},
-    {"cmdOK",
-     -1,
-     CommandButton,
-     nullptr,
-     {4245, 2145, 1260, 345},
-     QT_TRANSLATE_NOOP("orrindel::frmAbout", "OK"),
-     nullptr},
-    {"cmdSysInfo",
-     -1,
-     CommandButton,
-     nullptr,
-     {4260, 2595, 1245, 345},
-     QT_TRANSLATE_NOOP("orrindel::frmAbout", "&System Info..."),
-     nullptr},
+    {"cmdOK", -1, CommandButton, nullptr, {4245, 2145, 1260, 345},
+     QT_TRANSLATE_NOOP("orrindel::frmAbout", "OK"), nullptr},
+    {"cmdSysInfo", -1, CommandButton, nullptr, {4260, 2595, 1245, 345},
+     QT_TRANSLATE_NOOP("orrindel::frmAbout", "&System Info..."), nullptr},
     {"Line1", 1, Line, nullptr, {90, 1965, 5564, 15}, nullptr, nullptr},
     {"lblDescription", -1, Label, nullptr, {1050, 1125, 3885, 690}, nullptr, &Black},
     {"lblTitle", -1, Label, nullptr, {1050, 240, 3885, 480}, nullptr, &TitleFont},
@@ -54,6 +45,7 @@ const platform::ControlRow Layout[] = {
     {"lblVersion", -1, Label, nullptr, {1050, 780, 3885, 225}, nullptr, &Plain},
     {"lblDisclaimer", -1, Label, nullptr, {255, 2145, 3870, 825}, nullptr, &Black},
 };
+// clang-format on
 
 // What a screen reader calls each control. A label is named by its part in the box and
 // read out by its caption.

@@ -253,7 +253,7 @@ void frmMain::bindControls()
 void frmMain::nameControls()
 {
     auto caption = [](const platform::Label *label) {
-        return QString(label->Caption()).remove(QLatin1Char('&'));
+        return platform::spokenCaption(label->Caption());
     };
     m_ui.txtYear->setAccessibleName(caption(m_ui.lblLabel[1]));
     m_ui.txtFacing->setAccessibleName(caption(m_ui.lblLabel[0]));
