@@ -54,7 +54,7 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
     </message>
     <message>
         <source>%1 Try &apos;orrindel --help&apos;.</source>
-        <translation>%1 请尝试“orrindel --help”。</translation>
+        <translation>%1请尝试“orrindel --help”。</translation>
     </message>
 </context>
 <context>

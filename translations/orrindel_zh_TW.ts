@@ -54,7 +54,7 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
     </message>
     <message>
         <source>%1 Try &apos;orrindel --help&apos;.</source>
-        <translation>%1 請嘗試「orrindel --help」。</translation>
+        <translation>%1請嘗試「orrindel --help」。</translation>
     </message>
 </context>
 <context>

@@ -93,7 +93,7 @@ const std::tuple<QString, int, QString> Runs[] = {
     {"orrindel a", 2, "orrindel: Unexpected argument 'a'. Try 'orrindel --help'.\n"},
     // In the desktop's language, Qt's own text too; one without a translation gets English.
     {"LANGUAGE=zh_CN orrindel --help", 0, "在窗口中计算建筑物的玄空飞星盘。\n显示"},
-    {"LANGUAGE=zh_TW:en orrindel a", 2, "orrindel: 未預期的引數「a」。 請嘗試「orrindel --help」。\n"},
+    {"LANGUAGE=zh_TW:en orrindel a", 2, "orrindel: 未預期的引數「a」。請嘗試「orrindel --help」。\n"},
     {"LANGUAGE=pt_BR:de orrindel a", 2, "orrindel: Unexpected argument 'a'. Try 'orrindel --help'.\n"}};
 // clang-format on
 
