@@ -8,6 +8,7 @@
 #include "platform/services.h"
 #include "platform/system/launcher.h"
 #include "platform/system/registry.h"
+#include "translations/language.h"
 #include "ui/main/frmmain.h"
 
 #include <QApplication>
@@ -23,13 +24,16 @@ constexpr int BadCommandLine = 2;
 // Reads the command line before any window system is touched, so that --help and
 // --version answer on a machine without a display. Returns the exit status when the
 // program should end here.
-std::optional<int> readCommandLine(int &argc, char *argv[])
+std::optional<int> readCommandLine(int &argc, char *argv[], orrindel::Translation &translation)
 {
     const QCoreApplication core(argc, argv);
+    translation.install();
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Works out the Xuan Kong flying star chart of a building in a window.\n"
-                       "orrindel-chart prints the same chart on the command line."));
+        QCoreApplication::translate("main", "Works out the Xuan Kong flying star chart of a "
+                                            "building in a window.\n"
+                                            "orrindel-chart prints the same chart on the "
+                                            "command line."));
     parser.addHelpOption();
     parser.addVersionOption();
     // Qt's own options (-platform, -style, -session from a session manager, ...) are the
@@ -55,9 +59,12 @@ std::optional<int> readCommandLine(int &argc, char *argv[])
         parser.process(QCoreApplication::arguments());
         if (parser.positionalArguments().isEmpty())
             return std::nullopt;
-        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[0]);
+        error = QCoreApplication::translate("main", "Unexpected argument '%1'.")
+                    .arg(parser.positionalArguments()[0]);
     }
-    QTextStream(stderr) << "orrindel: " << error << " Try 'orrindel --help'.\n";
+    QTextStream(stderr)
+        << "orrindel: "
+        << QCoreApplication::translate("main", "%1 Try 'orrindel --help'.").arg(error) << "\n";
     return BadCommandLine;
 }
 
@@ -66,12 +73,15 @@ std::optional<int> readCommandLine(int &argc, char *argv[])
 int main(int argc, char *argv[])
 {
     orrindel::platform::Application::install();
-    if (const std::optional<int> status = readCommandLine(argc, argv))
+    // Only the desktop's language is loaded, and nothing at all for English.
+    orrindel::Translation translation(orrindel::systemLanguage());
+    if (const std::optional<int> status = readCommandLine(argc, argv, translation))
         return *status;
 
     QApplication app(argc, argv);
+    translation.install();
     QApplication::setWindowIcon(orrindel::platform::sunIcon());
-    orrindel::platform::installFontSubstitutes();
+    orrindel::platform::installFontSubstitutes(orrindel::cjkFontRegion(translation.language()));
 
     orrindel::platform::QtMsgBox msgBox;
     const std::unique_ptr<orrindel::platform::Printer> printer =

@@ -3,11 +3,13 @@
 #include <algorithm>
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
 #include <QFrame>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace orrindel::platform {
 
@@ -87,6 +89,12 @@ void Line::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), fromBgr(m_color));
 }
 
+QString spokenCaption(const QString &caption)
+{
+    static const QRegularExpression bracketedKey(QStringLiteral("\\(&[^)]\\)"));
+    return QString(caption).remove(bracketedKey).remove(QLatin1Char('&'));
+}
+
 QString controlName(const char *name, int index)
 {
     const QString base = QString::fromLatin1(name);
@@ -112,7 +120,7 @@ public:
         const auto *label = static_cast<const Label *>(widget());
         const bool named = !label->accessibleName().isEmpty();
         if (t == QAccessible::Name && !named)
-            return QString(label->Caption()).remove(QLatin1Char('&'));
+            return spokenCaption(label->Caption());
         if (t == QAccessible::Value && named)
             return label->Caption().isEmpty() ? label->emptyValue() : label->Caption();
         return QAccessibleWidget::text(t);
@@ -158,9 +166,12 @@ void applyStyle(QWidget &widget, const Style &style)
         label->setBorder(style.border);
 }
 
-QWidget *makeControl(const ControlRow &row, QWidget *parent, const CustomFactory &custom)
+// Captions are translated in the context of the window's class, where its table marks them.
+QWidget *makeControl(const ControlRow &row, QWidget *parent, const char *context,
+                     const CustomFactory &custom)
 {
-    const QString caption = QString::fromUtf8(row.caption ? row.caption : "");
+    const QString caption =
+        row.caption && *row.caption ? QCoreApplication::translate(context, row.caption) : QString();
     switch (row.kind) {
     case Kind::Frame: {
         auto *frame = new QFrame(parent);
@@ -202,7 +213,8 @@ Controls buildControls(QWidget &form, std::span<const ControlRow> table,
                 continue;
             QWidget *parent = row->container ? controls.at(row->container) : &form;
             Q_ASSERT_X(parent, "buildControls", row->name);
-            QWidget *widget = makeControl(*row, parent, custom);
+            QWidget *widget =
+                makeControl(*row, parent, form.window()->metaObject()->className(), custom);
             Q_ASSERT_X(widget, "buildControls", row->name);
             const QString name = controlName(row->name, row->index);
             widget->setObjectName(name);
@@ -223,14 +235,19 @@ void growToText(QLabel &label, int right)
     label.resize(std::clamp(label.sizeHint().width(), label.width(), room), label.height());
 }
 
-void installFontSubstitutes()
+void installFontSubstitutes(const QString &cjkRegion)
 {
-    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
-                                QStringLiteral("DejaVu Serif")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                QStringLiteral("DejaVu Sans")});
+    QStringList serif = {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                         QStringLiteral("DejaVu Serif")};
+    QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                        QStringLiteral("DejaVu Sans")};
+    // After the Latin faces, which keep the digits and any English text as they are.
+    if (!cjkRegion.isEmpty()) {
+        serif << QStringLiteral("Noto Serif CJK ") + cjkRegion;
+        sans << QStringLiteral("Noto Sans CJK ") + cjkRegion;
+    }
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"), serif);
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
 }
 
 } // namespace orrindel::platform

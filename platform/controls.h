@@ -124,6 +124,10 @@ struct ControlRow
     int maxLength = 0; // characters a text box accepts; 0 for no limit
 };
 
+// A caption as a screen reader says it: without its access-key marker, which a Chinese
+// caption writes as the bracketed English letter, "计算(&C)".
+QString spokenCaption(const QString &caption);
+
 // Object name of a control: "txtYear", or "lblTime(3)" for a member of a control array.
 QString controlName(const char *name, int index);
 
@@ -160,7 +164,8 @@ Controls buildControls(QWidget &form, std::span<const ControlRow> table,
 void growToText(QLabel &label, int right);
 
 // "Times New Roman" and "MS Sans Serif" resolve to metric-compatible faces where the
-// originals are not installed; called once at start.
-void installFontSubstitutes();
+// originals are not installed; called once at start. For Chinese, `cjkRegion` ("SC" or "TC")
+// names the Noto CJK faces that write the characters of that language.
+void installFontSubstitutes(const QString &cjkRegion = {});
 
 } // namespace orrindel::platform

@@ -8,6 +8,7 @@
 #include "platform/datepicker.h"
 #include "platform/textbox.h"
 #include "support/doubles.h"
+#include "translations/language.h"
 #include "ui/about/frmabout.h"
 #include "ui/main/frmmain.h"
 
@@ -40,7 +41,10 @@ int main(int argc, char *argv[])
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     orrindel::platform::Application::install();
-    orrindel::platform::installFontSubstitutes();
+    // In the desktop's language, as the program shows it.
+    orrindel::Translation translation(orrindel::systemLanguage());
+    translation.install();
+    orrindel::platform::installFontSubstitutes(orrindel::cjkFontRegion(translation.language()));
 
     // Nothing is printed, shown in a box, read from the registry or started meanwhile.
     orrindel::test::TestServices doubles;

@@ -113,7 +113,11 @@ const std::tuple<QString, int, QString> Runs[] = {
     {"orrindel x --help", 0, "Usage: \n/orrindel [options]\n-h, --help\n-v, --version"},
     {"orrindel --version", 0, "Orrindel " + Version}, {"orrindel -session s1 -v", 0, "Orrindel " + Version},
     {"orrindel -q -h", 2, "orrindel: Unknown option 'q'. Try 'orrindel --help'.\n"},
-    {"orrindel a", 2, "orrindel: Unexpected argument 'a'. Try 'orrindel --help'.\n"}};
+    {"orrindel a", 2, "orrindel: Unexpected argument 'a'. Try 'orrindel --help'.\n"},
+    // In the desktop's language, Qt's own text too; one without a translation gets English.
+    {"LANGUAGE=zh_CN orrindel --help", 0, "在窗口中计算建筑物的玄空飞星盘。\n显示"},
+    {"LANGUAGE=zh_TW:en orrindel a", 2, "orrindel: 未預期的引數「a」。請嘗試「orrindel --help」。\n"},
+    {"LANGUAGE=pt_BR:de orrindel a", 2, "orrindel: Unexpected argument 'a'. Try 'orrindel --help'.\n"}};
 // clang-format on
 
 QString chartLine(int year, float degrees)
@@ -131,11 +135,16 @@ QString chartLine(int year, float degrees)
     return line;
 }
 
-// A built program's exit status (-1: it crashed), stdout and stderr.
+// A built program's exit status (-1: it crashed), stdout and stderr. The command may start
+// with the LANGUAGE it runs under.
 std::tuple<int, QString, QString> runTool(const QString &command)
 {
     QProcess tool;
-    const QStringList words = command.split(' ');
+    QStringList words = command.split(' ');
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (words[0].startsWith("LANGUAGE="))
+        environment.insert("LANGUAGE", words.takeFirst().mid(9));
+    tool.setProcessEnvironment(environment);
     tool.start(words[0] == "orrindel" ? ORRINDEL_BINARY : CHART_TOOL, words.mid(1));
     const bool exited = tool.waitForFinished() && tool.exitStatus() == QProcess::NormalExit;
     return {exited ? tool.exitCode() : -1, tool.readAllStandardOutput(),

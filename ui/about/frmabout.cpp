@@ -8,9 +8,12 @@
 #include "platform/system/launcher.h"
 #include "platform/system/registry.h"
 
+#include <QDate>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace orrindel {
 
@@ -30,10 +33,13 @@ const platform::Style Plain{};
 
 // Topmost first. A line is given as its left end, length and thickness: Line1(1) runs from
 // (90, 1965) to (5654, 1965) one pixel thick, Line1(0) from (105, 1980) to (5654, 1980) two.
+// clang-format off
 const platform::ControlRow Layout[] = {
     {"picIcon", -1, PictureBox, nullptr, {240, 240, 480, 480}, nullptr, nullptr},
-    {"cmdOK", -1, CommandButton, nullptr, {4245, 2145, 1260, 345}, "OK", nullptr},
-    {"cmdSysInfo", -1, CommandButton, nullptr, {4260, 2595, 1245, 345}, "&System Info...", nullptr},
+    {"cmdOK", -1, CommandButton, nullptr, {4245, 2145, 1260, 345},
+     QT_TRANSLATE_NOOP("orrindel::frmAbout", "OK"), nullptr},
+    {"cmdSysInfo", -1, CommandButton, nullptr, {4260, 2595, 1245, 345},
+     QT_TRANSLATE_NOOP("orrindel::frmAbout", "&System Info..."), nullptr},
     {"Line1", 1, Line, nullptr, {90, 1965, 5564, 15}, nullptr, nullptr},
     {"lblDescription", -1, Label, nullptr, {1050, 1125, 3885, 690}, nullptr, &Black},
     {"lblTitle", -1, Label, nullptr, {1050, 240, 3885, 480}, nullptr, &TitleFont},
@@ -41,6 +47,7 @@ const platform::ControlRow Layout[] = {
     {"lblVersion", -1, Label, nullptr, {1050, 780, 3885, 225}, nullptr, &Plain},
     {"lblDisclaimer", -1, Label, nullptr, {255, 2145, 3870, 825}, nullptr, &Black},
 };
+// clang-format on
 
 // What a screen reader calls each control. A label is named by its part in the box and
 // read out by its caption.
@@ -50,15 +57,15 @@ const struct
     int index;
     const char *name;
 } AccessibleNames[] = {
-    {"picIcon", -1, "Orrindel icon"},
-    {"cmdOK", -1, "OK"},
-    {"cmdSysInfo", -1, "System Info..."},
-    {"Line1", 1, "Separator"},
-    {"lblDescription", -1, "Description"},
-    {"lblTitle", -1, "Title"},
-    {"Line1", 0, "Separator"},
-    {"lblVersion", -1, "Version"},
-    {"lblDisclaimer", -1, "Disclaimer"},
+    {"picIcon", -1, QT_TRANSLATE_NOOP("orrindel::frmAbout", "Orrindel icon")},
+    {"cmdOK", -1, QT_TRANSLATE_NOOP("orrindel::frmAbout", "OK")},
+    {"cmdSysInfo", -1, QT_TRANSLATE_NOOP("orrindel::frmAbout", "System Info...")},
+    {"Line1", 1, QT_TRANSLATE_NOOP("orrindel::frmAbout", "Separator")},
+    {"lblDescription", -1, QT_TRANSLATE_NOOP("orrindel::frmAbout", "Description")},
+    {"lblTitle", -1, QT_TRANSLATE_NOOP("orrindel::frmAbout", "Title")},
+    {"Line1", 0, QT_TRANSLATE_NOOP("orrindel::frmAbout", "Separator")},
+    {"lblVersion", -1, QT_TRANSLATE_NOOP("orrindel::frmAbout", "Version")},
+    {"lblDisclaimer", -1, QT_TRANSLATE_NOOP("orrindel::frmAbout", "Disclaimer")},
 };
 
 const char *const Labels[] = {"lblDescription", "lblTitle", "lblVersion", "lblDisclaimer"};
@@ -99,7 +106,7 @@ frmAbout::frmAbout(platform::Services &services, QWidget *parent)
         label(name).setAutoFillBackground(true);
 
     for (const auto &row : AccessibleNames)
-        m_controls.at(row.control, row.index)->setAccessibleName(QString::fromLatin1(row.name));
+        m_controls.at(row.control, row.index)->setAccessibleName(tr(row.name));
 
     m_cmdOK->setDefault(true);
     setTabOrder(m_cmdOK, picIcon);
@@ -110,6 +117,12 @@ frmAbout::frmAbout(platform::Services &services, QWidget *parent)
     connect(m_cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
     Form_Load();
+    // Chinese characters stand taller than the Latin letters the labels were drawn for.
+    for (const char *name : Labels) {
+        platform::Label &caption = label(name);
+        caption.resize(caption.width(),
+                       std::max(caption.height(), caption.heightForWidth(caption.width())));
+    }
 }
 
 platform::Label &frmAbout::label(const char *name) const
@@ -120,23 +133,24 @@ platform::Label &frmAbout::label(const char *name) const
 void frmAbout::Form_Load()
 {
     using platform::Application;
-    setWindowTitle(QStringLiteral("About ") + Application::title());
+    setWindowTitle(tr("About %1").arg(Application::title()));
     label("lblVersion")
-        .setCaption(QStringLiteral("Version %1.%2.%3")
+        .setCaption(tr("Version %1.%2.%3")
                         .arg(Application::Major)
                         .arg(Application::Minor)
                         .arg(Application::Revision));
     label("lblTitle").setCaption(Application::title());
     label("lblDescription")
-        .setCaption(QStringLiteral("Xuan Kong flying star charts for houses and years\r\n"
-                                   "          Written by the Orrindel developers\r\n"
-                                   "          %1 %2")
-                        .arg(QLocale::c().monthName(Application::ReleaseMonth))
-                        .arg(Application::ReleaseYear));
+        .setCaption(tr("Xuan Kong flying star charts for houses and years\r\n"
+                       "          Written by the Orrindel developers\r\n"
+                       "          %1")
+                        .arg(QLocale::c().toString(
+                            QDate(Application::ReleaseYear, Application::ReleaseMonth, 1),
+                            tr("MMMM yyyy", "the release date's format"))));
     label("lblDisclaimer")
-        .setCaption(QStringLiteral("This program is free and may be copied and given away "
-                                   "freely. It comes with no warranty, and its authors accept "
-                                   "no liability for any use made of it."));
+        .setCaption(tr("This program is free and may be copied and given away freely. It "
+                       "comes with no warranty, and its authors accept no liability for any "
+                       "use made of it."));
     for (const char *name : Labels)
         label(name).setAccessibleDescription(label(name).Caption().simplified());
 }
@@ -186,7 +200,7 @@ void frmAbout::StartSysInfo()
     } catch (const RuntimeError &) {
         // Falls through to the one message, whatever went wrong.
     }
-    m_services.msgBox.show(this, QStringLiteral("System Information Is Unavailable At This Time"),
+    m_services.msgBox.show(this, tr("System Information Is Unavailable At This Time"),
                            platform::vbOKOnly, platform::Application::title());
 }
 

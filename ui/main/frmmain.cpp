@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -76,6 +77,14 @@ const Style directionStyle{.family = "Times New Roman",
                            .transparent = true,
                            .wordWrap = false};
 
+// The compass captions round the chart.
+constexpr CompassCaption Directions[] = {
+    {South, 2340, 120},  {SouthWest, 4680, 120},
+    {West, 4680, 1800},  {NorthWest, 4680, 3600},
+    {North, 2340, 3600}, {NorthEast, 0, 3600},
+    {East, 0, 1800},     {SouthEast, 0, 120},
+};
+
 // The window's controls, stacked topmost first. Text boxes, the date picker and the check
 // box are made by customControl.
 std::vector<ControlRow> layoutTable()
@@ -85,36 +94,30 @@ std::vector<ControlRow> layoutTable()
     };
     std::vector<ControlRow> table = {
         {"Frame1", -1, Kind::Frame, nullptr, rect(120, 0, 5055, 1335), "", nullptr},
-        {"btnPrint", -1, Kind::CommandButton, "Frame1", rect(3600, 525, 1215, 375), "&Print Chart",
-         nullptr},
+        {"btnPrint", -1, Kind::CommandButton, "Frame1", rect(3600, 525, 1215, 375),
+         QT_TRANSLATE_NOOP("orrindel::frmMain", "&Print Chart"), nullptr},
         {"btnCalculate", -1, Kind::CommandButton, "Frame1", rect(3600, 165, 1215, 375),
-         "&Calculate", nullptr},
-        {"Command1", -1, Kind::CommandButton, "Frame1", rect(3600, 900, 1215, 375), "E&xit",
-         nullptr},
+         QT_TRANSLATE_NOOP("orrindel::frmMain", "&Calculate"), nullptr},
+        {"Command1", -1, Kind::CommandButton, "Frame1", rect(3600, 900, 1215, 375),
+         QT_TRANSLATE_NOOP("orrindel::frmMain", "E&xit"), nullptr},
         {"txtFacing", -1, Kind::Custom, "Frame1", rect(1680, 600, 495, 285), "", &inputStyle, 5},
         {"txtYear", -1, Kind::Custom, "Frame1", rect(1680, 240, 495, 285), "", &inputStyle,
          YearTextMaxLength},
         {"dtDatePicker", -1, Kind::Custom, "Frame1", rect(1950, 960, 975, 300), "", nullptr},
         {"chkDate", -1, Kind::Custom, "Frame1", rect(1680, 960, 255, 300), "->", nullptr},
         {"lblLabel", 0, Kind::Label, "Frame1", rect(120, 615, 1335, 255),
-         "Facing &Degree:", &captionStyle},
+         QT_TRANSLATE_NOOP("orrindel::frmMain", "Facing &Degree:"), &captionStyle},
         {"lblLabel", 1, Kind::Label, "Frame1", rect(120, 240, 1575, 255),
-         "&Year of Construction:", &captionStyle},
+         QT_TRANSLATE_NOOP("orrindel::frmMain", "&Year of Construction:"), &captionStyle},
         {"lblLabel", 5, Kind::Label, "Frame1", rect(120, 990, 1335, 255),
-         "&View Annual Stars:", &captionStyle},
+         QT_TRANSLATE_NOOP("orrindel::frmMain", "&View Annual Stars:"), &captionStyle},
         {"fraChart", -1, Kind::Frame, nullptr, rect(120, 1320, 5085, 3855), "", nullptr},
     };
     auto append = [&table](const std::vector<ControlRow> &rows) {
         table.insert(table.end(), rows.begin(), rows.end());
     };
     append(chartRows(ChartArray::Annual, GridLeft, GridTop, "fraChart", &annualStyle));
-    static constexpr CompassCaption directions[] = {
-        {PalaceCodes[South], 2340, 120},  {PalaceCodes[SouthWest], 4680, 120},
-        {PalaceCodes[West], 4680, 1800},  {PalaceCodes[NorthWest], 4680, 3600},
-        {PalaceCodes[North], 2340, 3600}, {PalaceCodes[NorthEast], 0, 3600},
-        {PalaceCodes[East], 0, 1800},     {PalaceCodes[SouthEast], 0, 120},
-    };
-    append(directionRows(directions, "fraChart", &directionStyle));
+    append(directionRows(Directions, "fraChart", &directionStyle));
     append(chartRows(ChartArray::Time, GridLeft, GridTop, "fraChart", &starStyle));
     append(chartRows(ChartArray::Mountain, GridLeft, GridTop, "fraChart", &starStyle));
     append(chartRows(ChartArray::Facing, GridLeft, GridTop, "fraChart", &starStyle));
@@ -145,7 +148,8 @@ QWidget *customControl(const ControlRow &row, QWidget *parent)
     }
     if (name == QLatin1String("chkDate")) {
         auto *check = new platform::GraphicalCheckBox(QString::fromLatin1(row.caption), parent);
-        check->setToolTip(QStringLiteral("Enables/Disables Annual Stars"));
+        check->setToolTip(
+            QCoreApplication::translate("orrindel::frmMain", "Enables/Disables Annual Stars"));
         return check;
     }
     return nullptr;
@@ -212,6 +216,8 @@ void frmMain::bindControls()
         m_ui.lblAnnual[i]->hide();
     }
 
+    captionDirections(m_controls, Directions);
+
     // Captions may run on into the free space before the inputs that follow them.
     for (const int i : {0, 1, 5})
         platform::growToText(*m_ui.lblLabel[i], m_ui.txtYear->x() - 1);
@@ -243,25 +249,25 @@ void frmMain::bindControls()
 void frmMain::nameControls()
 {
     auto caption = [](const platform::Label *label) {
-        return QString(label->Caption()).remove(QLatin1Char('&'));
+        return platform::spokenCaption(label->Caption());
     };
     m_ui.txtYear->setAccessibleName(caption(m_ui.lblLabel[1]));
     m_ui.txtFacing->setAccessibleName(caption(m_ui.lblLabel[0]));
-    m_ui.chkDate->setAccessibleName(QStringLiteral("View annual stars"));
-    m_ui.dtDatePicker->setAccessibleName(QStringLiteral("Annual stars month"));
-    m_controls.at("Frame1")->setAccessibleName(QStringLiteral("Building"));
-    m_controls.at("fraChart")->setAccessibleName(QStringLiteral("Chart"));
-    const QString noChart = QStringLiteral("No chart is shown");
+    m_ui.chkDate->setAccessibleName(tr("View annual stars"));
+    m_ui.dtDatePicker->setAccessibleName(tr("Annual stars month"));
+    m_controls.at("Frame1")->setAccessibleName(tr("Building"));
+    m_controls.at("fraChart")->setAccessibleName(tr("Chart"));
+    const QString noChart = tr("No chart is shown");
     for (int i = 0; i < PalaceCount; ++i) {
-        const QString place = QString::fromLatin1(PalaceDirections[i]);
-        const std::pair<platform::Label *, const char *> stars[] = {
-            {m_ui.lblTime[i], "Time star, "},
-            {m_ui.lblFacing[i], "Facing star, "},
-            {m_ui.lblMountain[i], "Mountain star, "},
-            {m_ui.lblAnnual[i], "Annual star, "},
+        const QString place = palaceName(i);
+        const std::pair<platform::Label *, QString> stars[] = {
+            {m_ui.lblTime[i], tr("Time star, %1")},
+            {m_ui.lblFacing[i], tr("Facing star, %1")},
+            {m_ui.lblMountain[i], tr("Mountain star, %1")},
+            {m_ui.lblAnnual[i], tr("Annual star, %1")},
         };
         for (const auto &[label, role] : stars) {
-            label->setAccessibleName(QLatin1String(role) + place);
+            label->setAccessibleName(role.arg(place));
             label->setEmptyValue(noChart);
         }
         fillPalace(i, PalaceWhite);
@@ -271,24 +277,23 @@ void frmMain::nameControls()
 void frmMain::fillPalace(int palace, unsigned colour)
 {
     m_ui.shpPalace[palace]->setFillColor(colour);
-    QString name = QString::fromLatin1(PalaceDirections[palace]) + QStringLiteral(" palace");
+    QString name = (colour == PalaceGrey ? tr("%1 palace, sitting palace") : tr("%1 palace"))
+                       .arg(palaceName(palace));
     name[0] = name[0].toUpper();
-    if (colour == PalaceGrey)
-        name += QStringLiteral(", sitting palace");
     m_ui.shpPalace[palace]->setAccessibleName(name);
 }
 
 void frmMain::buildMenu()
 {
-    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    m_ui.mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    m_ui.mnuFileExit = mnuFile->addAction(tr("E&xit"));
     m_ui.mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
     m_ui.mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu *mnuAbout = menuBar()->addMenu(QStringLiteral("&About"));
+    QMenu *mnuAbout = menuBar()->addMenu(tr("&About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    m_ui.mnuAboutAbout = mnuAbout->addAction(QStringLiteral("&About"));
+    m_ui.mnuAboutAbout = mnuAbout->addAction(tr("&About"));
     m_ui.mnuAboutAbout->setObjectName(QStringLiteral("mnuAboutAbout"));
     m_ui.mnuAboutAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
 }
@@ -335,12 +340,10 @@ void frmMain::Form_Load()
     m_calc = std::make_unique<Calc>();
     m_keystroke = std::make_unique<Keystroke>(m_services.beep);
     m_ui.dtDatePicker->setValue(QDate::currentDate());
-    m_ui.lblLabel[2]->setCaption(
-        QStringLiteral("Construction years may only be in the range 65 to 9999."));
-    m_ui.lblLabel[3]->setCaption(QStringLiteral("Degrees may only be in the range 0 to 359.9"));
-    m_ui.lblLabel[4]->setCaption(
-        QStringLiteral("The grey square represents the Sitting Palace - the square directly "
-                       "opposite is the Facing Palace."));
+    m_ui.lblLabel[2]->setCaption(tr("Construction years may only be in the range 65 to 9999."));
+    m_ui.lblLabel[3]->setCaption(tr("Degrees may only be in the range 0 to 359.9"));
+    m_ui.lblLabel[4]->setCaption(tr("The grey square represents the Sitting Palace - the square "
+                                    "directly opposite is the Facing Palace."));
 }
 
 void frmMain::Form_Unload()
@@ -445,11 +448,11 @@ void frmMain::btnCalculate_Click()
             labels[i]->setToolTip(hint);
         }
     };
-    show(m_ui.lblTime, chart.time, QStringLiteral("Time Star"));
-    show(m_ui.lblFacing, chart.facing, QStringLiteral("Facing Star"));
+    show(m_ui.lblTime, chart.time, tr("Time Star"));
+    show(m_ui.lblFacing, chart.facing, tr("Facing Star"));
     if (chart.greyPalace >= 0)
         fillPalace(chart.greyPalace, PalaceGrey);
-    show(m_ui.lblMountain, chart.mountain, QStringLiteral("Mountain Star"));
+    show(m_ui.lblMountain, chart.mountain, tr("Mountain Star"));
 
     chkDate_Click();
 }

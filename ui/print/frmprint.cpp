@@ -8,6 +8,8 @@
 
 #include <QPalette>
 
+#include <algorithm>
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -43,10 +45,10 @@ constexpr int GridLeft = 3630;
 constexpr int GridTop = 2775;
 
 constexpr CompassCaption Directions[] = {
-    {PalaceCodes[South], 5640, 2400}, {PalaceCodes[SouthWest], 8040, 2400},
-    {PalaceCodes[West], 8040, 4200},  {PalaceCodes[NorthWest], 8040, 6120},
-    {PalaceCodes[North], 5640, 6120}, {PalaceCodes[NorthEast], 3120, 6120},
-    {PalaceCodes[East], 3120, 4200},  {PalaceCodes[SouthEast], 3120, 2400},
+    {South, 5640, 2400}, {SouthWest, 8040, 2400},
+    {West, 8040, 4200},  {NorthWest, 8040, 6120},
+    {North, 5640, 6120}, {NorthEast, 3120, 6120},
+    {East, 3120, 4200},  {SouthEast, 3120, 2400},
 };
 
 // The whole page, topmost control first. The two caption labels swap their indices
@@ -57,11 +59,11 @@ std::vector<ControlRow> pageLayout()
     std::vector<ControlRow> table = {
         {"lblFacingDegree", -1, Kind::Label, nullptr, {6600, 7440, 615, 375}, "", &ValueStyle},
         {"lblYear", -1, Kind::Label, nullptr, {6600, 7080, 615, 375}, "", &ValueStyle},
-        {"lblLabel", 1, Kind::Label, nullptr, {4320, 7440, 1695, 375}, "Facing Degree:",
+        {"lblLabel", 1, Kind::Label, nullptr, {4320, 7440, 1695, 375}, QT_TRANSLATE_NOOP("orrindel::frmPrint", "Facing Degree:"),
          &CaptionStyle},
-        {"lblLabel", 0, Kind::Label, nullptr, {4320, 7080, 2175, 375}, "Year of Construction:",
+        {"lblLabel", 0, Kind::Label, nullptr, {4320, 7080, 2175, 375}, QT_TRANSLATE_NOOP("orrindel::frmPrint", "Year of Construction:"),
          &CaptionStyle},
-        {"lblTitle", -1, Kind::Label, nullptr, {2760, 720, 6225, 660}, "Xuan Kong Feng Shui Chart",
+        {"lblTitle", -1, Kind::Label, nullptr, {2760, 720, 6225, 660}, QT_TRANSLATE_NOOP("orrindel::frmPrint", "Xuan Kong Feng Shui Chart"),
          &TitleStyle},
     };
     // clang-format on
@@ -94,15 +96,15 @@ QPalette pagePalette()
 // a star its kind and the direction of its palace.
 void nameForReaders(const platform::Controls &controls)
 {
-    controls.at("lblTitle")->setAccessibleName(QStringLiteral("Title"));
-    controls.at("lblYear")->setAccessibleName(QStringLiteral("Year of construction"));
-    controls.at("lblFacingDegree")->setAccessibleName(QStringLiteral("Facing degree"));
+    controls.at("lblTitle")->setAccessibleName(frmPrint::tr("Title"));
+    controls.at("lblYear")->setAccessibleName(frmPrint::tr("Year of construction"));
+    controls.at("lblFacingDegree")->setAccessibleName(frmPrint::tr("Facing degree"));
     for (const auto &[array, kind] :
-         {std::pair{"lblTime", "Time star"}, std::pair{"lblFacing", "Facing star"},
-          std::pair{"lblMountain", "Mountain star"}}) {
+         {std::pair{"lblTime", frmPrint::tr("Time star, %1")},
+          std::pair{"lblFacing", frmPrint::tr("Facing star, %1")},
+          std::pair{"lblMountain", frmPrint::tr("Mountain star, %1")}}) {
         for (int i = 0; i < PalaceCount; ++i)
-            controls.at(array, i)->setAccessibleName(QStringLiteral("%1, %2").arg(
-                QLatin1String(kind), QLatin1String(PalaceDirections[i])));
+            controls.at(array, i)->setAccessibleName(kind.arg(palaceName(i)));
     }
 }
 
@@ -126,6 +128,10 @@ frmPrint::frmPrint(PrintedChart chart, QWidget *owner, platform::Printer &printe
     // The captions may run on into the space before the values beside them.
     for (const int i : {0, 1})
         platform::growToText(label("lblLabel", i), label("lblYear").x() - 1);
+    // Chinese characters stand taller than the Latin letters the title was drawn for.
+    platform::Label &title = label("lblTitle");
+    title.resize(title.width(), std::max(title.height(), title.sizeHint().height()));
+    captionDirections(m_controls, Directions);
     nameForReaders(m_controls);
 }
 
@@ -148,9 +154,8 @@ void frmPrint::Form_Load()
         }
         m_printer.PrintForm(*this);
     } catch (const RuntimeError &) {
-        m_msgBox.show(m_owner,
-                      QStringLiteral("Cannot print: please check printer is ready and try again."),
-                      platform::vbCritical, QStringLiteral("Can't Print Chart"));
+        m_msgBox.show(m_owner, tr("Cannot print: please check printer is ready and try again."),
+                      platform::vbCritical, tr("Can't Print Chart"));
     }
 }
 

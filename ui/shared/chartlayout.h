@@ -18,11 +18,23 @@ std::vector<platform::ControlRow> chartRows(ChartArray array, int gridLeft, int 
 // the chart on screen, starting at the top.
 struct CompassCaption
 {
-    const char *caption;
+    int palace;
     int left, top;
 };
 std::vector<platform::ControlRow> directionRows(std::span<const CompassCaption, 8> places,
                                                 const char *container,
                                                 const platform::Style *style);
+
+// Gives the compass labels that directionRows placed their captions, the engine's codes in
+// the program's language, and makes them fit.
+void captionDirections(const platform::Controls &controls, std::span<const CompassCaption, 8> places);
+
+// A palace's direction as a reader hears it ("north-west"), in the program's language.
+QString palaceName(int palace);
+
+// Makes one-line captions, such as the compass captions in a language of wider and taller
+// characters, fit their labels by giving them all one smaller size of their font. Captions
+// that fit are left alone.
+void shrinkToFit(std::span<QLabel *const> labels);
 
 } // namespace orrindel

@@ -1,0 +1,125 @@
+// Orrindel in Simplified and Traditional Chinese and in English: which language a desktop's
+// list picks, and the windows in each as a person and a screen reader meet them.
+
+#include "support/doubles.h"
+#include "support/table.h"
+#include "translations/language.h"
+#include "ui/about/frmabout.h"
+#include "ui/main/frmmain.h"
+#include "ui/print/frmprint.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace orrindel;
+using namespace orrindel::test;
+using L = Language;
+
+// clang-format off
+const std::tuple<const char *, QStringList, Language> Choices[] = {
+    {"plain zh", {"zh"}, L::SimplifiedChinese}, {"zh-Hans-CN", {"zh-Hans-CN"}, L::SimplifiedChinese},
+    {"zh_SG", {"zh_SG"}, L::SimplifiedChinese}, {"zh_CN.UTF-8", {"zh_CN.UTF-8"}, L::SimplifiedChinese},
+    {"zh-Hant", {"zh-Hant"}, L::TraditionalChinese}, {"zh_TW", {"zh_TW"}, L::TraditionalChinese},
+    {"zh-HK", {"zh-HK"}, L::TraditionalChinese}, {"zh_MO.UTF-8@x", {"zh_MO.UTF-8@x"}, L::TraditionalChinese},
+    {"script over region", {"zh-Hans-HK"}, L::SimplifiedChinese}, {"ZH-tw", {"ZH-tw"}, L::TraditionalChinese},
+    {"English first", {"en-GB", "zh-CN"}, L::English}, {"others skipped", {"fr-FR", "ja", "zh-TW", "en"}, L::TraditionalChinese},
+    {"neither", {"de-DE", "fr"}, L::English}, {"empty", {}, L::English}, {"C", {"C", "zh"}, L::SimplifiedChinese},
+    {"not zh", {"zha", "en"}, L::English}};
+// A language, the Calculate button's caption in it and the year box's name for a screen reader.
+const std::tuple<const char *, Language, QString, QString> Windows[] = {
+    {"zh_CN", L::SimplifiedChinese, "计算(&C)", "建造年份："}, {"zh_TW", L::TraditionalChinese, "計算(&C)", "建造年份："},
+    {"de: English", languageFor({"de"}), "&Calculate", "Year of Construction:"}};
+// clang-format on
+
+// Every caption, tip and name a window shows or gives a screen reader, by window and object.
+QMap<QString, QString> texts(QWidget &window)
+{
+    const QString form = window.metaObject()->className() + QString(' ');
+    QMap<QString, QString> all{{form, window.windowTitle()}};
+    for (QWidget *w : window.findChildren<QWidget *>()) {
+        if (auto *label = qobject_cast<QLabel *>(w); label && !label->text().isEmpty())
+            all[form + w->objectName()] = label->text();
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            all[form + w->objectName()] = button->text();
+        all[form + w->objectName() + " tip"] = w->toolTip();
+        all[form + w->objectName() + " name"] =
+            QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    }
+    for (QMenu *menu : window.findChildren<QMenu *>()) {
+        QList<QAction *> items = menu->actions();
+        for (QAction *item : items << menu->menuAction())
+            all[form + menu->objectName() + item->objectName()] = item->text();
+    }
+    return all;
+}
+
+// Whether a label or button shows its whole caption in its fixed place.
+bool fits(const QWidget *w)
+{
+    const auto *label = qobject_cast<const QLabel *>(w);
+    const auto *button = qobject_cast<const QAbstractButton *>(w);
+    if ((!label && !button) || (label && label->wordWrap()))
+        return !label || label->heightForWidth(label->width()) <= label->height();
+    const QSize size =
+        QFontMetrics(w->font()).size(Qt::TextShowMnemonic, label ? label->text() : button->text());
+    // A push button's frame takes a few pixels; the graphical check box draws its own.
+    const int margin = w->metaObject() == &QPushButton::staticMetaObject ? 8 : 0;
+    return size.width() + margin <= w->width() && size.height() <= w->height();
+}
+
+class TestI18n : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { platform::installFontSubstitutes(); }
+    void choice_data() { addRows(Choices); }
+    void choice() { QCOMPARE(languageFor(get<1>(current(Choices))), get<2>(current(Choices))); }
+
+    // The windows in each language: in Chinese no English word is left, every caption is
+    // whole at any scale and the access keys are those of English; a language without a
+    // translation is today's English, byte for byte.
+    void windows_data() { addRows(Windows); }
+    void windows()
+    {
+        const auto &[tag, language, calculate, year] = current(Windows);
+        TestServices d;
+        const auto build = [&d](auto &&visit) {
+            frmMain main(d.services);
+            main.findChild<QLineEdit *>("txtYear")->setText("2004");
+            main.findChild<QLineEdit *>("txtFacing")->setText("180");
+            main.findChild<QPushButton *>("btnCalculate")->click();
+            frmAbout about(d.services);
+            frmPrint page({"2004", "180", {}, {}, {}}, &main, d.printer, d.msgBox);
+            for (QWidget *window : std::initializer_list<QWidget *>{&main, &about, &page})
+                visit(*window);
+        };
+        QMap<QString, QString> english, shown;
+        build([&english](QWidget &w) { english.insert(texts(w)); });
+        Translation translation(language);
+        translation.install();
+        platform::installFontSubstitutes(cjkFontRegion(language));
+        build([&shown](QWidget &window) {
+            for (const QWidget *w : window.findChildren<QWidget *>())
+                QVERIFY2(fits(w), qPrintable(w->objectName()));
+            shown.insert(texts(window));
+        });
+        QCOMPARE(shown == english, language == L::English);
+        QCOMPARE(shown.value("orrindel::frmMain btnCalculate"), calculate);
+        QCOMPARE(shown.value("orrindel::frmMain txtYear name"), year);
+        for (auto [name, text] : shown.asKeyValueRange()) {
+            QCOMPARE(QKeySequence::mnemonic(text), QKeySequence::mnemonic(english.value(name)));
+            const QRegularExpression word("[A-Za-z]{2}");
+            QVERIFY2(language == L::English || !text.remove("Orrindel").contains(word),
+                     qPrintable(name + ": " + text));
+        }
+        // Qt's own translation: the standard buttons of the message boxes.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK") == "OK",
+                 language == L::English);
+    }
+};
+
+QTEST_MAIN(TestI18n)
+#include "test_i18n.moc"
