@@ -81,8 +81,8 @@ const std::tuple<const char *, const char *, QKeyCombination, bool, QString, int
 // | void | centre and north squares | the replacement's centre (- hidden) | the monthly centre,
 // then the monthly centre one month on.
 const std::tuple<const char *, QString, QString, int, bool, QKeyCombination, QString, QString> Details[] = {
-    {"2004 S, after", u"2004"_s, u"180"_s, 0, false, Qt::CTRL | Qt::Key_T, u"子山午向 (sitting Zi, facing Wu; N2/S2)|standard|none|4 3 8/9 7 4 sitting|-|"_s, {}},
-    {"2004 187, June, before", u"2004"_s, u"187"_s, 6, true, Qt::CTRL | Qt::Key_D, u"子山午向 (sitting Zi, facing Wu; N2/S2)|leaning (兼向)|minor (小空亡)|4 3 8/9 7 4 sitting|6 2 8|4"_s, u"3"_s},
+    {"2004 S, after", u"2004"_s, u"180"_s, 0, false, Qt::CTRL | Qt::Key_T, u"子山午向 (sitting Zi, facing Wu; N2/S2)|standard|none|4 3 8/9 7 4 sitting palace|-|"_s, {}},
+    {"2004 187, June, before", u"2004"_s, u"187"_s, 6, true, Qt::CTRL | Qt::Key_D, u"子山午向 (sitting Zi, facing Wu; N2/S2)|leaning (兼向)|minor (小空亡)|4 3 8/9 7 4 sitting palace|6 2 8|4"_s, u"3"_s},
     {"1870 80, November, after", u"1870"_s, u"80"_s, 11, false, Qt::CTRL | Qt::Key_F, u"庚山甲向 (sitting Geng, facing Jia; W1/E1)|leaning (兼向)|none|3 8 1/8 3 6|1 7 1|8"_s, u"7"_s},
     {"1990 22.5, major void, before", u"1990"_s, u"22.5"_s, 0, true, Qt::CTRL | Qt::Key_E, u"未山丑向 (sitting Wei, facing Chou; SW1/NE1)|leaning (兼向)|major (大空亡)|4 1 7/8 6 3|6 2 7|"_s, {}}};
 
@@ -323,8 +323,9 @@ private slots:
     void chartDetails()
     {
         const auto &[name, y, b, month, before, ctrl, shown, stepped] = current(Details);
-        const auto text = [this](const QString &name) {
-            return details()->findChild<QLabel *>(name)->text().simplified();
+        const auto text = [this](const QString &name) { // a square's stars, and if it is sitting
+            const QLabel *label = details()->findChild<QLabel *>(name);
+            return label->text().simplified() + label->accessibleDescription().section(',', 3);
         };
         const auto reading = [&] {
             const bool leaning = details()->findChild<QWidget *>("replacement")->isVisible();

@@ -173,24 +173,22 @@ ChartDetails::Grid makeGrid(const QString &title, const QString &name, QWidget *
 }
 
 // A square of the chart: the mountain star left, the facing star right, the time star
-// below; the sitting palace shaded as a button and marked in words.
+// below; the sitting palace shaded as a button, and named so to a screen reader.
 void fillChartCells(const ChartDetails::Grid &grid, const Stars &mountain, const Stars &facing,
                     const BuildingChart &chart)
 {
     for (int p = 0; p < PalaceCount; ++p) {
         const bool sitting = p == chart.greyPalace;
-        QString text =
-            QStringLiteral("%1    %2\n%3").arg(mountain[p]).arg(facing[p]).arg(chart.time[p]);
-        if (sitting)
-            text += '\n' + ChartDetails::tr("sitting");
-        grid.cells[p]->setText(text);
+        grid.cells[p]->setText(
+            QStringLiteral("%1    %2\n%3").arg(mountain[p]).arg(facing[p]).arg(chart.time[p]));
         grid.cells[p]->setBackgroundRole(sitting ? QPalette::Button : QPalette::Base);
         grid.cells[p]->setForegroundRole(sitting ? QPalette::ButtonText : QPalette::Text);
         grid.cells[p]->setAccessibleDescription(
             ChartDetails::tr("mountain star %1, facing star %2, time star %3")
                 .arg(mountain[p])
                 .arg(facing[p])
-                .arg(chart.time[p]));
+                .arg(chart.time[p]) +
+            (sitting ? ChartDetails::tr(", sitting palace") : QString()));
     }
 }
 
@@ -280,8 +278,10 @@ void ChartDetails::fill(const ChartReading &r)
     m_values[FormationRow]->setText(formationTitle(r.formation));
 
     fillChartCells(m_standard, r.chart.mountain, r.chart.facing, r.chart);
-    m_standard.note->setText(tr("In each square the mountain star is on the left, the facing "
-                                "star on the right and the time star below."));
+    m_standard.note->setText(
+        tr("In each square the mountain star is on the left, the facing "
+           "star on the right and the time star below; the shaded square is the "
+           "sitting palace."));
     fillChartCells(m_replacement, r.replacement.mountain, r.replacement.facing, r.chart);
     m_replacement.note->setText(
         tr("Formation: %1.").arg(formationTitle(r.replacement.formation)) +
