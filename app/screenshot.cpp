@@ -53,6 +53,9 @@ template <typename T> T &control(const QWidget &form, const char *name)
 
 int main(int argc, char *argv[])
 {
+    // The solar month's times as the almanacs give them, in China Standard Time, wherever
+    // the picture is drawn.
+    qputenv("TZ", "Asia/Shanghai");
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);

@@ -32,6 +32,12 @@ class GraphicalCheckBox;
 class frmMain : public QMainWindow
 {
     Q_OBJECT
+signals:
+    // The inputs of the chart on show, with the annual month while the annual stars are on;
+    // empty when no chart is shown. Sent when a chart is calculated or cleared and when the
+    // annual stars change.
+    void chartChanged(const std::optional<orrindel::report::ChartRequest> &request);
+
 public:
     // Loads the window: lays out every control in its start state, then runs Form_Load.
     explicit frmMain(platform::Services &services, QWidget *parent = nullptr);
@@ -52,12 +58,6 @@ public:
     void mnuFileDetails_Click();
     void Command1_Click();
     void mnuFileExit_Click();
-
-signals:
-    // The inputs of the chart on show, with the annual month while the annual stars are on;
-    // empty when no chart is shown. Sent when a chart is calculated or cleared and when the
-    // annual stars change.
-    void chartChanged(const std::optional<orrindel::report::ChartRequest> &request);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
