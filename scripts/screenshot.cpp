@@ -1,6 +1,7 @@
 // Renders the documentation's pictures of the real windows into a folder, without a display:
 // the main window after a calculation (2004, 180, annual stars on for June 2004) as
-// main-window.png and the About box as about.png.
+// main-window.png, the About box as about.png, and the Chart Details window of a leaning
+// bearing with both grids and the monthly stars (2004, 187, June 2026) as chart-details.png.
 
 #include "platform/application.h"
 #include "platform/checkbox.h"
@@ -10,8 +11,10 @@
 #include "support/doubles.h"
 #include "translations/language.h"
 #include "ui/about/frmabout.h"
+#include "ui/details/chartdetails.h"
 #include "ui/main/frmmain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
@@ -34,6 +37,9 @@ template <typename T> T &control(const QWidget &form, const char *name)
 
 int main(int argc, char *argv[])
 {
+    // The solar month's times as the almanacs give them, in China Standard Time, wherever
+    // the picture is drawn.
+    qputenv("TZ", "Asia/Shanghai");
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
@@ -72,6 +78,16 @@ int main(int argc, char *argv[])
         return 1;
     orrindel::frmAbout about(services);
     if (!save(about, "about.png"))
+        return 1;
+
+    // The details window opened from its menu item, following the main window's chart.
+    control<orrindel::platform::TextBox>(form, "txtFacing").setText(QStringLiteral("187"));
+    control<orrindel::platform::DatePicker>(form, "dtDatePicker").setValue(QDate(2026, 6, 15));
+    control<QPushButton>(form, "btnCalculate").click();
+    control<QAction>(form, "mnuFileDetails").trigger();
+    auto &details = control<orrindel::ChartDetails>(form, "ChartDetails");
+    details.resize(details.sizeHint());
+    if (!save(details, "chart-details.png"))
         return 1;
     return 0;
 }

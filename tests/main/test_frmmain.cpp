@@ -10,10 +10,12 @@
 #include "platform/textbox.h"
 #include "support/doubles.h"
 #include "support/table.h"
+#include "ui/details/chartdetails.h"
 #include "ui/main/frmmain.h"
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
@@ -73,6 +75,16 @@ const std::tuple<const char *, const char *, QKeyCombination, bool, QString, int
     {"close", "txtYear", Click, false, {}, 0}, {"Ctrl+A", "txtFacing", Qt::CTRL | Qt::Key_A, true, u"About Orrindel"_s, 0},
     {"Enter on Exit", "Command1", Qt::Key_Return, false, {}, 0}, {"Enter on Print", "btnPrint", Qt::Key_Return, true, {}, 1},
     {"keypad Enter on Print", "btnPrint", Enter, true, {}, 1}};
+
+// Chart Details, opened twice by Alt+F, T after a Ctrl+letter that beeps and opens nothing,
+// before or after Calculate with the annual stars of a 2026 month (0: off): mountains | lean
+// | void | centre and north squares | the replacement's centre (- hidden) | the monthly centre,
+// then the monthly centre one month on.
+const std::tuple<const char *, QString, QString, int, bool, QKeyCombination, QString, QString> Details[] = {
+    {"2004 S, after", u"2004"_s, u"180"_s, 0, false, Qt::CTRL | Qt::Key_T, u"子山午向 (sitting Zi, facing Wu; N2/S2)|standard|none|4 3 8/9 7 4 sitting palace|-|"_s, {}},
+    {"2004 187, June, before", u"2004"_s, u"187"_s, 6, true, Qt::CTRL | Qt::Key_D, u"子山午向 (sitting Zi, facing Wu; N2/S2)|leaning (兼向)|minor (小空亡)|4 3 8/9 7 4 sitting palace|6 2 8|4"_s, u"3"_s},
+    {"1870 80, November, after", u"1870"_s, u"80"_s, 11, false, Qt::CTRL | Qt::Key_F, u"庚山甲向 (sitting Geng, facing Jia; W1/E1)|leaning (兼向)|none|3 8 1/8 3 6|1 7 1|8"_s, u"7"_s},
+    {"1990 22.5, major void, before", u"1990"_s, u"22.5"_s, 0, true, Qt::CTRL | Qt::Key_E, u"未山丑向 (sitting Wei, facing Chou; SW1/NE1)|leaning (兼向)|major (大空亡)|4 1 7/8 6 3|6 2 7|"_s, {}}};
 
 // A screen reader's name = value of a control, and its role, before and after 2004, 180.
 const std::tuple<const char *, QAccessible::Role, QString, QString> Heard[] = {
@@ -145,6 +157,7 @@ class TestFrmMain : public QObject
     {
         return m_form->findChild<T *>(platform::controlName(name, index));
     }
+    ChartDetails *details() const { return m_form->findChild<ChartDetails *>(); }
     QLineEdit *year() const { return find<QLineEdit>("txtYear"); }
     QLineEdit *bearing() const { return find<QLineEdit>("txtFacing"); }
     QPushButton *button(const char *name) const { return find<QPushButton>(name); }
@@ -168,9 +181,9 @@ class TestFrmMain : public QObject
         m_form->show();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     }
-    void calculate()
+    void calculate(const QString &y = u"2004"_s, const QString &b = u"180"_s)
     {
-        type(year(), u"2004"_s), type(bearing(), u"180"_s);
+        type(year(), y), type(bearing(), b);
         QTest::mouseClick(button("btnCalculate"), Qt::LeftButton);
     }
 
@@ -302,6 +315,69 @@ private slots:
         QCOMPARE(m_doubles->printer.pages, pages);
         button("btnCalculate")->click();
         QCOMPARE(chart(), u"891234567/321987654/456789123"_s);
+    }
+
+    // The window follows the chart: it fills on Calculate, follows the annual month and
+    // clears on an edit; Copy as Text gives the tool's text of the same inputs.
+    void chartDetails_data() { addRows(Details); }
+    void chartDetails()
+    {
+        const auto &[name, y, b, month, before, ctrl, shown, stepped] = current(Details);
+        const auto text = [this](const QString &name) { // a square's stars, and if it is sitting
+            const QLabel *label = details()->findChild<QLabel *>(name);
+            return label->text().simplified() + label->accessibleDescription().section(',', 3);
+        };
+        const auto reading = [&] {
+            const bool leaning = details()->findChild<QWidget *>("replacement")->isVisible();
+            return text("mountains") + '|' + text("lean").section(',', 0, 0) + '|' +
+                   text("void").section(',', 0, 0) + '|' + text("standard0") + '/' +
+                   text("standard5") + '|' + (leaning ? text("replacement0") : "-") + '|' +
+                   text("monthly0");
+        };
+        auto *picker = find<platform::DatePicker>("dtDatePicker");
+        picker->setValue(QDate(2026, std::max(month, 1), 15));
+        if (month)
+            QTest::mouseClick(find("chkDate"), Qt::LeftButton);
+        year()->setFocus();
+        press({ctrl});
+        QVERIFY(m_doubles->beeps == 1 && !details());
+        if (!before)
+            calculate(y, b);
+        for (int opened = 0; opened < 2; ++opened) {
+            press({Qt::ALT | Qt::Key_F});
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_T);
+            QTRY_VERIFY(details() && details()->isVisible());
+        }
+        QCOMPARE(m_form->findChildren<ChartDetails *>().size(), 1);
+        if (before) {
+            QCOMPARE(reading(), u"|||/|-|"_s);
+            calculate(y, b);
+        }
+        QCOMPARE(reading(), shown);
+        const auto at = [&](int palace) {
+            return details()->findChild<QWidget *>(u"standard%1"_s.arg(palace))->pos();
+        };
+        QVERIFY(at(South).y() < at(Centre).y() && at(East).x() < at(West).x());
+
+        auto *copy = details()->findChild<QPushButton *>("copyAsText");
+        QTest::mouseClick(copy, Qt::LeftButton);
+        const QString annual = u"%1/2026"_s.arg(month, 2, 10, QChar('0'));
+        QProcess tool;
+        tool.start(CHART_TOOL, QStringList{"--year", y, "--facing", b, "--annual", annual}.mid(
+                                   0, month ? 6 : 4));
+        QVERIFY(tool.waitForFinished());
+        const QString copied = QGuiApplication::clipboard()->text();
+        QCOMPARE(copied, QString::fromUtf8(tool.readAllStandardOutput()));
+        const auto monthOf = month ? std::optional(report::MonthOfYear{month, 2026}) : std::nullopt;
+        QCOMPARE(copied, report::chartText(report::readChart({y.toInt(), b, monthOf})));
+
+        picker->setFocus();
+        picker->setCurrentSection(QDateTimeEdit::MonthSection);
+        QTest::keyClick(picker, Qt::Key_Up);
+        QCOMPARE(reading().section('|', -1), stepped);
+        QTest::keyClick(year(), Qt::Key_Backspace);
+        QCOMPARE(reading() + QString::number(copy->isEnabled()), u"|||/|-|0"_s);
     }
 
     void accessibility_data() { addRows(Heard); }

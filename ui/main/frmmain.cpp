@@ -14,6 +14,7 @@
 #include "platform/services.h"
 #include "platform/textbox.h"
 #include "ui/about/frmabout.h"
+#include "ui/details/chartdetails.h"
 #include "ui/print/frmprint.h"
 #include "ui/shared/chartlayout.h"
 
@@ -287,6 +288,10 @@ void frmMain::buildMenu()
 {
     QMenu *mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    // No shortcut: every Ctrl+letter typed in a box is the key filter's to refuse.
+    m_ui.mnuFileDetails = mnuFile->addAction(tr("Chart De&tails…"));
+    m_ui.mnuFileDetails->setObjectName(QStringLiteral("mnuFileDetails"));
+    mnuFile->addSeparator();
     m_ui.mnuFileExit = mnuFile->addAction(tr("E&xit"));
     m_ui.mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
     m_ui.mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -333,6 +338,7 @@ void frmMain::connectEvents()
     }
     on(m_ui.mnuFileExit, &QAction::triggered, &frmMain::mnuFileExit_Click);
     on(m_ui.mnuAboutAbout, &QAction::triggered, &frmMain::mnuAboutAbout_Click);
+    on(m_ui.mnuFileDetails, &QAction::triggered, &frmMain::mnuFileDetails_Click);
 }
 
 void frmMain::Form_Load()
@@ -406,6 +412,18 @@ bool frmMain::chartShown() const
     return !m_ui.lblTime[0]->Caption().isEmpty();
 }
 
+std::optional<report::ChartRequest> frmMain::shownRequest() const
+{
+    if (!chartShown())
+        return std::nullopt;
+    report::ChartRequest request;
+    request.year = textToInteger(m_ui.txtYear->text().toStdString());
+    request.facingText = m_ui.txtFacing->text();
+    if (m_ui.chkDate->Value() != 0)
+        request.annual = report::MonthOfYear{m_ui.dtDatePicker->Month(), m_ui.dtDatePicker->Year()};
+    return request;
+}
+
 void frmMain::ValidateInput()
 {
     m_ui.btnCalculate->setEnabled(inputsValid());
@@ -422,6 +440,7 @@ void frmMain::ClearChart()
         }
         fillPalace(i, PalaceWhite);
     }
+    emit chartChanged(std::nullopt);
 }
 
 void frmMain::ResetPalaces()
@@ -463,12 +482,13 @@ void frmMain::chkDate_Click()
     m_ui.dtDatePicker->setEnabled(on);
     for (platform::Label *annual : m_ui.lblAnnual)
         annual->setVisible(m_ui.dtDatePicker->isEnabled());
-    if (!on)
-        return;
-    const Stars stars = annualStars(static_cast<std::int16_t>(m_ui.dtDatePicker->Year()),
-                                    static_cast<std::int16_t>(m_ui.dtDatePicker->Month()));
-    for (int i = 0; i < PalaceCount; ++i)
-        m_ui.lblAnnual[i]->setCaption(QString::number(stars[i]));
+    if (on) {
+        const Stars stars = annualStars(static_cast<std::int16_t>(m_ui.dtDatePicker->Year()),
+                                        static_cast<std::int16_t>(m_ui.dtDatePicker->Month()));
+        for (int i = 0; i < PalaceCount; ++i)
+            m_ui.lblAnnual[i]->setCaption(QString::number(stars[i]));
+    }
+    emit chartChanged(shownRequest());
 }
 
 void frmMain::dtDatePicker_Change()
@@ -504,6 +524,19 @@ void frmMain::mnuAboutAbout_Click()
     // Owned by the main window so that it shares its taskbar entry and centres on it.
     frmAbout dialog(m_services, this);
     dialog.exec();
+}
+
+void frmMain::mnuFileDetails_Click()
+{
+    // One window, following this one's chart; a second opening brings it to the front.
+    if (!m_details) {
+        m_details = new ChartDetails(this);
+        connect(this, &frmMain::chartChanged, m_details, &ChartDetails::showChart);
+    }
+    m_details->showChart(shownRequest());
+    m_details->show();
+    m_details->raise();
+    m_details->activateWindow();
 }
 
 void frmMain::Command1_Click()

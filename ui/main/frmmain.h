@@ -1,12 +1,14 @@
 #pragma once
 
 #include "platform/controls.h"
+#include "report/chartreport.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QPushButton;
@@ -14,6 +16,7 @@ class QPushButton;
 namespace orrindel {
 
 class Calc;
+class ChartDetails;
 class Keystroke;
 
 namespace platform {
@@ -29,6 +32,12 @@ class GraphicalCheckBox;
 class frmMain : public QMainWindow
 {
     Q_OBJECT
+signals:
+    // The inputs of the chart on show, with the annual month while the annual stars are on;
+    // empty when no chart is shown. Sent when a chart is calculated or cleared and when the
+    // annual stars change.
+    void chartChanged(const std::optional<orrindel::report::ChartRequest> &request);
+
 public:
     // Loads the window: lays out every control in its start state, then runs Form_Load.
     explicit frmMain(platform::Services &services, QWidget *parent = nullptr);
@@ -52,6 +61,7 @@ private:
     void lblTime_Change(int Index);
     void btnPrint_Click();
     void mnuAboutAbout_Click();
+    void mnuFileDetails_Click();
     void Command1_Click();
     void mnuFileExit_Click();
 
@@ -60,6 +70,7 @@ private:
     void ClearChart();
     bool inputsValid() const;
     bool chartShown() const;
+    std::optional<report::ChartRequest> shownRequest() const;
 
     // Runs an event procedure; a runtime error that escapes it is reported as untrapped and
     // the window carries on, so that none reaches the event loop.
@@ -89,6 +100,7 @@ private:
         std::array<platform::Label *, 9> lblMountain{};
         std::array<platform::Label *, 9> lblAnnual{};
         std::array<platform::Shape *, 9> shpPalace{};
+        QAction *mnuFileDetails = nullptr;
         QAction *mnuFileExit = nullptr;
         QAction *mnuAboutAbout = nullptr;
     };
@@ -98,6 +110,7 @@ private:
     std::unique_ptr<Keystroke> m_keystroke;
     platform::Controls m_controls;
     Ui m_ui;
+    ChartDetails *m_details = nullptr; // made on first opening, owned as a child window
 };
 
 } // namespace orrindel

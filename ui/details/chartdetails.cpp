@@ -1,0 +1,327 @@
+#include "chartdetails.h"
+
+#include "engine/runtimeerror.h"
+
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orrindel {
+
+namespace {
+
+using report::ChartReading;
+
+// The rows of the reading, in the order m_values holds them.
+enum Row { ChartRow, MountainsRow, OffsetRow, LeanRow, VoidRow, PeriodRow, FormationRow };
+struct RowText
+{
+    const char *name;
+    const char *caption;
+};
+constexpr std::array<RowText, 7> Rows = {{
+    {"chart", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Chart:")},
+    {"mountains", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Mountains:")},
+    {"offset", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Offset:")},
+    {"lean", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Lean:")},
+    {"void", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Void line:")},
+    {"period", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Period:")},
+    {"formation", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Formation:")},
+}};
+
+// The palaces' places, by palace index, as a screen reader says them.
+constexpr std::array<const char *, PalaceCount> Places = {
+    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "centre"),
+    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "north-west"),
+    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "west"),
+    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "north-east"),
+    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "south"),
+    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "north"),
+    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "south-west"),
+    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "east"),
+    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "south-east"),
+};
+
+QString utf8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+QString signedDegrees(double value)
+{
+    return (value > 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'g', 8);
+}
+
+QString formationTitle(std::optional<Formation> formation)
+{
+    if (!formation)
+        return ChartDetails::tr("none of the four");
+    switch (*formation) {
+    case Formation::WangShanWangShui:
+        return ChartDetails::tr("prosperous mountain, prosperous water (旺山旺水)");
+    case Formation::ShangShanXiaShui:
+        return ChartDetails::tr("reversed mountain and water (上山下水)");
+    case Formation::DoubleFacing:
+        return ChartDetails::tr("double stars at the facing (雙星到向)");
+    case Formation::DoubleSitting:
+        return ChartDetails::tr("double stars at the sitting (雙星到坐)");
+    }
+    return {};
+}
+
+QString mountainsText(const MountainReading &m)
+{
+    const Mountain &facing = Mountains[m.facing];
+    const Mountain &sitting = Mountains[m.sitting];
+    return ChartDetails::tr("%1 (sitting %2, facing %3; %4/%5)")
+        .arg(report::facingSittingName(m), utf8(sitting.pinyin), utf8(facing.pinyin),
+             utf8(sitting.code), utf8(facing.code));
+}
+
+QString leanText(const ChartReading &r)
+{
+    if (r.lean.lean == Lean::Standard)
+        return ChartDetails::tr(
+            "standard, within 4.5 degrees of the centre: the standard chart applies");
+    const auto leaning = [](int mountain, int toward) {
+        return utf8(Mountains[mountain].name) + utf8("兼") + utf8(Mountains[toward].name);
+    };
+    return ChartDetails::tr("leaning (兼向), %1 / %2: most schools read the replacement chart")
+        .arg(leaning(r.mountains.facing, *r.lean.facingToward),
+             leaning(r.mountains.sitting, *r.lean.sittingToward));
+}
+
+QString voidText(const ChartReading &r)
+{
+    const QString tolerance = QString::number(r.request.tolerance, 'g', 8);
+    switch (r.lean.voidLine) {
+    case VoidLine::Major:
+        return ChartDetails::tr(
+                   "major (大空亡), within %1 degrees of a sector's boundary: measure again")
+            .arg(tolerance);
+    case VoidLine::Minor:
+        return ChartDetails::tr(
+                   "minor (小空亡), within %1 degrees of a mountain's boundary: measure again")
+            .arg(tolerance);
+    case VoidLine::None:
+        break;
+    }
+    return ChartDetails::tr("none, more than %1 degrees from a boundary").arg(tolerance);
+}
+
+// The compass codes round the grid: the squares' rows and columns sit at 1..3 of a 5 x 5
+// layout, the codes at 0 and 4.
+void addCompassCodes(QGridLayout *layout)
+{
+    const auto code = [](int palace) {
+        auto *label = new QLabel(QString::fromLatin1(PalaceCodes[palace]));
+        label->setAlignment(Qt::AlignCenter);
+        label->setForegroundRole(QPalette::PlaceholderText);
+        return label;
+    };
+    for (int column = 0; column < 3; ++column) {
+        layout->addWidget(code(GridPalaces[0][column]), 0, column + 1);
+        layout->addWidget(code(GridPalaces[2][column]), 4, column + 1);
+    }
+    layout->addWidget(code(GridPalaces[1][0]), 2, 0);
+    layout->addWidget(code(GridPalaces[1][2]), 2, 4);
+}
+
+ChartDetails::Grid makeGrid(const QString &title, const QString &name, QWidget *parent)
+{
+    ChartDetails::Grid grid;
+    grid.box = new QGroupBox(title, parent);
+    grid.box->setObjectName(name);
+    auto *layout = new QGridLayout;
+    layout->setSpacing(2);
+    addCompassCodes(layout);
+    QFont starFont = parent->font();
+    starFont.setBold(true);
+    starFont.setPointSizeF(starFont.pointSizeF() * 1.4);
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const int palace = GridPalaces[row][column];
+            auto *cell = new QLabel;
+            cell->setObjectName(name + QString::number(palace));
+            cell->setAccessibleName(
+                ChartDetails::tr("%1, %2 palace").arg(title, ChartDetails::tr(Places[palace])));
+            cell->setFrameShape(QFrame::Box);
+            cell->setAlignment(Qt::AlignCenter);
+            cell->setFont(starFont);
+            cell->setAutoFillBackground(true);
+            cell->setMinimumSize(
+                QFontMetrics(starFont).horizontalAdvance(QStringLiteral("0000000")),
+                QFontMetrics(starFont).height() * 3);
+            layout->addWidget(cell, row + 1, column + 1);
+            grid.cells[palace] = cell;
+        }
+    }
+    grid.note = new QLabel;
+    grid.note->setObjectName(name + QStringLiteral("Note"));
+    grid.note->setWordWrap(true);
+    grid.note->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(grid.note, 5, 0, 1, 5);
+    grid.box->setLayout(layout);
+    return grid;
+}
+
+// A square of the chart: the mountain star left, the facing star right, the time star
+// below; the sitting palace shaded as a button, and named so to a screen reader.
+void fillChartCells(const ChartDetails::Grid &grid, const Stars &mountain, const Stars &facing,
+                    const BuildingChart &chart)
+{
+    for (int p = 0; p < PalaceCount; ++p) {
+        const bool sitting = p == chart.greyPalace;
+        grid.cells[p]->setText(
+            QStringLiteral("%1    %2\n%3").arg(mountain[p]).arg(facing[p]).arg(chart.time[p]));
+        grid.cells[p]->setBackgroundRole(sitting ? QPalette::Button : QPalette::Base);
+        grid.cells[p]->setForegroundRole(sitting ? QPalette::ButtonText : QPalette::Text);
+        grid.cells[p]->setAccessibleDescription(
+            ChartDetails::tr("mountain star %1, facing star %2, time star %3")
+                .arg(mountain[p])
+                .arg(facing[p])
+                .arg(chart.time[p]) +
+            (sitting ? ChartDetails::tr(", sitting palace") : QString()));
+    }
+}
+
+void clearGrid(const ChartDetails::Grid &grid, const QString &note)
+{
+    for (QLabel *cell : grid.cells) {
+        cell->clear();
+        cell->setBackgroundRole(QPalette::Base);
+        cell->setForegroundRole(QPalette::Text);
+        cell->setAccessibleDescription(QString());
+    }
+    grid.note->setText(note);
+}
+
+} // namespace
+
+ChartDetails::ChartDetails(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("ChartDetails"));
+    setWindowTitle(tr("Chart Details"));
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("status"));
+    auto *form = new QFormLayout;
+    for (int row = 0; row < int(Rows.size()); ++row) {
+        auto *value = new QLabel(this);
+        value->setObjectName(QString::fromLatin1(Rows[row].name));
+        value->setWordWrap(true);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        value->setAccessibleName(tr(Rows[row].caption).remove(QLatin1Char(':')));
+        form->addRow(tr(Rows[row].caption), value);
+        m_values[row] = value;
+    }
+
+    m_standard = makeGrid(tr("Standard chart (下卦)"), QStringLiteral("standard"), this);
+    m_replacement = makeGrid(tr("Replacement chart (替卦)"), QStringLiteral("replacement"), this);
+    m_monthly = makeGrid(tr("Monthly stars"), QStringLiteral("monthly"), this);
+    auto *grids = new QHBoxLayout;
+    for (const Grid *grid : {&m_standard, &m_replacement, &m_monthly})
+        grids->addWidget(grid->box, 0, Qt::AlignTop);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    m_copy = buttons->addButton(tr("&Copy as Text"), QDialogButtonBox::ActionRole);
+    m_copy->setObjectName(QStringLiteral("copyAsText"));
+    connect(m_copy, &QPushButton::clicked, this, &ChartDetails::copyAsText);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_status);
+    layout->addLayout(form);
+    layout->addLayout(grids);
+    layout->addStretch();
+    layout->addWidget(buttons);
+    clear();
+}
+
+void ChartDetails::showChart(const std::optional<report::ChartRequest> &request)
+{
+    m_reading.reset();
+    try {
+        if (request)
+            m_reading = report::readChart(*request);
+    } catch (const RuntimeError &) {
+        // Inputs the main window would not calculate: there is no chart to show.
+    }
+    m_reading ? fill(*m_reading) : clear();
+}
+
+void ChartDetails::copyAsText()
+{
+    if (m_reading)
+        QGuiApplication::clipboard()->setText(report::chartText(*m_reading));
+}
+
+void ChartDetails::fill(const ChartReading &r)
+{
+    m_status->hide();
+    m_values[ChartRow]->setText(
+        tr("year %1, facing %2 degrees").arg(r.request.year).arg(r.request.facingText));
+    m_values[MountainsRow]->setText(mountainsText(r.mountains));
+    m_values[OffsetRow]->setText(
+        tr("%1 degrees from the centre of %2")
+            .arg(signedDegrees(r.mountains.offset), utf8(Mountains[r.mountains.facing].name)));
+    m_values[LeanRow]->setText(leanText(r));
+    m_values[VoidRow]->setText(voidText(r));
+    m_values[PeriodRow]->setText(QString::number(r.chart.period));
+    m_values[FormationRow]->setText(formationTitle(r.formation));
+
+    fillChartCells(m_standard, r.chart.mountain, r.chart.facing, r.chart);
+    m_standard.note->setText(
+        tr("In each square the mountain star is on the left, the facing "
+           "star on the right and the time star below; the shaded square is the "
+           "sitting palace."));
+    fillChartCells(m_replacement, r.replacement.mountain, r.replacement.facing, r.chart);
+    m_replacement.note->setText(
+        tr("Formation: %1.").arg(formationTitle(r.replacement.formation)) +
+        (r.replacement.sameAsStandard ? ' ' + tr("The same as the standard chart.") : QString()));
+    m_replacement.box->setVisible(r.lean.lean == Lean::Leaning || r.request.showReplacement);
+    fillMonth(r);
+    m_copy->setEnabled(true);
+}
+
+void ChartDetails::fillMonth(const ChartReading &r)
+{
+    if (!r.month) {
+        clearGrid(m_monthly, tr("Switch on the annual stars in the main window to see the "
+                                "monthly stars of their month."));
+        return;
+    }
+    const report::MonthStars &m = *r.month;
+    for (int p = 0; p < PalaceCount; ++p) {
+        m_monthly.cells[p]->setText(QString::number(m.monthly[p]));
+        m_monthly.cells[p]->setAccessibleDescription(tr("monthly star %1").arg(m.monthly[p]));
+    }
+    m_monthly.note->setText(tr("%1/%2: solar month %3 (%4), from %5 to %6")
+                                .arg(m.month.month, 2, 10, QLatin1Char('0'))
+                                .arg(m.month.year)
+                                .arg(utf8(m.solar.branch), utf8(m.solar.term),
+                                     report::localTime(m.solar.start),
+                                     report::localTime(m.solar.end)));
+}
+
+void ChartDetails::clear()
+{
+    m_status->setText(tr("No chart is calculated: calculate one in the main window."));
+    m_status->show();
+    for (QLabel *value : m_values)
+        value->clear();
+    clearGrid(m_standard, QString());
+    clearGrid(m_replacement, QString());
+    clearGrid(m_monthly, QString());
+    m_replacement.box->hide();
+    m_copy->setEnabled(false);
+}
+
+} // namespace orrindel

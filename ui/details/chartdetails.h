@@ -1,0 +1,54 @@
+#pragma once
+
+#include "report/chartreport.h"
+
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace orrindel {
+
+// The practitioner's reading of the chart on show in the main window: the mountains and the
+// offset, the lean and the void line, period and formation, the standard and replacement
+// grids and the monthly stars. It is given the main window's inputs and reads the chart from
+// them; with none it shows that no chart is calculated.
+class ChartDetails : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ChartDetails(QWidget *parent = nullptr);
+
+    // Shows the chart of these inputs, or clears the window.
+    void showChart(const std::optional<report::ChartRequest> &request);
+
+    // Puts the chart as orrindel-chart prints it on the clipboard; nothing when none is shown.
+    void copyAsText();
+
+    // One 3 x 3 grid with south at the top, its compass codes round it and a note below.
+    struct Grid
+    {
+        QGroupBox *box = nullptr;
+        std::array<QLabel *, 9> cells{};
+        QLabel *note = nullptr;
+    };
+
+private:
+    void fill(const report::ChartReading &reading);
+    void fillMonth(const report::ChartReading &reading);
+    void clear();
+
+    std::optional<report::ChartReading> m_reading;
+    QLabel *m_status = nullptr;
+    std::array<QLabel *, 7> m_values{};
+    Grid m_standard;
+    Grid m_replacement;
+    Grid m_monthly;
+    QPushButton *m_copy = nullptr;
+};
+
+} // namespace orrindel
