@@ -79,8 +79,8 @@ const std::tuple<const char *, QAccessible::Role, QString, QString> Heard[] = {
     {"txtFacing", QAccessible::EditableText, u"Facing Degree:="_s, u"Facing Degree:=180"_s},
     {"chkDate", QAccessible::CheckBox, u"View annual stars="_s, u"View annual stars="_s},
     {"dtDatePicker", QAccessible::SpinBox, u"Annual stars month=06/2000"_s, u"Annual stars month=06/2000"_s},
-    {"lblMountain(8)", QAccessible::StaticText, u"Mountain star, south-east=No chart is shown"_s,
-     u"Mountain star, south-east=3"_s},
+    {"lblMountain(8)", QAccessible::StaticText, u"Mountain star, south-east: No chart is shown="_s,
+     u"Mountain star, south-east: 3="_s},
     {"shpPalace(5)", QAccessible::Graphic, u"North palace="_s, u"North palace, sitting palace="_s}};
 
 // What the random typing presses.

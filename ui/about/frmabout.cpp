@@ -41,8 +41,8 @@ const platform::ControlRow Layout[] = {
     {"lblDisclaimer", -1, Label, nullptr, {255, 2145, 3870, 825}, nullptr, &Black},
 };
 
-// What a screen reader calls each control. A label is named by its part in the box and
-// read out by its caption.
+// What a screen reader calls each control. A label is heard by its part in the box followed
+// by its caption.
 const struct
 {
     const char *control;
@@ -134,8 +134,6 @@ void frmAbout::Form_Load()
         .setCaption(QStringLiteral("This program is free and may be copied and given away "
                                    "freely. It comes with no warranty, and its authors accept "
                                    "no liability for any use made of it."));
-    for (const char *name : Labels)
-        label(name).setAccessibleDescription(label(name).Caption().simplified());
 }
 
 void frmAbout::cmdOK_Click()

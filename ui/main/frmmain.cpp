@@ -236,7 +236,7 @@ void frmMain::bindControls()
 }
 
 // What a screen reader says of each control: captions without their access-key marker,
-// and for the chart each star's role and place, with its digit as the value.
+// and for the chart each star's role and place, followed by its digit.
 void frmMain::nameControls()
 {
     auto caption = [](const platform::Label *label) {
