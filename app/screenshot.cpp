@@ -33,7 +33,7 @@ public:
 class NoMsgBox final : public orrindel::platform::MsgBox
 {
 public:
-    void show(QWidget *, const QString &, int, const QString &) override {}
+    void show(QWidget *, const QString &, int, const QString &, const QString &) override {}
 };
 
 template <typename T> T &control(const QWidget &form, const char *name)

@@ -37,22 +37,28 @@ QByteArray renderPage(QWidget &form)
                         QPageLayout::Portrait, QMarginsF()));
         QPainter painter;
         if (!painter.begin(&writer))
-            throw RuntimeError::printerError("cannot draw the page");
+            throw RuntimeError::printerError("The page for the printer could not be drawn.");
         form.render(&painter, QPoint(), QRegion(),
                     QWidget::DrawWindowBackground | QWidget::DrawChildren);
         if (!painter.end())
-            throw RuntimeError::printerError("cannot finish the page");
+            throw RuntimeError::printerError("The page for the printer could not be finished.");
     }
     return pdf;
 }
 
+// CUPS is opened on the first page, not at start, and kept for the next.
 class CupsPrinter final : public Printer
 {
 public:
     void PrintForm(QWidget &form) override
     {
-        submitPdfToDefaultDestination(renderPage(form), Application::title());
+        if (!m_cups)
+            m_cups = std::make_unique<CupsClient>();
+        m_cups->submitPdfToDefaultDestination(renderPage(form), Application::title());
     }
+
+private:
+    std::unique_ptr<CupsClient> m_cups;
 };
 
 } // namespace

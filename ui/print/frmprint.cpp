@@ -148,10 +148,11 @@ void frmPrint::Form_Load()
             label("lblMountain", i).setCaption(m_chart.mountain[i]);
         }
         m_printer.PrintForm(*this);
-    } catch (const RuntimeError &) {
+    } catch (const RuntimeError &error) {
         m_msgBox.show(m_owner,
                       QStringLiteral("Cannot print: please check printer is ready and try again."),
-                      platform::vbCritical, QStringLiteral("Can't Print Chart"));
+                      platform::vbCritical, QStringLiteral("Can't Print Chart"),
+                      QString::fromStdString(error.detail()));
     }
 }
 
