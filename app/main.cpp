@@ -1,8 +1,8 @@
 // Orrindel starts on its main window and ends when that window closes.
 
+#include "icon.h"
 #include "platform/application.h"
 #include "platform/controls.h"
-#include "platform/icons.h"
 #include "platform/launcher.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
@@ -70,7 +70,7 @@ int main(int argc, char *argv[])
         return *status;
 
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(orrindel::platform::sunIcon());
+    QApplication::setWindowIcon(orrindel::appIcon());
     orrindel::platform::installFontSubstitutes();
 
     orrindel::platform::QtMsgBox msgBox;

@@ -2,6 +2,7 @@
 // the main window after a calculation (2004, 180, annual stars on for June 2004) as
 // main-window.png and the About box as about.png.
 
+#include "icon.h"
 #include "platform/application.h"
 #include "platform/checkbox.h"
 #include "platform/controls.h"
@@ -58,6 +59,7 @@ int main(int argc, char *argv[])
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     orrindel::platform::Application::install();
     orrindel::platform::installFontSubstitutes();
+    QApplication::setWindowIcon(orrindel::appIcon());
 
     NoMsgBox msgBox;
     NoPrinter printer;

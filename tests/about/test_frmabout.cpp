@@ -3,6 +3,7 @@
 // reader hears.
 
 #include "engine/runtimeerror.h"
+#include "icon.h"
 #include "support/doubles.h"
 #include "support/table.h"
 #include "ui/about/frmabout.h"
@@ -77,7 +78,11 @@ class TestFrmAbout : public QObject
     QString ran() const { return QDir(m_bin.path()).entryList({"=*"}).join("").mid(1); }
 
 private slots:
-    void initTestCase() { platform::installFontSubstitutes(); }
+    void initTestCase()
+    {
+        platform::installFontSubstitutes();
+        QApplication::setWindowIcon(appIcon()); // what the picture box shows
+    }
     void init()
     {
         d.emplace();

@@ -5,7 +5,7 @@
 #include "engine/numerictext.h"
 #include "engine/validation.h"
 #include "platform/datepicker.h"
-#include "platform/icons.h"
+#include "icon.h"
 #include "platform/keyascii.h"
 #include "platform/textbox.h"
 #include "support/doubles.h"
@@ -346,11 +346,11 @@ private slots:
         QVERIFY(!dark(grid.pixelColor(c + QPoint(0, 4))));
     }
 
-    // At any scale every caption fits its label; the window's icon is drawn from the SVG at
-    // any size, not a 32-pixel picture that stays small.
+    // At any scale every caption fits its label; the window's icon has a picture drawn for
+    // twice the size, not a 32-pixel one that stays small.
     void scaled()
     {
-        QCOMPARE(platform::sunIcon().pixmap(QSize(32, 32), 2.0).size(), QSize(64, 64));
+        QCOMPARE(appIcon().pixmap(QSize(32, 32), 2.0).size(), QSize(64, 64));
         for (const QLabel *label : m_form->findChildren<QLabel *>())
             QVERIFY2(label->wordWrap() || label->sizeHint().width() <= label->width() + 1,
                      qPrintable(label->objectName()));

@@ -2,7 +2,6 @@
 
 #include "engine/runtimeerror.h"
 #include "platform/application.h"
-#include "platform/icons.h"
 #include "platform/launcher.h"
 #include "platform/msgbox.h"
 #include "platform/registry.h"
@@ -76,16 +75,16 @@ frmAbout::frmAbout(platform::Services &services, QWidget *parent)
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
     setFont(font);
-    setWindowIcon(platform::sunIcon());
     setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(ClientHeight));
 
     m_controls = platform::buildControls(*this, Layout);
     m_cmdOK = m_controls.get<QPushButton>("cmdOK");
     m_cmdSysInfo = m_controls.get<QPushButton>("cmdSysInfo");
 
-    // The picture box is sized to its picture and, like a button, takes the focus by Tab.
+    // The picture box shows the application's icon, is sized to it and, like a button, takes
+    // the focus by Tab.
     auto *picIcon = m_controls.get<QLabel>("picIcon");
-    picIcon->setPixmap(platform::sunPixmap());
+    picIcon->setPixmap(windowIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
     picIcon->resize(picIcon->pixmap().deviceIndependentSize().toSize());
     picIcon->setFocusPolicy(Qt::TabFocus);
 

@@ -9,7 +9,6 @@
 #include "platform/application.h"
 #include "platform/checkbox.h"
 #include "platform/datepicker.h"
-#include "platform/icons.h"
 #include "platform/msgbox.h"
 #include "platform/services.h"
 #include "platform/textbox.h"
@@ -155,7 +154,6 @@ frmMain::frmMain(platform::Services &services, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(platform::Application::title());
-    setWindowIcon(platform::sunIcon());
     // Fixed single border: a minimise button and the system menu, no maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
