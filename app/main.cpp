@@ -1,8 +1,8 @@
 // Orrindel starts on its main window and ends when that window closes.
 
+#include "app/icon.h"
 #include "platform/application.h"
 #include "platform/controls.h"
-#include "platform/icons.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
 #include "platform/services.h"
@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     translation.install();
-    QApplication::setWindowIcon(orrindel::platform::sunIcon());
+    QApplication::setWindowIcon(orrindel::appIcon());
     orrindel::platform::installFontSubstitutes(orrindel::cjkFontRegion(translation.language()));
 
     orrindel::platform::QtMsgBox msgBox;

@@ -18,12 +18,15 @@ public:
         PrinterError = 482,
     };
 
-    RuntimeError(int number, const std::string &message)
-        : std::runtime_error(message), m_number(number)
+    RuntimeError(int number, const std::string &message, const std::string &detail = {})
+        : std::runtime_error(message), m_number(number), m_detail(detail)
     {
     }
 
     int number() const noexcept { return m_number; }
+    // What went wrong, as one sentence for the user, where the raiser knows more than the
+    // number says; else empty.
+    const std::string &detail() const noexcept { return m_detail; }
 
     static RuntimeError overflow() { return {Overflow, "Overflow"}; }
     static RuntimeError typeMismatch() { return {TypeMismatch, "Type mismatch"}; }
@@ -34,11 +37,13 @@ public:
     static RuntimeError fileNotFound() { return {FileNotFound, "File not found"}; }
     static RuntimeError printerError(const std::string &detail = {})
     {
-        return {PrinterError, detail.empty() ? "Printer error" : "Printer error: " + detail};
+        return {PrinterError, detail.empty() ? "Printer error" : "Printer error: " + detail,
+                detail};
     }
 
 private:
     int m_number;
+    std::string m_detail;
 };
 
 } // namespace orrindel

@@ -16,6 +16,11 @@ namespace orrindel::platform {
 void Label::setCaption(const QString &caption)
 {
     setText(caption);
+    // QLabel announces a new caption only for unnamed labels; a named one speaks it too.
+    if (QAccessible::isActive() && !accessibleName().isEmpty()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
     emit Change();
 }
 
@@ -108,8 +113,9 @@ QWidget *Controls::at(const char *name, int index) const
 
 namespace {
 
-// A label with an accessible name of its own (a star's role and place) offers its caption
-// as the value; other labels are read by their caption, as Qt reads them.
+// A label with an accessible name of its own (a star's role and place) is heard by that name
+// followed by its caption, "Mountain star, south-east: 3": screen readers on AT-SPI speak a
+// label's name and never its value. Other labels are read by their caption, as Qt reads them.
 class LabelAccessible final : public QAccessibleWidget
 {
 public:
@@ -118,12 +124,17 @@ public:
     QString text(QAccessible::Text t) const override
     {
         const auto *label = static_cast<const Label *>(widget());
-        const bool named = !label->accessibleName().isEmpty();
-        if (t == QAccessible::Name && !named)
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        // A screen reader speaks the name alone, so a named label says its caption too.
+        const QString name = label->accessibleName();
+        if (name.isEmpty())
             return spokenCaption(label->Caption());
-        if (t == QAccessible::Value && named)
-            return label->Caption().isEmpty() ? label->emptyValue() : label->Caption();
-        return QAccessibleWidget::text(t);
+        const QString shown =
+            label->Caption().isEmpty() ? label->emptyValue() : label->Caption().simplified();
+        return shown.isEmpty() ? name
+                               : QCoreApplication::translate("orrindel::platform::Label", "%1: %2")
+                                     .arg(name, shown);
     }
 };
 

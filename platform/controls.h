@@ -42,7 +42,7 @@ public:
     // A flat one-pixel border in the label's own text colour, drawn here rather than by the
     // desktop's style, which may shade it in its own colours.
     void setBorder(bool border);
-    // What a screen reader hears as the value of a named label whose caption is empty.
+    // What a screen reader hears after the name of a named label whose caption is empty.
     QString emptyValue() const { return m_emptyValue; }
     void setEmptyValue(const QString &text) { m_emptyValue = text; }
 

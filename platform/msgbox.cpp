@@ -8,11 +8,13 @@
 
 namespace orrindel::platform {
 
-void QtMsgBox::show(QWidget *parent, const QString &prompt, int style, const QString &title)
+void QtMsgBox::show(QWidget *parent, const QString &prompt, int style, const QString &title,
+                    const QString &details)
 {
     QMessageBox box(parent);
     box.setWindowTitle(title);
     box.setText(prompt);
+    box.setDetailedText(details);
     box.setStandardButtons(QMessageBox::Ok);
     box.setIcon((style & vbCritical) == vbCritical ? QMessageBox::Critical : QMessageBox::NoIcon);
     box.exec();

@@ -22,15 +22,18 @@ class MsgBox
 {
 public:
     virtual ~MsgBox() = default;
-    // Shows the text with the style's buttons and icon and the title; waits for the user.
-    virtual void show(QWidget *parent, const QString &prompt, int style, const QString &title) = 0;
+    // Shows the text with the style's buttons and icon and the title, and the details, if
+    // any, behind a "Show Details..." button; waits for the user.
+    virtual void show(QWidget *parent, const QString &prompt, int style, const QString &title,
+                      const QString &details = {}) = 0;
 };
 
 // The real modal message box.
 class QtMsgBox final : public MsgBox
 {
 public:
-    void show(QWidget *parent, const QString &prompt, int style, const QString &title) override;
+    void show(QWidget *parent, const QString &prompt, int style, const QString &title,
+              const QString &details = {}) override;
 };
 
 // Reports an error that no procedure trapped as the runtime does ("Run-time error '13':"

@@ -5,6 +5,7 @@
 #include "engine/runtimeerror.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -35,22 +36,34 @@ QByteArray renderPage(QWidget &form)
                         QPageLayout::Portrait, QMarginsF()));
         QPainter painter;
         if (!painter.begin(&writer))
-            throw RuntimeError::printerError("cannot draw the page");
+            throw RuntimeError::printerError(
+                QCoreApplication::translate("orrindel::platform::PdfPrinter",
+                                            "The page for the printer could not be drawn.")
+                    .toStdString());
         form.render(&painter, QPoint(), QRegion(),
                     QWidget::DrawWindowBackground | QWidget::DrawChildren);
         if (!painter.end())
-            throw RuntimeError::printerError("cannot finish the page");
+            throw RuntimeError::printerError(
+                QCoreApplication::translate("orrindel::platform::PdfPrinter",
+                                            "The page for the printer could not be finished.")
+                    .toStdString());
     }
     return pdf;
 }
 
+// CUPS is opened on the first page, not at start, and kept for the next.
 class CupsPrinter final : public Printer
 {
 public:
     void PrintForm(QWidget &form) override
     {
-        submitPdfToDefaultDestination(renderPage(form), Application::title());
+        if (!m_cups)
+            m_cups = std::make_unique<CupsClient>();
+        m_cups->submitPdfToDefaultDestination(renderPage(form), Application::title());
     }
+
+private:
+    std::unique_ptr<CupsClient> m_cups;
 };
 
 } // namespace

@@ -8,6 +8,8 @@
 #include <QPrinterInfo>
 #include <QWidget>
 
+#include <string>
+
 namespace orrindel::platform {
 
 namespace {
@@ -19,22 +21,25 @@ public:
     {
         const QPrinterInfo target = QPrinterInfo::defaultPrinter();
         if (target.isNull())
-            throw RuntimeError::printerError("no default printer");
+            throw RuntimeError::printerError("No default printer is set.");
+        // The reasons name the printer, in one sentence each.
+        const std::string name = target.printerName().toStdString();
         QPrinter printer(target, QPrinter::HighResolution);
         printer.setDocName(Application::title());
         if (!printer.isValid())
-            throw RuntimeError::printerError("the default printer cannot be used");
+            throw RuntimeError::printerError("The printer " + name + " cannot be used.");
 
         QPainter painter;
         if (!painter.begin(&printer))
-            throw RuntimeError::printerError("the print job could not be started");
+            throw RuntimeError::printerError("The printer " + name + " refused the job.");
         // Scaled so that the form lands on the page at its true size.
         painter.scale(printer.logicalDpiX() / double(FormDpi),
                       printer.logicalDpiY() / double(FormDpi));
         form.render(&painter, QPoint(), QRegion(),
                     QWidget::DrawWindowBackground | QWidget::DrawChildren);
         if (!painter.end() || printer.printerState() == QPrinter::Error)
-            throw RuntimeError::printerError("the page did not reach the printer");
+            throw RuntimeError::printerError("Sending the page to the printer " + name +
+                                             " failed.");
     }
 };
 

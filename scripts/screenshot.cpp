@@ -3,6 +3,7 @@
 // main-window.png, the About box as about.png, and the Chart Details window of a leaning
 // bearing with both grids and the monthly stars (2004, 187, June 2026) as chart-details.png.
 
+#include "app/icon.h"
 #include "platform/application.h"
 #include "platform/checkbox.h"
 #include "platform/controls.h"
@@ -51,6 +52,7 @@ int main(int argc, char *argv[])
     orrindel::Translation translation(orrindel::systemLanguage());
     translation.install();
     orrindel::platform::installFontSubstitutes(orrindel::cjkFontRegion(translation.language()));
+    QApplication::setWindowIcon(orrindel::appIcon());
 
     // Nothing is printed, shown in a box, read from the registry or started meanwhile.
     orrindel::test::TestServices doubles;

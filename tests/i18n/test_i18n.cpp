@@ -1,6 +1,7 @@
 // Orrindel in Simplified and Traditional Chinese and in English: which language a desktop's
 // list picks, and the windows in each as a person and a screen reader meet them.
 
+#include "app/icon.h"
 #include "support/doubles.h"
 #include "support/table.h"
 #include "translations/language.h"
@@ -86,6 +87,7 @@ private slots:
     {
         const auto &[tag, language, calculate, year] = current(Windows);
         TestServices d;
+        QApplication::setWindowIcon(orrindel::appIcon());
         const auto build = [&d](auto &&visit) {
             frmMain main(d.services);
             main.findChild<QLineEdit *>("txtYear")->setText("2004");

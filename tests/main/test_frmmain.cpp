@@ -5,7 +5,7 @@
 #include "engine/numerictext.h"
 #include "engine/validation.h"
 #include "platform/datepicker.h"
-#include "platform/icons.h"
+#include "app/icon.h"
 #include "platform/system/keyascii.h"
 #include "platform/textbox.h"
 #include "support/doubles.h"
@@ -91,8 +91,8 @@ const std::tuple<const char *, QAccessible::Role, QString, QString> Heard[] = {
     {"txtFacing", QAccessible::EditableText, u"Facing Degree:="_s, u"Facing Degree:=180"_s},
     {"chkDate", QAccessible::CheckBox, u"View annual stars="_s, u"View annual stars="_s},
     {"dtDatePicker", QAccessible::SpinBox, u"Annual stars month=06/2000"_s, u"Annual stars month=06/2000"_s},
-    {"lblMountain(8)", QAccessible::StaticText, u"Mountain star, south-east=No chart is shown"_s,
-     u"Mountain star, south-east=3"_s},
+    {"lblMountain(8)", QAccessible::StaticText, u"Mountain star, south-east: No chart is shown="_s,
+     u"Mountain star, south-east: 3="_s},
     {"shpPalace(5)", QAccessible::Graphic, u"North palace="_s, u"North palace, sitting palace="_s}};
 
 // What the random typing presses.
@@ -422,11 +422,11 @@ private slots:
         QVERIFY(!dark(grid.pixelColor(c + QPoint(0, 4))));
     }
 
-    // At any scale every caption fits its label; the window's icon is drawn from the SVG at
-    // any size, not a 32-pixel picture that stays small.
+    // At any scale every caption fits its label; the window's icon has a picture drawn for
+    // twice the size, not a 32-pixel one that stays small.
     void scaled()
     {
-        QCOMPARE(platform::sunIcon().pixmap(QSize(32, 32), 2.0).size(), QSize(64, 64));
+        QCOMPARE(appIcon().pixmap(QSize(32, 32), 2.0).size(), QSize(64, 64));
         for (const QLabel *label : m_form->findChildren<QLabel *>())
             QVERIFY2(label->wordWrap() || label->sizeHint().width() <= label->width() + 1,
                      qPrintable(label->objectName()));

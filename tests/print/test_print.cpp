@@ -14,16 +14,16 @@ using namespace orrindel;
 
 const QRgb Black = qRgb(0, 0, 0), White = qRgb(255, 255, 255);
 
-// How to cause a fault and mend it, the reason the printer gives, and the jobs it leaves, all
-// cancelled.
+// How to cause a fault and mend it, the reason the user is given ({server} stands for the
+// private server), and the jobs it leaves, all cancelled.
 // clang-format off
 const std::tuple<const char *, QString, QString, QString, int> Faults[] = {
-    {"no fault", "", "", "", 0}, {"no default printer", "lpadmin -x orrindel", test::CupsServer::AddQueue, "no default printer", 0},
-    {"server unreachable", "stop", "start", "cannot reach", 0},
-    {"queue stopped", "cupsdisable orrindel", "cupsenable orrindel", "is stopped", 0},
-    {"queue rejecting jobs", "cupsreject orrindel", "cupsaccept orrindel", "not accepting", 0},
-    {"job refused", "lpadmin -p orrindel -u deny:$(id -un)", "lpadmin -p orrindel -u allow:all", "job refused", 0},
-    {"half sent", "restart MaxRequestSize 4k", "restart", "", 2}};
+    {"no fault", "", "", "", 0}, {"no default printer", "lpadmin -x orrindel", test::CupsServer::AddQueue, "The print server {server} has no default printer.", 0},
+    {"server unreachable", "stop", "start", "The print server {server} is not answering.", 0},
+    {"queue stopped", "cupsdisable orrindel", "cupsenable orrindel", "The printer orrindel is stopped.", 0},
+    {"queue rejecting jobs", "cupsreject orrindel", "cupsaccept orrindel", "The printer orrindel is not accepting jobs.", 0},
+    {"job refused", "lpadmin -p orrindel -u deny:$(id -un)", "lpadmin -p orrindel -u allow:all", "The printer orrindel refused the job (Not allowed to print).", 0},
+    {"half sent", "restart MaxRequestSize 4k", "restart", "The printer orrindel refused the page (Request Entity Too Large).", 2}};
 // clang-format on
 
 static QByteArray run(const QString &command)
@@ -90,6 +90,7 @@ private slots:
     void printChart()
     {
         const auto &[name, cause, mend, reason, cancelled] = test::current(Faults);
+        const QString detail = QString(reason).replace("{server}", qgetenv("CUPS_SERVER"));
         test::TestServices d;
         platform::Services services{d.msgBox, [] {}, *m_system, d.registry, d.launcher};
         frmMain window(services);
@@ -109,11 +110,12 @@ private slots:
                 m_system->PrintForm(window);
                 QFAIL("printed");
             } catch (const RuntimeError &error) {
-                QVERIFY2(QString::fromUtf8(error.what()).contains(reason), error.what());
+                QCOMPARE(QString::fromStdString(error.detail()), detail);
             }
             QTest::mouseClick(find("btnPrint"), Qt::LeftButton);
             QCOMPARE(d.msgBox.boxes, QStringList{"Can't Print Chart: Cannot print: please check "
                                                  "printer is ready and try again. (16)"});
+            QCOMPARE(d.msgBox.details, QStringList{detail});
             QVERIFY(d.msgBox.parent == &window);
         }
         QCOMPARE(m_cups->newJobs(), QList<int>(cancelled, IPP_JSTATE_CANCELED));

@@ -18,14 +18,17 @@
 
 namespace orrindel::test {
 
-// Records every message box as "title: prompt (style)", and the window of the last.
+// Records every message box as "title: prompt (style)" and its details, and the window of
+// the last.
 struct RecordingMsgBox final : platform::MsgBox
 {
-    void show(QWidget *owner, const QString &prompt, int style, const QString &title) override
+    void show(QWidget *owner, const QString &prompt, int style, const QString &title,
+              const QString &detail = {}) override
     {
         boxes << QStringLiteral("%1: %2 (%3)").arg(title, prompt).arg(style), parent = owner;
+        details << detail;
     }
-    QStringList boxes;
+    QStringList boxes, details;
     QWidget *parent = nullptr;
 };
 

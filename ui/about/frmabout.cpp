@@ -2,7 +2,6 @@
 
 #include "engine/runtimeerror.h"
 #include "platform/application.h"
-#include "platform/icons.h"
 #include "platform/msgbox.h"
 #include "platform/services.h"
 #include "platform/system/launcher.h"
@@ -49,8 +48,8 @@ const platform::ControlRow Layout[] = {
 };
 // clang-format on
 
-// What a screen reader calls each control. A label is named by its part in the box and
-// read out by its caption.
+// What a screen reader calls each control. A label is heard by its part in the box followed
+// by its caption.
 const struct
 {
     const char *control;
@@ -84,16 +83,16 @@ frmAbout::frmAbout(platform::Services &services, QWidget *parent)
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
     setFont(font);
-    setWindowIcon(platform::sunIcon());
     setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(ClientHeight));
 
     m_controls = platform::buildControls(*this, Layout);
     m_cmdOK = m_controls.get<QPushButton>("cmdOK");
     m_cmdSysInfo = m_controls.get<QPushButton>("cmdSysInfo");
 
-    // The picture box is sized to its picture and, like a button, takes the focus by Tab.
+    // The picture box shows the application's icon, is sized to it and, like a button, takes
+    // the focus by Tab.
     auto *picIcon = m_controls.get<QLabel>("picIcon");
-    picIcon->setPixmap(platform::sunPixmap());
+    picIcon->setPixmap(windowIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
     picIcon->resize(picIcon->pixmap().deviceIndependentSize().toSize());
     picIcon->setFocusPolicy(Qt::TabFocus);
 
@@ -151,8 +150,6 @@ void frmAbout::Form_Load()
         .setCaption(tr("This program is free and may be copied and given away freely. It "
                        "comes with no warranty, and its authors accept no liability for any "
                        "use made of it."));
-    for (const char *name : Labels)
-        label(name).setAccessibleDescription(label(name).Caption().simplified());
 }
 
 void frmAbout::cmdOK_Click()

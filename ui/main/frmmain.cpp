@@ -9,7 +9,6 @@
 #include "platform/application.h"
 #include "platform/checkbox.h"
 #include "platform/datepicker.h"
-#include "platform/icons.h"
 #include "platform/msgbox.h"
 #include "platform/services.h"
 #include "platform/textbox.h"
@@ -163,7 +162,6 @@ frmMain::frmMain(platform::Services &services, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(platform::Application::title());
-    setWindowIcon(platform::sunIcon());
     // Fixed single border: a minimise button and the system menu, no maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -246,7 +244,7 @@ void frmMain::bindControls()
 }
 
 // What a screen reader says of each control: captions without their access-key marker,
-// and for the chart each star's role and place, with its digit as the value.
+// and for the chart each star's role and place, followed by its digit.
 void frmMain::nameControls()
 {
     auto caption = [](const platform::Label *label) {

@@ -153,9 +153,11 @@ void frmPrint::Form_Load()
             label("lblMountain", i).setCaption(m_chart.mountain[i]);
         }
         m_printer.PrintForm(*this);
-    } catch (const RuntimeError &) {
-        m_msgBox.show(m_owner, tr("Cannot print: please check printer is ready and try again."),
-                      platform::vbCritical, tr("Can't Print Chart"));
+    } catch (const RuntimeError &error) {
+        m_msgBox.show(m_owner,
+                      tr("Cannot print: please check printer is ready and try again."),
+                      platform::vbCritical, tr("Can't Print Chart"),
+                      QString::fromStdString(error.detail()));
     }
 }
 

@@ -35,7 +35,7 @@ public:
              platform::MsgBox &msgBox);
 
     // The load event: copies the chart into the captions, prints the form and reports a
-    // printer failure in a message box. Nothing escapes.
+    // printer failure in a message box, its reason as the details. Nothing escapes.
     void Form_Load();
 
 private:

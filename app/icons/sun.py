@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Draws the application's icon, a yellow eight-pointed sun, as sun.svg and as PNGs: 16 and
-32 pixels for the windows (the fallbacks of the SVG) and 48 to 256 pixels for the desktop's
-hicolor theme. Only the standard library is needed; run it again after changing the shape."""
+"""Draws the application's icon, a yellow eight-pointed sun, as sun.svg and as PNGs: 16 to 64
+pixels for the windows and 16 to 256 pixels, with the SVG, for the desktop's hicolor theme.
+Only the standard library is needed; run it again after changing the shape."""
 
 import math
 import struct

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QIcon>
+
+namespace orrindel {
+
+// The application's icon, a yellow eight-pointed sun, from its 16 to 64 pixel pictures: sharp
+// at twice the scale, and read by Qt's own PNG reader, so that no image or icon plug-in is
+// loaded at start. Every window takes it from the application.
+QIcon appIcon();
+
+} // namespace orrindel

@@ -1,0 +1,129 @@
+#!/usr/bin/python3
+"""What a screen reader hears of the real program: Orrindel runs on a private Xvfb inside a
+private D-Bus session with the AT-SPI bus, is typed into with xdotool and read with pyatspi,
+as Orca reads it. Usage: test_heard.py ORRINDEL"""
+import os, re, subprocess, sys, tempfile, time
+
+PLACES = ['centre', 'north-west', 'west', 'north-east', 'south', 'north', 'south-west', 'east',
+          'south-east']
+NONE = 'No chart is shown'
+# 2004 facing 180, in palace order; the annual stars of June 2004.
+CHART = {'Time': '891234567', 'Facing': '321987654', 'Mountain': '456789123'}
+JUNE_2004 = '567891234'
+
+
+def wait(what, probe, seconds=30, told=lambda: ''):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.05)
+    sys.exit(f'test_heard: timed out waiting for {what} {told()}')
+
+
+def outer(program):
+    # -displayfd answers once the server listens.
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(['Xvfb', '-displayfd', str(write), '-screen', '0', '1280x1024x24',
+                             '-nolisten', 'tcp'], pass_fds=[write], stderr=subprocess.DEVNULL)
+    os.close(write)
+    display = os.read(read, 16).decode().strip()
+    with tempfile.TemporaryDirectory() as runtime:
+        env = {k: v for k, v in os.environ.items() if k not in ('QT_QPA_PLATFORM', 'DBUS_SESSION_BUS_ADDRESS')}
+        env.update(DISPLAY=':' + display, XDG_RUNTIME_DIR=runtime, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1')
+        # The bus's helpers may outlive the session for a moment: they get a file, not our output.
+        with tempfile.TemporaryFile('w+') as log:
+            try:
+                return subprocess.run(['dbus-run-session', '--', sys.executable, __file__, program, '--inner'],
+                                      env=env, timeout=150, stdout=log, stderr=log).returncode
+            finally:
+                xvfb.kill()
+                log.seek(0)
+                print(''.join(line for line in log if line.startswith('test_heard')), end='')
+
+
+def tree(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from tree(child)
+
+
+def inner(program):
+    bus = subprocess.Popen(['/usr/libexec/at-spi-bus-launcher', '--launch-immediately'])
+    owned = ['dbus-send', '--session', '--print-reply', '--dest=org.freedesktop.DBus', '/org/freedesktop/DBus',
+             'org.freedesktop.DBus.NameHasOwner', 'string:org.a11y.Bus']
+    wait('the AT-SPI bus', lambda: 'true' in subprocess.run(owned, capture_output=True, text=True).stdout)
+    import pyatspi
+    wait('the AT-SPI registry', lambda: pyatspi.Registry.getDesktop(0).childCount >= 0)
+    app = subprocess.Popen([program])
+    try:
+        return hear(pyatspi, app)
+    finally:
+        app.kill()
+        bus.terminate()  # the launcher takes its bus down with it
+        bus.wait(10)
+
+
+def hear(pyatspi, app):
+    desktop = pyatspi.Registry.getDesktop(0)
+    window = wait('the window', lambda: next(
+        (w for a in desktop for w in (a or []) if w and w.name == 'Orrindel'), None))
+    showing = lambda node: node.getState().contains(pyatspi.STATE_SHOWING)
+    xid = subprocess.run(['xdotool', 'search', '--sync', '--pid', str(app.pid), '--name', '^Orrindel$'],
+                         capture_output=True, text=True, timeout=20).stdout.split()[0]
+
+    def keys(*words):
+        subprocess.run(['xdotool', 'windowfocus', '--sync', xid], check=True, timeout=20)
+        for word in words:
+            args = ['type', word] if word[0].isdigit() else ['key', word]
+            subprocess.run(['xdotool', *args], check=True, timeout=20)
+
+    def stars():
+        heard = {}
+        for node in tree(window):
+            match = re.fullmatch(r'(\w+) star, ([a-z-]+): (.*)', node.name or '')
+            if node.getRole() == pyatspi.ROLE_LABEL and match and showing(node):
+                heard[match[1], match[2]] = match[3]
+        return heard
+
+    def expect(kinds):
+        return {(kind, place): value if value == NONE else value[i]
+                for kind, value in kinds.items() for i, place in enumerate(PLACES)}
+
+    def check(what, want):
+        wait(what, lambda: stars() == want, 20, lambda: f'; heard {sorted(stars().items())}')
+
+    failures = 0
+    check('stars before Calculate', expect({k: NONE for k in CHART}))
+    keys('2004', 'Tab', '180', 'Return')
+    check('stars after Calculate', expect(CHART))
+    palaces = [n.name for n in tree(window) if n.getRole() == pyatspi.ROLE_IMAGE and 'sitting' in n.name]
+    failures += palaces != ['North palace, sitting palace']
+    box = next(n for n in tree(window) if n.getRole() == pyatspi.ROLE_CHECK_BOX)
+    failures += box.name != 'View annual stars' or box.getState().contains(pyatspi.STATE_CHECKED)
+    keys('alt+v', 'space', 'Tab', *'062004')  # the month, then the year
+    check('stars with the annual ones', expect(dict(CHART, Annual=JUNE_2004)))
+    failures += not box.getState().contains(pyatspi.STATE_CHECKED)
+
+    keys('alt+a', 'Return')  # the About menu's About
+    about = wait('the About box', lambda: next(
+        (w for a in desktop for w in (a or []) if w and w.name == 'About Orrindel'), None))
+    version = subprocess.run([sys.argv[1], '--version'], capture_output=True, text=True).stdout.split()[-1]
+    heard = sorted(n.name for n in tree(about) if n.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_PUSH_BUTTON))
+    want = ['Description: Xuan Kong flying star charts for houses and years Written by the Orrindel developers '
+            'December 2026', 'Disclaimer: This program is free and may be copied and given away freely. It comes '
+            'with no warranty, and its authors accept no liability for any use made of it.', 'OK',
+            'System Info...', 'Title: Orrindel', f'Version: Version {version}']
+    if heard != want:
+        sys.exit(f'test_heard: About box: heard {heard}')
+    if failures:
+        sys.exit(f'test_heard: palaces {palaces}, check box {box.name!r}: not as expected')
+    print('test_heard: every star, the palaces, the check box and the About box are heard')
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(inner(sys.argv[1]) if sys.argv[2:] == ['--inner'] else outer(sys.argv[1]))
