@@ -169,8 +169,11 @@ QString facingSittingName(const MountainReading &m)
 
 QString localTime(std::chrono::sys_seconds instant)
 {
-    const QDateTime local = QDateTime::fromSecsSinceEpoch(instant.time_since_epoch().count(),
-                                                          QTimeZone::systemTimeZone());
+    // To the nearest minute, as almanacs give it.
+    const auto minute =
+        std::chrono::floor<std::chrono::minutes>(instant + std::chrono::seconds(30));
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(
+        std::chrono::sys_seconds(minute).time_since_epoch().count(), QTimeZone::systemTimeZone());
     const int offset = local.offsetFromUtc();
     const QString utcOffset = QStringLiteral("UTC%1%2:%3")
                                   .arg(offset < 0 ? '-' : '+')
