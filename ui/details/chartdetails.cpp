@@ -277,6 +277,7 @@ void ChartDetails::fill(const ChartReading &r)
     m_replacement.box->setVisible(r.lean.lean == Lean::Leaning || r.request.showReplacement);
     fillMonth(r);
     m_copy->setEnabled(true);
+    keepNotesWhole();
 }
 
 void ChartDetails::fillMonth(const ChartReading &r)
@@ -310,6 +311,15 @@ void ChartDetails::clear()
     clearGrid(m_monthly, QString());
     m_replacement.box->hide();
     m_copy->setEnabled(false);
+    keepNotesWhole();
+}
+
+void ChartDetails::keepNotesWhole()
+{
+    // A window's minimum size does not foresee that wrapped notes take more lines when it is
+    // narrow; the height they need in the narrowest window is the least it may have.
+    layout()->activate();
+    setMinimumHeight(layout()->totalHeightForWidth(layout()->totalMinimumSize().width()));
 }
 
 } // namespace orrindel

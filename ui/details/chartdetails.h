@@ -41,6 +41,7 @@ private:
     void fill(const report::ChartReading &reading);
     void fillMonth(const report::ChartReading &reading);
     void clear();
+    void keepNotesWhole();
 
     std::optional<report::ChartReading> m_reading;
     QLabel *m_status = nullptr;
