@@ -314,12 +314,22 @@ void ChartDetails::clear()
     keepNotesWhole();
 }
 
+void ChartDetails::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    keepNotesWhole();
+}
+
 void ChartDetails::keepNotesWhole()
 {
     // A window's minimum size does not foresee that wrapped notes take more lines when it is
-    // narrow; the height they need in the narrowest window is the least it may have.
-    layout()->activate();
-    setMinimumHeight(layout()->totalHeightForWidth(layout()->totalMinimumSize().width()));
+    // narrow; the height they need in the narrowest window is the least it may have. Only a
+    // shown window's layout counts its notes.
+    if (!isVisible())
+        return;
+    layout()->invalidate(); // it may have counted the children before they were shown
+    const QSize least = layout()->totalMinimumSize();
+    setMinimumHeight(std::max(least.height(), layout()->totalHeightForWidth(least.width())));
 }
 
 } // namespace orrindel

@@ -37,6 +37,9 @@ public:
         QLabel *note = nullptr;
     };
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void fill(const report::ChartReading &reading);
     void fillMonth(const report::ChartReading &reading);
