@@ -73,6 +73,12 @@ bool fits(const QWidget *w)
     return size.width() + margin <= w->width() && size.height() <= w->height();
 }
 
+// A hidden widget that a layout places has no place to fit; one of a fixed form keeps its own.
+bool hiddenInLayout(const QWidget *w, const QWidget &window)
+{
+    return w->parentWidget()->layout() && !w->isVisibleTo(&window);
+}
+
 class TestI18n : public QObject
 {
     Q_OBJECT
@@ -113,7 +119,7 @@ private slots:
         platform::installFontSubstitutes(cjkFontRegion(language));
         build([&shown](QWidget &window) {
             for (const QWidget *w : window.findChildren<QWidget *>())
-                QVERIFY2(!w->isVisibleTo(&window) || fits(w), qPrintable(w->objectName()));
+                QVERIFY2(hiddenInLayout(w, window) || fits(w), qPrintable(w->objectName()));
             shown.insert(texts(window));
         });
         QCOMPARE(shown == english, language == L::English);
