@@ -1,6 +1,7 @@
 #include "chartreport.h"
 
 #include "engine/numerictext.h"
+#include "terms.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -46,19 +47,16 @@ void writeGrid(QTextStream &s, const Grid &grid)
     constexpr int width = 11;
     const QString rule = QStringLiteral("   +") + QString(width, '-') + '+' + QString(width, '-') +
                          '+' + QString(width, '-') + "+\n";
-    const auto centred = [](const QString &text) {
-        const int left = (width - int(text.size())) / 2;
-        return QString(left, ' ') + text + QString(width - left - int(text.size()), ' ');
-    };
-    // The compass codes of the top and bottom rows, and of the middle row's sides.
+    // The compass codes of the top and bottom rows, and of the middle row's sides; padded
+    // by the columns they take, as Chinese characters take two.
     const auto codes = [](const std::array<int, 3> &row) {
         QString line(8, ' ');
         for (const int p : row)
-            line += QString::fromLatin1(PalaceCodes[p]).leftJustified(12);
+            line += padded(compassCode(p), 12);
         return line.trimmed().prepend(QString(8, ' ')) + '\n';
     };
-    const QString east = ' ' + QString::fromLatin1(PalaceCodes[East]) + ' ';
-    const QString west = ' ' + QString::fromLatin1(PalaceCodes[West]);
+    const QString east = padded(' ' + compassCode(East), 3);
+    const QString west = ' ' + compassCode(West);
     const QString sides[3][2] = {{"   ", ""}, {east, west}, {"   ", ""}};
     s << codes(GridPalaces[0]) << rule;
     for (int row = 0; row < 3; ++row) {
@@ -67,9 +65,9 @@ void writeGrid(QTextStream &s, const Grid &grid)
             const int p = GridPalaces[row][column];
             lines[0] +=
                 '|' + QStringLiteral(" %1       %2 ").arg(grid.mountain[p]).arg(grid.facing[p]);
-            lines[1] += '|' + centred(QString::number(grid.time[p]));
+            lines[1] += '|' + centred(QString::number(grid.time[p]), width);
             lines[2] +=
-                '|' + centred(p == grid.greyPalace ? ChartReport::tr("sitting") : QString());
+                '|' + centred(p == grid.greyPalace ? ChartReport::tr("sitting") : QString(), width);
             const QString annual =
                 grid.annual ? QStringLiteral("[%1]").arg((*grid.annual)[p]) : QString();
             lines[3] += '|' + annual + QString(width - int(annual.size()), ' ');
@@ -87,9 +85,9 @@ QString mountainLine(const ChartReading &r)
     const Mountain &facing = Mountains[r.mountains.facing];
     const Mountain &sitting = Mountains[r.mountains.sitting];
     return ChartReport::tr("Mountains: %1 (%2/%3, %4/%5), offset %6 degrees from the centre of %7")
-        .arg(facingSittingName(r.mountains), utf8(sitting.pinyin), utf8(facing.pinyin),
-             utf8(sitting.code), utf8(facing.code), signedNumber(r.mountains.offset),
-             utf8(facing.name));
+        .arg(facingSittingName(r.mountains), mountainReading(r.mountains.sitting),
+             mountainReading(r.mountains.facing), utf8(sitting.code), utf8(facing.code),
+             signedNumber(r.mountains.offset), utf8(facing.name));
 }
 
 QString leanLine(const ChartReading &r)
@@ -124,24 +122,24 @@ QString voidLine(const ChartReading &r)
 
 QString formationText(const std::optional<Formation> &formation)
 {
-    return formation ? QString::fromLatin1(formationName(*formation)) : ChartReport::tr("none");
+    return formation ? formationWords(*formation) : ChartReport::tr("none");
 }
 
 void writeMonthly(QTextStream &s, const MonthStars &m)
 {
     s << ChartReport::tr("Monthly stars %1: solar month %2 (%3), centre %4")
              .arg(QStringLiteral("%1/%2").arg(m.month.month, 2, 10, QChar('0')).arg(m.month.year),
-                  utf8(m.solar.branch), utf8(m.solar.term), QString::number(m.monthly[0]))
+                  utf8(m.solar.branch), solarTermName(m.solar.term), QString::number(m.monthly[0]))
       << '\n';
     s << "  " << ChartReport::tr("from %1").arg(localTime(m.solar.start)) << '\n';
     s << "  " << ChartReport::tr("to   %1").arg(localTime(m.solar.end)) << '\n';
+    int codeWidth = 0;
+    for (int p = 0; p < PalaceCount; ++p)
+        codeWidth = std::max(codeWidth, displayWidth(compassCode(p)));
     for (const auto &row : GridPalaces) {
         QStringList cells;
-        for (const int p : row) {
-            const QString code =
-                p == Centre ? QStringLiteral("C") : QString::fromLatin1(PalaceCodes[p]);
-            cells << QStringLiteral("%1 %2").arg(code, -2).arg(m.monthly[p]);
-        }
+        for (const int p : row)
+            cells << padded(compassCode(p), codeWidth) + ' ' + QString::number(m.monthly[p]);
         s << "  " << cells.join(QStringLiteral("   ")) << '\n';
     }
 }
@@ -171,8 +169,11 @@ QString facingSittingName(const MountainReading &m)
 
 QString localTime(std::chrono::sys_seconds instant)
 {
-    const QDateTime local = QDateTime::fromSecsSinceEpoch(instant.time_since_epoch().count(),
-                                                          QTimeZone::systemTimeZone());
+    // To the nearest minute, as almanacs give it.
+    const auto minute =
+        std::chrono::floor<std::chrono::minutes>(instant + std::chrono::seconds(30));
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(
+        std::chrono::sys_seconds(minute).time_since_epoch().count(), QTimeZone::systemTimeZone());
     const int offset = local.offsetFromUtc();
     const QString utcOffset = QStringLiteral("UTC%1%2:%3")
                                   .arg(offset < 0 ? '-' : '+')
@@ -232,17 +233,16 @@ QString chartText(const ChartReading &r)
              .arg(c.period)
       << '\n';
     s << ChartReport::tr("Facing:  %1 (palace %2), mountain %3, facing stars %4")
-             .arg(QString::fromLatin1(PalaceDirections[c.facingPalace]))
+             .arg(palaceName(c.facingPalace))
              .arg(c.facingPalace)
-             .arg(facingMountain, QString::fromStdString(c.facingDirection))
+             .arg(facingMountain, flightWords(c.facingDirection))
       << '\n';
     s << ChartReport::tr("Sitting: %1 (palace %2), mountain %3, mountain stars %4")
-             .arg(QString::fromLatin1(PalaceDirections[c.sittingPalace]))
+             .arg(palaceName(c.sittingPalace))
              .arg(c.sittingPalace)
-             .arg(sittingMountain, QString::fromStdString(c.mountainDirection))
+             .arg(sittingMountain, flightWords(c.mountainDirection))
       << '\n';
-    s << ChartReport::tr("Formation: %1").arg(QString::fromLatin1(formationName(r.formation)))
-      << '\n';
+    s << ChartReport::tr("Formation: %1").arg(formationWords(r.formation)) << '\n';
     if (r.month)
         s << ChartReport::tr("Annual stars %1: centre %2")
                  .arg(QStringLiteral("%1/%2")

@@ -2,6 +2,136 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>ChartReport</name>
+    <message>
+        <source>sitting</source>
+        <translation>坐宫</translation>
+    </message>
+    <message>
+        <source>Mountains: %1 (%2/%3, %4/%5), offset %6 degrees from the centre of %7</source>
+        <translation>山向：%1（坐%2向%3，%4/%5），距%7山中线 %6 度</translation>
+    </message>
+    <message>
+        <source>Lean: standard (within 4.5 degrees of the centre)</source>
+        <translation>立向：正向（距中线 4.5 度以内）</translation>
+    </message>
+    <message>
+        <source>Lean: leaning (兼向), %1 / %2; most schools read the replacement chart</source>
+        <translation>立向：兼向，%1 / %2；多数流派用替卦</translation>
+    </message>
+    <message>
+        <source>Void: major (大空亡), within %1 degrees of a sector&apos;s boundary: measure again</source>
+        <translation>空亡：大空亡，距两卦交界 %1 度以内：请重新测量</translation>
+    </message>
+    <message>
+        <source>Void: minor (小空亡), within %1 degrees of a mountain&apos;s boundary: measure again</source>
+        <translation>空亡：小空亡，距两山交界 %1 度以内：请重新测量</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Monthly stars %1: solar month %2 (%3), centre %4</source>
+        <translation>月飞星 %1：%2月（%3），中宫 %4</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>自 %1</translation>
+    </message>
+    <message>
+        <source>to   %1</source>
+        <translation>至 %1</translation>
+    </message>
+    <message>
+        <source>Year %1, facing %2: period %3</source>
+        <translation>建造年份 %1，朝向 %2 度：%3 运</translation>
+    </message>
+    <message>
+        <source>Facing:  %1 (palace %2), mountain %3, facing stars %4</source>
+        <translation>向：%1（宫 %2），山 %3，向星%4</translation>
+    </message>
+    <message>
+        <source>Sitting: %1 (palace %2), mountain %3, mountain stars %4</source>
+        <translation>坐：%1（宫 %2），山 %3，山星%4</translation>
+    </message>
+    <message>
+        <source>Formation: %1</source>
+        <translation>格局：%1</translation>
+    </message>
+    <message>
+        <source>Annual stars %1: centre %2</source>
+        <translation>流年飞星 %1：中宫 %2</translation>
+    </message>
+    <message>
+        <source>Replacement chart (替卦): formation %1</source>
+        <translation>替卦：格局 %1</translation>
+    </message>
+    <message>
+        <source>, the same as the standard chart</source>
+        <translation>，与下卦相同</translation>
+    </message>
+</context>
+<context>
+    <name>ChartTool</name>
+    <message>
+        <source>Prints the Xuan Kong flying star chart of a building.</source>
+        <translation>输出建筑物的玄空飞星盘。</translation>
+    </message>
+    <message>
+        <source>Year of construction, 65 to 9999.</source>
+        <translation>建造年份，65 到 9999。</translation>
+    </message>
+    <message>
+        <source>Facing bearing in degrees, 0 to below 360.</source>
+        <translation>朝向度数，0 到小于 360。</translation>
+    </message>
+    <message>
+        <source>Annual and monthly stars of month MM/YYYY (01..12, 1000..9999).</source>
+        <translation>MM/YYYY 月的流年飞星和月飞星（01..12，1000..9999）。</translation>
+    </message>
+    <message>
+        <source>Print the replacement chart even when the bearing does not lean.</source>
+        <translation>即使不兼向也输出替卦星盘。</translation>
+    </message>
+    <message>
+        <source>Warn of the void line within DEGREES of a boundary, 0 to 7.5 (default 0.5).</source>
+        <translation>距交界 DEGREES 度以内时警告空亡，0 到 7.5（默认 0.5）。</translation>
+    </message>
+    <message>
+        <source>Print JSON.</source>
+        <translation>输出 JSON。</translation>
+    </message>
+    <message>
+        <source>unexpected argument: </source>
+        <translation>意外的参数：</translation>
+    </message>
+    <message>
+        <source>--year is required</source>
+        <translation>必须提供 --year</translation>
+    </message>
+    <message>
+        <source>--facing is required</source>
+        <translation>必须提供 --facing</translation>
+    </message>
+    <message>
+        <source>--year %1: Construction years may only be in the range 65 to 9999.</source>
+        <translation>--year %1：建造年份只能在 65 到 9999 之间。</translation>
+    </message>
+    <message>
+        <source>--facing %1: Degrees may only be in the range 0 to below 360, written with digits and at most one decimal point.</source>
+        <translation>--facing %1：度数只能在 0 到小于 360 之间，用数字书写，最多一个小数点。</translation>
+    </message>
+    <message>
+        <source>--annual %1: give the month and year as MM/YYYY, month 01 to 12, year 1000 to 9999.</source>
+        <translation>--annual %1：请以 MM/YYYY 给出月份和年份，月份 01 到 12，年份 1000 到 9999。</translation>
+    </message>
+    <message>
+        <source>--tolerance %1: give degrees from 0 to 7.5, written with digits and at most one decimal point.</source>
+        <translation>--tolerance %1：请给出 0 到 7.5 的度数，用数字书写，最多一个小数点。</translation>
+    </message>
+</context>
+<context>
     <name>Compass</name>
     <message>
         <source>NW</source>
@@ -34,6 +164,139 @@
     <message>
         <source>SE</source>
         <translation>东南</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>中</translation>
+    </message>
+</context>
+<context>
+    <name>Flight</name>
+    <message>
+        <source>Forward</source>
+        <translation>顺飞</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>逆飞</translation>
+    </message>
+</context>
+<context>
+    <name>Formation</name>
+    <message>
+        <source>wang-shan-wang-shui</source>
+        <translation>旺山旺向</translation>
+    </message>
+    <message>
+        <source>shang-shan-xia-shui</source>
+        <translation>上山下水</translation>
+    </message>
+    <message>
+        <source>double-facing</source>
+        <translation>双星到向</translation>
+    </message>
+    <message>
+        <source>double-sitting</source>
+        <translation>双星到坐</translation>
+    </message>
+</context>
+<context>
+    <name>Mountain</name>
+    <message>
+        <source>Ren</source>
+        <translation>壬</translation>
+    </message>
+    <message>
+        <source>Zi</source>
+        <translation>子</translation>
+    </message>
+    <message>
+        <source>Gui</source>
+        <translation>癸</translation>
+    </message>
+    <message>
+        <source>Chou</source>
+        <translation>丑</translation>
+    </message>
+    <message>
+        <source>Gen</source>
+        <translation>艮</translation>
+    </message>
+    <message>
+        <source>Yin</source>
+        <translation>寅</translation>
+    </message>
+    <message>
+        <source>Jia</source>
+        <translation>甲</translation>
+    </message>
+    <message>
+        <source>Mao</source>
+        <translation>卯</translation>
+    </message>
+    <message>
+        <source>Yi</source>
+        <translation>乙</translation>
+    </message>
+    <message>
+        <source>Chen</source>
+        <translation>辰</translation>
+    </message>
+    <message>
+        <source>Xun</source>
+        <translation>巽</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <translation>巳</translation>
+    </message>
+    <message>
+        <source>Bing</source>
+        <translation>丙</translation>
+    </message>
+    <message>
+        <source>Wu</source>
+        <translation>午</translation>
+    </message>
+    <message>
+        <source>Ding</source>
+        <translation>丁</translation>
+    </message>
+    <message>
+        <source>Wei</source>
+        <translation>未</translation>
+    </message>
+    <message>
+        <source>Kun</source>
+        <translation>坤</translation>
+    </message>
+    <message>
+        <source>Shen</source>
+        <translation>申</translation>
+    </message>
+    <message>
+        <source>Geng</source>
+        <translation>庚</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>酉</translation>
+    </message>
+    <message>
+        <source>Xin</source>
+        <translation>辛</translation>
+    </message>
+    <message>
+        <source>Xu</source>
+        <translation>戌</translation>
+    </message>
+    <message>
+        <source>Qian</source>
+        <translation>乾</translation>
+    </message>
+    <message>
+        <source>Hai</source>
+        <translation>亥</translation>
     </message>
 </context>
 <context>
@@ -76,6 +339,57 @@
     </message>
 </context>
 <context>
+    <name>SolarTerm</name>
+    <message>
+        <source>小寒</source>
+        <translation>小寒</translation>
+    </message>
+    <message>
+        <source>立春</source>
+        <translation>立春</translation>
+    </message>
+    <message>
+        <source>驚蟄</source>
+        <translation>惊蛰</translation>
+    </message>
+    <message>
+        <source>清明</source>
+        <translation>清明</translation>
+    </message>
+    <message>
+        <source>立夏</source>
+        <translation>立夏</translation>
+    </message>
+    <message>
+        <source>芒種</source>
+        <translation>芒种</translation>
+    </message>
+    <message>
+        <source>小暑</source>
+        <translation>小暑</translation>
+    </message>
+    <message>
+        <source>立秋</source>
+        <translation>立秋</translation>
+    </message>
+    <message>
+        <source>白露</source>
+        <translation>白露</translation>
+    </message>
+    <message>
+        <source>寒露</source>
+        <translation>寒露</translation>
+    </message>
+    <message>
+        <source>立冬</source>
+        <translation>立冬</translation>
+    </message>
+    <message>
+        <source>大雪</source>
+        <translation>大雪</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Works out the Xuan Kong flying star chart of a building in a window.
@@ -90,6 +404,149 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
     <message>
         <source>%1 Try &apos;orrindel --help&apos;.</source>
         <translation>%1请尝试“orrindel --help”。</translation>
+    </message>
+</context>
+<context>
+    <name>orrindel::ChartDetails</name>
+    <message>
+        <source>Chart:</source>
+        <translation>星盘：</translation>
+    </message>
+    <message>
+        <source>Mountains:</source>
+        <translation>山向：</translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <translation>偏移：</translation>
+    </message>
+    <message>
+        <source>Lean:</source>
+        <translation>立向：</translation>
+    </message>
+    <message>
+        <source>Void line:</source>
+        <translation>空亡：</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>元运：</translation>
+    </message>
+    <message>
+        <source>Formation:</source>
+        <translation>格局：</translation>
+    </message>
+    <message>
+        <source>none of the four</source>
+        <translation>不属四种格局</translation>
+    </message>
+    <message>
+        <source>prosperous mountain, prosperous water (旺山旺水)</source>
+        <translation>旺山旺向</translation>
+    </message>
+    <message>
+        <source>reversed mountain and water (上山下水)</source>
+        <translation>上山下水</translation>
+    </message>
+    <message>
+        <source>double stars at the facing (雙星到向)</source>
+        <translation>双星到向</translation>
+    </message>
+    <message>
+        <source>double stars at the sitting (雙星到坐)</source>
+        <translation>双星到坐</translation>
+    </message>
+    <message>
+        <source>%1 (sitting %2, facing %3; %4/%5)</source>
+        <translation>%1（坐%2向%3；%4/%5）</translation>
+    </message>
+    <message>
+        <source>standard, within 4.5 degrees of the centre: the standard chart applies</source>
+        <translation>正向，距中线 4.5 度以内：用下卦</translation>
+    </message>
+    <message>
+        <source>leaning (兼向), %1 / %2: most schools read the replacement chart</source>
+        <translation>兼向，%1 / %2：多数流派用替卦</translation>
+    </message>
+    <message>
+        <source>major (大空亡), within %1 degrees of a sector&apos;s boundary: measure again</source>
+        <translation>大空亡，距两卦交界 %1 度以内：请重新测量</translation>
+    </message>
+    <message>
+        <source>minor (小空亡), within %1 degrees of a mountain&apos;s boundary: measure again</source>
+        <translation>小空亡，距两山交界 %1 度以内：请重新测量</translation>
+    </message>
+    <message>
+        <source>none, more than %1 degrees from a boundary</source>
+        <translation>无，距交界超过 %1 度</translation>
+    </message>
+    <message>
+        <source>%1, %2 palace</source>
+        <translation>%1，%2宫</translation>
+    </message>
+    <message>
+        <source>mountain star %1, facing star %2, time star %3</source>
+        <translation>山星 %1，向星 %2，运星 %3</translation>
+    </message>
+    <message>
+        <source>, sitting palace</source>
+        <translation>，坐宫</translation>
+    </message>
+    <message>
+        <source>Chart Details</source>
+        <translation>星盘详情</translation>
+    </message>
+    <message>
+        <source>Standard chart (下卦)</source>
+        <translation>下卦星盘</translation>
+    </message>
+    <message>
+        <source>Replacement chart (替卦)</source>
+        <translation>替卦星盘</translation>
+    </message>
+    <message>
+        <source>Monthly stars</source>
+        <translation>月飞星</translation>
+    </message>
+    <message>
+        <source>&amp;Copy as Text</source>
+        <translation>复制为文本(&amp;C)</translation>
+    </message>
+    <message>
+        <source>year %1, facing %2 degrees</source>
+        <translation>建造年份 %1，朝向 %2 度</translation>
+    </message>
+    <message>
+        <source>%1 degrees from the centre of %2</source>
+        <translation>距%2山中线 %1 度</translation>
+    </message>
+    <message>
+        <source>In each square the mountain star is on the left, the facing star on the right and the time star below; the shaded square is the sitting palace.</source>
+        <translation>每格左为山星，右为向星，下为运星；有底色的方格为坐宫。</translation>
+    </message>
+    <message>
+        <source>Formation: %1.</source>
+        <translation>格局：%1。</translation>
+    </message>
+    <message>
+        <source>The same as the standard chart.</source>
+        <translation>与下卦相同。</translation>
+    </message>
+    <message>
+        <source>Switch on the annual stars in the main window to see the monthly stars of their month.</source>
+        <translation>在主窗口中打开流年飞星，即可查看该月的月飞星。</translation>
+    </message>
+    <message>
+        <source>monthly star %1</source>
+        <translation>月飞星 %1</translation>
+    </message>
+    <message>
+        <source>%1/%2: solar month %3 (%4), from %5 to %6</source>
+        <translation>%1/%2：%3月（%4），自 %5 至 %6</translation>
+    </message>
+    <message>
+        <source>No chart is calculated: calculate one in the main window.</source>
+        <translation>尚未计算星盘：请在主窗口中计算。</translation>
     </message>
 </context>
 <context>
@@ -288,6 +745,10 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
         <source>Mountain Star</source>
         <translation>山星</translation>
     </message>
+    <message>
+        <source>Chart De&amp;tails…</source>
+        <translation>星盘详情(&amp;T)…</translation>
+    </message>
 </context>
 <context>
     <name>orrindel::frmPrint</name>
@@ -337,6 +798,64 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
     </message>
 </context>
 <context>
+    <name>orrindel::platform::CupsClient</name>
+    <message>
+        <source>The print system cannot be used: %1.</source>
+        <translation>无法使用打印系统：%1。</translation>
+    </message>
+    <message>
+        <source>The print system lacks %1.</source>
+        <translation>打印系统缺少 %1。</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1。</translation>
+    </message>
+    <message>
+        <source>%1 (%2).</source>
+        <translation>%1（%2）。</translation>
+    </message>
+    <message>
+        <source>The print server %1 has no default printer.</source>
+        <translation>打印服务器 %1 没有默认打印机。</translation>
+    </message>
+    <message>
+        <source>The print server %1 is not answering.</source>
+        <translation>打印服务器 %1 没有响应。</translation>
+    </message>
+    <message>
+        <source>The printer %1 is stopped.</source>
+        <translation>打印机 %1 已停止。</translation>
+    </message>
+    <message>
+        <source>The printer %1 is not accepting jobs.</source>
+        <translation>打印机 %1 不接受打印作业。</translation>
+    </message>
+    <message>
+        <source>The printer %1 refused the job</source>
+        <translation>打印机 %1 拒绝了打印作业</translation>
+    </message>
+    <message>
+        <source>The printer %1 refused the document</source>
+        <translation>打印机 %1 拒绝了文档</translation>
+    </message>
+    <message>
+        <source>Sending the page to the printer %1 failed</source>
+        <translation>向打印机 %1 发送页面失败</translation>
+    </message>
+    <message>
+        <source>The printer %1 refused the page</source>
+        <translation>打印机 %1 拒绝了页面</translation>
+    </message>
+</context>
+<context>
+    <name>orrindel::platform::Label</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>orrindel::platform::MsgBox</name>
     <message>
         <source>Run-time error &apos;%1&apos;:
@@ -345,6 +864,17 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
         <translation>运行时错误 &apos;%1&apos;：
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>orrindel::platform::PdfPrinter</name>
+    <message>
+        <source>The page for the printer could not be drawn.</source>
+        <translation>无法绘制要打印的页面。</translation>
+    </message>
+    <message>
+        <source>The page for the printer could not be finished.</source>
+        <translation>无法完成要打印的页面。</translation>
     </message>
 </context>
 </TS>

@@ -91,7 +91,7 @@ const std::tuple<QString, int, QString> Runs[] = {
      "Annual stars 12/2026: centre 1 Mountains: 子山午向 (Zi/Wu, N2/S2), offset 7 degrees from the centre of 午 "
      "Lean: leaning (兼向), 午兼丁 / 子兼癸; most schools read the replacement chart Void: minor (小空亡), within 0.5 "
      "degrees of a mountain's boundary: measure again Replacement chart (替卦): formation none SE S SW 6 5 1 1 8 3"
-     "\nMonthly stars 12/2026: solar month 子 (大雪), centre 7 from 2026-12-07 10:5\nCST (UTC08:00) to 2027-01-05 "
+     "\nMonthly stars 12/2026: solar month 子 (大雪), centre 7 from 2026-12-07 10:53 CST (UTC08:00) to 2027-01-05 "
      "\nSE 6 S 2 SW 4 E 5 C 7 W 9 NE 1 N 3 NW 8"},
     {"orrindel-chart --year 2004 --facing 22.5 --replacement --tolerance 0", 0,
      "Lean: leaning (兼向), 丑兼癸 / 未兼丁; most schools read the replacement chart Void: major (大空亡), within 0 "
@@ -109,6 +109,13 @@ const std::tuple<QString, int, QString> Runs[] = {
      "time: 7 } ], period: 8, replacement: { applies: false, formation: null, palaces: [ { facing: 2, index: 0, "
      "mountain: 6 }, { facing: 1, index: 1, mountain: 7 },\n{ facing: 3, index: 8, mountain: 5 } ], sameAsStandard: "
      "false }, sittingMountain: N2, sittingPalace: 5, subDirection: 2, void: null, year: 2004 }"},
+    // In Chinese, the grid's words too (小暑 at 09:56:3x is 09:57 as almanacs round it); the
+    // JSON is the same in every language ("=": the same output as that command).
+    {"LANGUAGE=zh_CN orrindel-chart --year 2026 --facing 187 --annual 07/2026", 0, "东南 南 西南\n坐宫\n东北 北 西北\n"
+     "建造年份 2026，朝向 187 度：9 运 向：南（宫 4），山 S2，向星顺飞\n山向：子山午向（坐子向午，N2/S2）\n空亡：小空亡\n"
+     "替卦：格局 无\n月飞星 07/2026：未月（小暑），中宫 3 自 2026-07-07 09:57 CST\n东南 2 南 7 西南 9 东 1 中 3"},
+    {"LANGUAGE=zh_TW orrindel-chart --year 2026 --facing 187 --annual 12/2026 --json", 0,
+     "=LANGUAGE=en orrindel-chart --year 2026 --facing 187 --annual 12/2026 --json"},
     // The window's program answers without a display; Qt's own options are left to Qt.
     {"orrindel x --help", 0, "Usage: \n/orrindel [options]\n-h, --help\n-v, --version"},
     {"orrindel --version", 0, "Orrindel " + Version}, {"orrindel -session s1 -v", 0, "Orrindel " + Version},
@@ -240,6 +247,16 @@ private slots:
         const auto &[arguments, status, message] = current(Runs);
         const auto [code, out, err] = runTool(arguments);
         QCOMPARE(code, status);
+        // The grids line up in any script: a CJK character takes two columns.
+        for (const QString &line : out.split('\n')) {
+            const QString grid = line.left(line.lastIndexOf('|') + 1);
+            QVERIFY(grid.isEmpty() ||
+                    grid.size() + grid.count(QRegularExpression("\\p{Han}")) == 40);
+        }
+        if (message.startsWith('=')) {
+            QCOMPARE(out, std::get<1>(runTool(message.mid(1))));
+            return;
+        }
         // One line on stderr and nothing on stdout, or nothing on stderr.
         QCOMPARE(err.count('\n') + (status ? out : err).size(), status ? 1 : 0);
         // The message's lines in order: in stderr, or in stdout without grid lines and quotes.

@@ -6,6 +6,7 @@
 #include "support/table.h"
 #include "translations/language.h"
 #include "ui/about/frmabout.h"
+#include "ui/details/chartdetails.h"
 #include "ui/main/frmmain.h"
 #include "ui/print/frmprint.h"
 
@@ -40,14 +41,16 @@ QMap<QString, QString> texts(QWidget &window)
 {
     const QString form = window.metaObject()->className() + QString(' ');
     QMap<QString, QString> all{{form, window.windowTitle()}};
+    int unnamed = 0;
     for (QWidget *w : window.findChildren<QWidget *>()) {
+        const QString id =
+            form + (w->objectName().isEmpty() ? QString::number(unnamed++) : w->objectName());
         if (auto *label = qobject_cast<QLabel *>(w); label && !label->text().isEmpty())
-            all[form + w->objectName()] = label->text();
+            all[id] = label->text();
         if (auto *button = qobject_cast<QAbstractButton *>(w))
-            all[form + w->objectName()] = button->text();
-        all[form + w->objectName() + " tip"] = w->toolTip();
-        all[form + w->objectName() + " name"] =
-            QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+            all[id] = button->text();
+        all[id + " tip"] = w->toolTip();
+        all[id + " name"] = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
     }
     for (QMenu *menu : window.findChildren<QMenu *>()) {
         QList<QAction *> items = menu->actions();
@@ -71,11 +74,21 @@ bool fits(const QWidget *w)
     return size.width() + margin <= w->width() && size.height() <= w->height();
 }
 
+// A hidden widget that a layout places has no place to fit; one of a fixed form keeps its own.
+bool hiddenInLayout(const QWidget *w, const QWidget &window)
+{
+    return w->parentWidget()->layout() && !w->isVisibleTo(&window);
+}
+
 class TestI18n : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { platform::installFontSubstitutes(); }
+    void initTestCase()
+    {
+        qputenv("TZ", "UTC"); // the Details window's times; UTC is written so in any language
+        platform::installFontSubstitutes();
+    }
     void choice_data() { addRows(Choices); }
     void choice() { QCOMPARE(languageFor(get<1>(current(Choices))), get<2>(current(Choices))); }
 
@@ -95,7 +108,10 @@ private slots:
             main.findChild<QPushButton *>("btnCalculate")->click();
             frmAbout about(d.services);
             frmPrint page({"2004", "180", {}, {}, {}}, &main, d.printer, d.msgBox);
-            for (QWidget *window : std::initializer_list<QWidget *>{&main, &about, &page})
+            ChartDetails details; // leaning, on the line, with the monthly stars: all it says
+            details.showChart(report::ChartRequest{2026, "187", report::MonthOfYear{12, 2026}});
+            details.show();
+            for (QWidget *window : std::initializer_list<QWidget *>{&main, &about, &page, &details})
                 visit(*window);
         };
         QMap<QString, QString> english, shown;
@@ -105,7 +121,7 @@ private slots:
         platform::installFontSubstitutes(cjkFontRegion(language));
         build([&shown](QWidget &window) {
             for (const QWidget *w : window.findChildren<QWidget *>())
-                QVERIFY2(fits(w), qPrintable(w->objectName()));
+                QVERIFY2(hiddenInLayout(w, window) || fits(w), qPrintable(w->objectName()));
             shown.insert(texts(window));
         });
         QCOMPARE(shown == english, language == L::English);
@@ -114,7 +130,8 @@ private slots:
         for (auto [name, text] : shown.asKeyValueRange()) {
             QCOMPARE(QKeySequence::mnemonic(text), QKeySequence::mnemonic(english.value(name)));
             const QRegularExpression word("[A-Za-z]{2}");
-            QVERIFY2(language == L::English || !text.remove("Orrindel").contains(word),
+            QVERIFY2(language == L::English ||
+                         !text.remove("Orrindel").remove("UTC").contains(word),
                      qPrintable(name + ": " + text));
         }
         // Qt's own translation: the standard buttons of the message boxes.

@@ -1,6 +1,7 @@
 #include "chartdetails.h"
 
 #include "engine/runtimeerror.h"
+#include "report/terms.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -36,19 +37,6 @@ constexpr std::array<RowText, 7> Rows = {{
     {"formation", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Formation:")},
 }};
 
-// The palaces' places, by palace index, as a screen reader says them.
-constexpr std::array<const char *, PalaceCount> Places = {
-    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "centre"),
-    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "north-west"),
-    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "west"),
-    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "north-east"),
-    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "south"),
-    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "north"),
-    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "south-west"),
-    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "east"),
-    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "south-east"),
-};
-
 QString utf8(const char *text)
 {
     return QString::fromUtf8(text);
@@ -81,8 +69,8 @@ QString mountainsText(const MountainReading &m)
     const Mountain &facing = Mountains[m.facing];
     const Mountain &sitting = Mountains[m.sitting];
     return ChartDetails::tr("%1 (sitting %2, facing %3; %4/%5)")
-        .arg(report::facingSittingName(m), utf8(sitting.pinyin), utf8(facing.pinyin),
-             utf8(sitting.code), utf8(facing.code));
+        .arg(report::facingSittingName(m), report::mountainReading(m.sitting),
+             report::mountainReading(m.facing), utf8(sitting.code), utf8(facing.code));
 }
 
 QString leanText(const ChartReading &r)
@@ -121,7 +109,7 @@ QString voidText(const ChartReading &r)
 void addCompassCodes(QGridLayout *layout)
 {
     const auto code = [](int palace) {
-        auto *label = new QLabel(QString::fromLatin1(PalaceCodes[palace]));
+        auto *label = new QLabel(report::compassCode(palace));
         label->setAlignment(Qt::AlignCenter);
         label->setForegroundRole(QPalette::PlaceholderText);
         return label;
@@ -151,7 +139,7 @@ ChartDetails::Grid makeGrid(const QString &title, const QString &name, QWidget *
             auto *cell = new QLabel;
             cell->setObjectName(name + QString::number(palace));
             cell->setAccessibleName(
-                ChartDetails::tr("%1, %2 palace").arg(title, ChartDetails::tr(Places[palace])));
+                ChartDetails::tr("%1, %2 palace").arg(title, report::palaceName(palace)));
             cell->setFrameShape(QFrame::Box);
             cell->setAlignment(Qt::AlignCenter);
             cell->setFont(starFont);
@@ -289,6 +277,7 @@ void ChartDetails::fill(const ChartReading &r)
     m_replacement.box->setVisible(r.lean.lean == Lean::Leaning || r.request.showReplacement);
     fillMonth(r);
     m_copy->setEnabled(true);
+    keepNotesWhole();
 }
 
 void ChartDetails::fillMonth(const ChartReading &r)
@@ -306,7 +295,7 @@ void ChartDetails::fillMonth(const ChartReading &r)
     m_monthly.note->setText(tr("%1/%2: solar month %3 (%4), from %5 to %6")
                                 .arg(m.month.month, 2, 10, QLatin1Char('0'))
                                 .arg(m.month.year)
-                                .arg(utf8(m.solar.branch), utf8(m.solar.term),
+                                .arg(utf8(m.solar.branch), report::solarTermName(m.solar.term),
                                      report::localTime(m.solar.start),
                                      report::localTime(m.solar.end)));
 }
@@ -322,6 +311,25 @@ void ChartDetails::clear()
     clearGrid(m_monthly, QString());
     m_replacement.box->hide();
     m_copy->setEnabled(false);
+    keepNotesWhole();
+}
+
+void ChartDetails::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    keepNotesWhole();
+}
+
+void ChartDetails::keepNotesWhole()
+{
+    // A window's minimum size does not foresee that wrapped notes take more lines when it is
+    // narrow; the height they need in the narrowest window is the least it may have. Only a
+    // shown window's layout counts its notes.
+    if (!isVisible())
+        return;
+    layout()->invalidate(); // it may have counted the children before they were shown
+    const QSize least = layout()->totalMinimumSize();
+    setMinimumHeight(std::max(least.height(), layout()->totalHeightForWidth(least.width())));
 }
 
 } // namespace orrindel

@@ -37,10 +37,14 @@ public:
         QLabel *note = nullptr;
     };
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void fill(const report::ChartReading &reading);
     void fillMonth(const report::ChartReading &reading);
     void clear();
+    void keepNotesWhole();
 
     std::optional<report::ChartReading> m_reading;
     QLabel *m_status = nullptr;

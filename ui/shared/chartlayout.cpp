@@ -53,57 +53,13 @@ std::vector<ControlRow> directionRows(std::span<const CompassCaption, 8> places,
     return rows;
 }
 
-namespace {
-
-// The engine's direction words, marked for translation.
-constexpr const char *PalaceNames[PalaceCount] = {
-    QT_TRANSLATE_NOOP("Palace", "centre"),     QT_TRANSLATE_NOOP("Palace", "north-west"),
-    QT_TRANSLATE_NOOP("Palace", "west"),       QT_TRANSLATE_NOOP("Palace", "north-east"),
-    QT_TRANSLATE_NOOP("Palace", "south"),      QT_TRANSLATE_NOOP("Palace", "north"),
-    QT_TRANSLATE_NOOP("Palace", "south-west"), QT_TRANSLATE_NOOP("Palace", "east"),
-    QT_TRANSLATE_NOOP("Palace", "south-east"),
-};
-static_assert([] {
-    for (int i = 0; i < PalaceCount; ++i) {
-        if (std::string_view(PalaceNames[i]) != PalaceDirections[i])
-            return false;
-    }
-    return true;
-}());
-
-// The engine's compass codes, marked for translation.
-constexpr const char *CompassCodes[PalaceCount] = {
-    "",
-    QT_TRANSLATE_NOOP("Compass", "NW"),
-    QT_TRANSLATE_NOOP("Compass", "W"),
-    QT_TRANSLATE_NOOP("Compass", "NE"),
-    QT_TRANSLATE_NOOP("Compass", "S"),
-    QT_TRANSLATE_NOOP("Compass", "N"),
-    QT_TRANSLATE_NOOP("Compass", "SW"),
-    QT_TRANSLATE_NOOP("Compass", "E"),
-    QT_TRANSLATE_NOOP("Compass", "SE"),
-};
-static_assert([] {
-    for (int i = 0; i < PalaceCount; ++i) {
-        if (std::string_view(CompassCodes[i]) != PalaceCodes[i])
-            return false;
-    }
-    return true;
-}());
-
-} // namespace
-
-QString palaceName(int palace)
-{
-    return QCoreApplication::translate("Palace", PalaceNames[palace]);
-}
-
-void captionDirections(const platform::Controls &controls, std::span<const CompassCaption, 8> places)
+void captionDirections(const platform::Controls &controls,
+                       std::span<const CompassCaption, 8> places)
 {
     std::array<QLabel *, 8> labels{};
     for (int i = 0; i < int(places.size()); ++i) {
         auto *label = controls.get<platform::Label>("lblDirections", i);
-        label->setCaption(QCoreApplication::translate("Compass", CompassCodes[places[i].palace]));
+        label->setCaption(report::compassCode(places[i].palace));
         labels[i] = label;
     }
     shrinkToFit(labels);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls.h"
+#include "report/terms.h"
 
 #include <span>
 #include <vector>
@@ -27,10 +28,10 @@ std::vector<platform::ControlRow> directionRows(std::span<const CompassCaption, 
 
 // Gives the compass labels that directionRows placed their captions, the engine's codes in
 // the program's language, and makes them fit.
-void captionDirections(const platform::Controls &controls, std::span<const CompassCaption, 8> places);
+void captionDirections(const platform::Controls &controls,
+                       std::span<const CompassCaption, 8> places);
 
-// A palace's direction as a reader hears it ("north-west"), in the program's language.
-QString palaceName(int palace);
+using report::palaceName;
 
 // Makes one-line captions, such as the compass captions in a language of wider and taller
 // characters, fit their labels by giving them all one smaller size of their font. Captions

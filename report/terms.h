@@ -1,0 +1,33 @@
+#pragma once
+
+#include "engine/formation.h"
+
+#include <QString>
+
+#include <string_view>
+
+// The engine's words and codes as the program's language writes them, translated in this
+// one place for the windows and orrindel-chart's text alike. The JSON never uses them.
+namespace orrindel::report {
+
+// A palace's direction as a reader hears it ("north-west").
+QString palaceName(int palace);
+// A palace's compass code round a grid ("NW"), and "C" for the centre.
+QString compassCode(int palace);
+// A mountain's name as a reader of this language spells it: its pinyin ("Zi") in English,
+// its character in Chinese.
+QString mountainReading(int mountain);
+// A solar term (節), as the engine names it in Traditional characters ("芒種").
+QString solarTermName(const char *term);
+// "double-facing" and the rest.
+QString formationWords(Formation formation);
+// "Forward" or "Reverse", the way a plate's stars fly.
+QString flightWords(std::string_view direction);
+
+// Columns a text takes in a terminal: CJK characters and full-width forms take two.
+int displayWidth(const QString &text);
+// The text padded with spaces to a display width: on the right, or centred.
+QString padded(const QString &text, int width);
+QString centred(const QString &text, int width);
+
+} // namespace orrindel::report
