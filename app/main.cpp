@@ -6,6 +6,7 @@
 #include "platform/msgbox.h"
 #include "platform/printer.h"
 #include "platform/services.h"
+#include "platform/style.h"
 #include "platform/system/launcher.h"
 #include "platform/system/registry.h"
 #include "translations/language.h"
@@ -75,11 +76,17 @@ int main(int argc, char *argv[])
     orrindel::platform::Application::install();
     // Only the desktop's language is loaded, and nothing at all for English.
     orrindel::Translation translation(orrindel::systemLanguage());
-    if (const std::optional<int> status = readCommandLine(argc, argv, translation))
-        return *status;
+    // A plain start has no command line to read, and skips the extra application object.
+    if (argc > 1) {
+        if (const std::optional<int> status = readCommandLine(argc, argv, translation))
+            return *status;
+    }
 
     QApplication app(argc, argv);
     translation.install();
+    // Before the first window: its menu bar asks the style for an icon as it is made.
+    QApplication::setStyle(
+        new orrindel::platform::DeferredIconStyle(QApplication::style()->name()));
     QApplication::setWindowIcon(orrindel::appIcon());
     orrindel::platform::installFontSubstitutes(orrindel::cjkFontRegion(translation.language()));
 

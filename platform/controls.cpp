@@ -9,7 +9,6 @@
 #include <QFrame>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpression>
 
 namespace orrindel::platform {
 
@@ -96,8 +95,18 @@ void Line::paintEvent(QPaintEvent *)
 
 QString spokenCaption(const QString &caption)
 {
-    static const QRegularExpression bracketedKey(QStringLiteral("\\(&[^)]\\)"));
-    return QString(caption).remove(bracketedKey).remove(QLatin1Char('&'));
+    // Without a regular expression: start-up would pay for the whole engine.
+    QString spoken;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        const bool bracketedKey = caption.mid(i, 2) == QLatin1String("(&") &&
+                                  i + 3 < caption.size() && caption[i + 2] != QLatin1Char(')') &&
+                                  caption[i + 3] == QLatin1Char(')');
+        if (bracketedKey)
+            i += 3;
+        else if (caption[i] != QLatin1Char('&'))
+            spoken += caption[i];
+    }
+    return spoken;
 }
 
 QString controlName(const char *name, int index)

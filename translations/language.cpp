@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QRegularExpression>
 
 #include <optional>
 
@@ -17,7 +16,8 @@ std::optional<Language> languageOf(const QString &entry)
 {
     // Drops a POSIX locale's encoding and modifier ("zh_TW.UTF-8@euro").
     const QString name = entry.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
-    const QStringList parts = name.split(QRegularExpression(QStringLiteral("[-_]")));
+    const QStringList parts =
+        QString(name).replace(QLatin1Char('_'), QLatin1Char('-')).split(QLatin1Char('-'));
     const QString language = parts.value(0).toLower();
     if (language == QLatin1String("en"))
         return Language::English;
