@@ -14,16 +14,17 @@ using namespace orrindel;
 
 const QRgb Black = qRgb(0, 0, 0), White = qRgb(255, 255, 255);
 
-// How to cause a fault and mend it, the reason the printer gives, and the jobs it leaves, all
-// cancelled.
+// How to cause a fault and mend it (none: no fault), words of the reason the printer gives
+// (any: none given), and the jobs it leaves, all cancelled.
 // clang-format off
-const std::tuple<const char *, QString, QString, QString, int> Faults[] = {
-    {"no fault", "", "", "", 0}, {"no default printer", "lpadmin -x orrindel", test::CupsServer::AddQueue, "no default printer", 0},
-    {"server unreachable", "stop", "start", "cannot reach", 0},
-    {"queue stopped", "cupsdisable orrindel", "cupsenable orrindel", "is stopped", 0},
-    {"queue rejecting jobs", "cupsreject orrindel", "cupsaccept orrindel", "not accepting", 0},
-    {"job refused", "lpadmin -p orrindel -u deny:$(id -un)", "lpadmin -p orrindel -u allow:all", "job refused", 0},
-    {"half sent", "restart MaxRequestSize 4k", "restart", "", 2}};
+struct Fault { const char *name; QString cause = {}, mend = {}, reason = {}; int cancelled = 0; };
+const Fault Faults[] = {
+    {.name = "no fault"}, {.name = "no default printer", .cause = "lpadmin -x orrindel", .mend = test::CupsServer::AddQueue, .reason = "no default printer"},
+    {.name = "server unreachable", .cause = "stop", .mend = "start", .reason = "cannot reach"},
+    {.name = "queue stopped", .cause = "cupsdisable orrindel", .mend = "cupsenable orrindel", .reason = "is stopped"},
+    {.name = "queue rejecting jobs", .cause = "cupsreject orrindel", .mend = "cupsaccept orrindel", .reason = "not accepting"},
+    {.name = "job refused", .cause = "lpadmin -p orrindel -u deny:$(id -un)", .mend = "lpadmin -p orrindel -u allow:all", .reason = "job refused"},
+    {.name = "half sent", .cause = "restart MaxRequestSize 4k", .mend = "restart", .cancelled = 2}};
 // clang-format on
 
 static QByteArray run(const QString &command)
@@ -86,7 +87,7 @@ private slots:
 
     // With a fault the printer says why, the user sees one message box and no job is left
     // pending or held; once it is mended, or without one, Print Chart prints.
-    void printChart_data() { test::addRows(Faults); }
+    void printChart_data() { test::addRows(Faults, &Fault::name); }
     void printChart()
     {
         const auto &[name, cause, mend, reason, cancelled] = test::current(Faults);
