@@ -12,12 +12,9 @@ constexpr int Usage = 2; // the exit status of a bad command line
 
 // A command line, its exit status, and what the one stderr line (Usage) or stdout (0, without
 // grid lines and quotes) holds: the message's lines, in order.
-struct Run
-{
-    QString command;
-    int status = 0;
-    QString says;
-};
+// clang-format off
+struct Run { QString command; int status = 0; QString says; };
+// clang-format on
 
 // Runs the program for the row's command line: the first word names the program, the rest are
 // its arguments.
