@@ -3,8 +3,6 @@
 #include "engine/numerictext.h"
 #include "engine/runtimeerror.h"
 #include "engine/validation.h"
-#include "orrindel/version.h"
-#include "support/commandline.h"
 #include "support/table.h"
 
 #include <QTest>
@@ -82,55 +80,6 @@ constexpr Text Texts[] = {
     {.text = "1.2.3", .reads = NotNumeric}, {.text = "1e3", .reads = NotNumeric}, {.text = "-5", .reads = NotNumeric},
     {.text = " 12", .reads = NotNumeric}, {.text = "1,5", .reads = NotNumeric}, {.text = "inf", .reads = NotNumeric}};
 
-// The tool's command lines.
-const QString Y = "orrindel-chart --year 2004 --facing 10 ", Version = ORRINDEL_VERSION_STRING;
-const Run Runs[] = {
-    {.command = "orrindel-chart --version", .says = Version}, {.command = "orrindel-chart --help", .says = "--annual <MM/YYYY>\n--replacement\n--tolerance <DEGREES>"},
-    {.command = "orrindel-chart --facing 10", .status = Usage, .says = "--year is"}, {.command = "orrindel-chart --year 2004", .status = Usage, .says = "--facing is required"},
-    {.command = "orrindel-chart --year 2004 --facing 360", .status = Usage, .says = "--facing 360:"},
-    {.command = Y + "--json=1", .status = Usage, .says = "'--json'"}, {.command = Y + "--annual 00/2000", .status = Usage, .says = "00/2000:"},
-    {.command = Y + "--annual 13/2000", .status = Usage, .says = "13/2000:"}, {.command = Y + "--annual 06/0999", .status = Usage, .says = "0999:"},
-    {.command = Y + "--tolerance 7.6", .status = Usage, .says = "--tolerance 7.6:"}, {.command = Y + "--tolerance -1", .status = Usage, .says = "-1: give degrees from 0 to 7.5"},
-    {.command = Y + "--tolerance 1e1", .status = Usage, .says = "1e1:"}, {.command = Y + "--tolerance", .status = Usage, .says = "Missing value after '--tolerance'"},
-    {.command = Y + "--tolerance 7.5", .says = "offset -5 degrees from the centre of 癸\nLean: leaning (兼向), 癸兼子 / 丁兼午; most schools "
-                                                "read the replacement chart Void: minor (小空亡), within 7.5 degrees"},
-    {.command = Y + "--colour", .status = Usage, .says = "'colour'"}, {.command = Y + "north", .status = Usage, .says = "argument: north"},
-    {.command = "orrindel-chart x --year 2004 --facing 10", .status = Usage, .says = "argument: x"},
-    {.command = "orrindel-chart --year 2004 --facing 22.49998", .says = "S3, mountain stars Reverse\nFormation: double-sitting"},
-    {.command = "orrindel-chart --year 2004 --facing 22.49999", .says = "NE1, facing stars Reverse\nSitting: south-west (palace 6), "
-                                                                       "mountain SW1, mountain stars Reverse\nFormation: wang-shan"},
-    {.command = "orrindel-chart --year 2004 --facing 225", .says = "NE2, mountain stars Forward\nFormation: shang-shan-xia-shui"},
-    {.command = "orrindel-chart --year 2004 --facing 180 --annual 06/2000", .says =
-     "SE S SW 3 4 8 8 1 6 7 3 5 [8] [4] [6] 2 5 4 3 6 1 E 6 8 1 W [7] [9] [2] 7 9 9 7 5 2 2 4 9 sitting "
-     "[3] [5] [1] NE N NW Year 2004, facing 180: period 8 Facing: south (palace 4), mountain S2, facing "
-     "stars Reverse Sitting: north (palace 5), mountain N2, mountain stars Forward Formation: "
-     "double-facing Annual stars 06/2000: centre 9 Mountains: 子山午向 (Zi/Wu, N2/S2), offset 0 degrees from "
-     "the centre of 午 Lean: standard (within 4.5 degrees of the centre) Monthly stars 06/2000: solar month 午 (芒種), "
-     "centre 1 from 2000-06-05 "},
-    // Leaning, on the line: both charts, the monthly stars from 大雪 to 小寒 in the test's zone (UTC+8;
-    // the comparison drops the "+" of "+7" and "UTC+08:00").
-    {.command = "orrindel-chart --year 2026 --facing 187 --annual 12/2026", .says =
-     "Annual stars 12/2026: centre 1 Mountains: 子山午向 (Zi/Wu, N2/S2), offset 7 degrees from the centre of 午 "
-     "Lean: leaning (兼向), 午兼丁 / 子兼癸; most schools read the replacement chart Void: minor (小空亡), within 0.5 "
-     "degrees of a mountain's boundary: measure again Replacement chart (替卦): formation none SE S SW 6 5 1 1 8 3"
-     "\nMonthly stars 12/2026: solar month 子 (大雪), centre 7 from 2026-12-07 10:5\nCST (UTC08:00) to 2027-01-05 "
-     "\nSE 6 S 2 SW 4 E 5 C 7 W 9 NE 1 N 3 NW 8"},
-    {.command = "orrindel-chart --year 2004 --facing 22.5 --replacement --tolerance 0", .says =
-     "Lean: leaning (兼向), 丑兼癸 / 未兼丁; most schools read the replacement chart Void: major (大空亡), within 0 "
-     "degrees of a sector's boundary: measure again Replacement chart (替卦): formation wang-shan-wang-shui, the same "
-     "as the standard chart"},
-    {.command = "orrindel-chart --year 2004 --facing 180 --annual 01/2000 --json", .says =
-     "{ annual: { centre: 1, month: 1, year: 2000 }, facing: 180, facingMountain: S2, facingPalace: 4, "
-     "facingStarDirection: Reverse, formation: double-facing, "
-     "lean: standard, leanToward: null, monthly: { branch: 丑, centre: 6, end: 2000-02-04T12:40:\nZ, start: "
-     "2000-01-06T01:0\nZ, term: 小寒 }, mountainStarDirection: Forward, mountains: { facing: { centre: 180, code: S2, "
-     "name: 午, offset: 0, pinyin: Wu }, sitting: { centre: 0, code: N2, name: 子, offset: 0, pinyin: Zi } }, "
-     "palaces: [ { annual: 1, direction: centre, facing: 3, grey: false, index: 0, monthly: 6, mountain: 4, time: 8 }, "
-     "{ annual: 2,\n{ annual: 6, direction: north, facing: 7, grey: true, index: 5, monthly: 2, mountain: 9, time: 4 }, "
-     "{ annual: 7,\n{ annual: 9, direction: south-east, facing: 4, grey: false, index: 8, monthly: 5, mountain: 3, "
-     "time: 7 } ], period: 8, replacement: { applies: false, formation: null, palaces: [ { facing: 2, index: 0, "
-     "mountain: 6 }, { facing: 1, index: 1, mountain: 7 },\n{ facing: 3, index: 8, mountain: 5 } ], sameAsStandard: "
-     "false }, sittingMountain: N2, sittingPalace: 5, subDirection: 2, void: null, year: 2004 }"}};
 // clang-format on
 
 QString chartLine(int year, float degrees)
@@ -154,10 +103,6 @@ class TestEngine : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        qputenv("TZ", "Asia/Shanghai"); // local times in the zone the almanacs publish
-    }
     // Each year's period and annual stars, and its chart at every tenth of a degree (every
     // 4.5 degrees for the annual rows) against the compass rules worked in whole tenths (on
     // an inner boundary of the thirds the Thirds table decides the third). Period, third,
@@ -229,9 +174,6 @@ private slots:
         QCOMPARE(isValidBearingText(text), bearing);
         QCOMPARE(errorOf([] { (void)textToDouble(std::string(400, '9')); }), Overflow);
     }
-
-    void tool_data() { addRows(Runs, &Run::command); }
-    void tool() { checkRun(CHART_TOOL, current(Runs)); }
 };
 
 QTEST_GUILESS_MAIN(TestEngine)
