@@ -39,7 +39,10 @@ const Stored Values[] = {
 // the programs in the folder; and what ran, or whether the message shows instead.
 const QString Tool = "f\\MSINFO32.EXE", Gnome = "gnome-control-center";
 const QStringList All{".t", Tool, "hardinfo", Gnome, "kinfocenter"};
-Entry file(const char *name) { return Value{1, name}; }
+// Stand-in programs live in one folder, emptied for every row, which is also all of PATH.
+// Each leaves a file there named "=" and its name and arguments, each in brackets.
+const QTemporaryDir Bin;
+Entry file(const char *name) { return Value{1, Bin.filePath(name).toStdString()}; }
 struct Press { const char *name; Entry path, folder; QStringList installed; QString ran = {}; bool message = false; };
 const Press Keys[] = {
     {.name = "Return: OK", .path = file(".t"), .folder = file("f"), .installed = All}, {.name = "Esc: OK", .path = file(".t"), .folder = file("f"), .installed = All},
@@ -54,21 +57,11 @@ const Press Keys[] = {
     {.name = "Alt+S: nothing", .path = NoKey, .folder = NoKey, .installed = {}, .message = true}};
 // clang-format on
 
-// Stand-in programs live in one folder, emptied for every row, which is also all of PATH.
-// Each leaves a file there named "=" and its name and arguments, each in brackets.
 class TestFrmAbout : public QObject
 {
     Q_OBJECT
-    QTemporaryDir m_bin;
     std::optional<TestServices> d;
 
-    // A stand-in file's name as its path in the folder.
-    Entry inBin(Entry entry) const
-    {
-        if (entry && !entry->bytes.empty())
-            entry->bytes = m_bin.filePath(QString::fromStdString(entry->bytes)).toStdString();
-        return entry;
-    }
     void install(const char *key, const char *name, const Entry &entry)
     {
         if (entry)
@@ -76,20 +69,20 @@ class TestFrmAbout : public QObject
     }
     void program(const QString &name)
     {
-        QFile file(m_bin.filePath(name));
+        QFile file(Bin.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("#!/bin/sh\n: >\"${0%/*}/=$(printf '[%s]' \"${0##*/}\" \"$@\")\"\n");
         QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
     }
-    QString ran() const { return QDir(m_bin.path()).entryList({"=*"}).join("").mid(1); }
+    QString ran() const { return QDir(Bin.path()).entryList({"=*"}).join("").mid(1); }
 
 private slots:
     void initTestCase() { platform::installFontSubstitutes(); }
     void init()
     {
         d.emplace();
-        QDir(m_bin.path()).removeRecursively();
-        QVERIFY(QDir().mkpath(m_bin.path()) && qputenv("PATH", m_bin.path().toLocal8Bit()));
+        QDir(Bin.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(Bin.path()) && qputenv("PATH", Bin.path().toLocal8Bit()));
     }
 
     void getKeyValue_data() { addRows(Values, &Stored::name); }
@@ -113,8 +106,8 @@ private slots:
     {
         const auto &[name, path, folder, installed, ran, message] = current(Keys);
         const QString keys = QString(name).section(':', 0, 0);
-        install("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", inBin(path));
-        install("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", inBin(folder));
+        install("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", path);
+        install("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", folder);
         for (const QString &name : installed)
             program(name);
         const auto launcher = platform::makeSystemLauncher();
@@ -137,7 +130,7 @@ private slots:
     void argumentsArriveAsGiven()
     {
         program("my viewer");
-        platform::makeSystemLauncher()->start(m_bin.filePath("my viewer").toStdString(),
+        platform::makeSystemLauncher()->start(Bin.filePath("my viewer").toStdString(),
                                               {"a b", "c;d", "$HOME", ""});
         QTRY_COMPARE(ran(), "[my viewer][a b][c;d][$HOME][]");
     }

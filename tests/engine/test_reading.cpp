@@ -61,27 +61,43 @@ constexpr Replacing ReplacementStars[] = {{.star = 1, .mountains = "子癸甲申
 // Bearings on each threshold and boundary: the facing mountain, the offset, the mountains the
 // facing and sitting sides lean toward (none when standard) and the void line at a tolerance.
 // clang-format off
-struct LeanRow { float bearing; double tolerance; const char *facing; double offset; const char *toward, *sittingToward; VoidLine voidLine; };
+struct LeanRow { float bearing; double tolerance = 0; const char *facing; double offset; const char *toward[2] = {"", ""}; VoidLine voidLine = VoidLine::None; };
+using enum VoidLine;
 constexpr LeanRow Leans[] = {
-    {187, 0.5, "午", 7.0, "丁", "癸", VoidLine::Minor}, {184.5, 0.5, "午", 4.5, "", "", VoidLine::None},
-    {184.6f, 0.5, "午", 4.6, "丁", "癸", VoidLine::None}, {184.51f, 0.5, "午", 4.51, "丁", "癸", VoidLine::None}, {175.5, 0.5, "午", -4.5, "", "", VoidLine::None},
-    {175.4f, 0.5, "午", -4.6, "丙", "壬", VoidLine::None}, {187, 0, "午", 7.0, "丁", "癸", VoidLine::None},
-    {6.9f, 0.5, "子", 6.9, "癸", "丁", VoidLine::None}, {7, 0.5, "子", 7.0, "癸", "丁", VoidLine::Minor},
-    {22, 0.5, "癸", 7.0, "丑", "未", VoidLine::Major}, {23, 0.5, "丑", -7.0, "癸", "丁", VoidLine::Major},
+    {.bearing = 187, .tolerance = 0.5, .facing = "午", .offset = 7.0, .toward = {"丁", "癸"}, .voidLine = Minor},
+    {.bearing = 184.5, .tolerance = 0.5, .facing = "午", .offset = 4.5},
+    {.bearing = 184.6f, .tolerance = 0.5, .facing = "午", .offset = 4.6, .toward = {"丁", "癸"}},
+    {.bearing = 184.51f, .tolerance = 0.5, .facing = "午", .offset = 4.51, .toward = {"丁", "癸"}},
+    {.bearing = 175.5, .tolerance = 0.5, .facing = "午", .offset = -4.5},
+    {.bearing = 175.4f, .tolerance = 0.5, .facing = "午", .offset = -4.6, .toward = {"丙", "壬"}},
+    {.bearing = 187, .facing = "午", .offset = 7.0, .toward = {"丁", "癸"}},
+    {.bearing = 6.9f, .tolerance = 0.5, .facing = "子", .offset = 6.9, .toward = {"癸", "丁"}},
+    {.bearing = 7, .tolerance = 0.5, .facing = "子", .offset = 7.0, .toward = {"癸", "丁"}, .voidLine = Minor},
+    {.bearing = 22, .tolerance = 0.5, .facing = "癸", .offset = 7.0, .toward = {"丑", "未"}, .voidLine = Major},
+    {.bearing = 23, .tolerance = 0.5, .facing = "丑", .offset = -7.0, .toward = {"癸", "丁"}, .voidLine = Major},
     // The seven boundaries the 32-bit rule gives to the earlier mountain.
-    {7.5, 0, "子", 7.5, "癸", "丁", VoidLine::Minor}, {97.5, 0, "卯", 7.5, "乙", "辛", VoidLine::Minor},
-    {127.5, 0, "辰", 7.5, "巽", "乾", VoidLine::Minor}, {172.5, 0, "丙", 7.5, "午", "子", VoidLine::Minor},
-    {232.5, 0, "坤", 7.5, "申", "寅", VoidLine::Minor}, {277.5, 0, "酉", 7.5, "辛", "乙", VoidLine::Minor},
-    {322.5, 0, "乾", 7.5, "亥", "巳", VoidLine::Minor},
+    {.bearing = 7.5, .facing = "子", .offset = 7.5, .toward = {"癸", "丁"}, .voidLine = Minor},
+    {.bearing = 97.5, .facing = "卯", .offset = 7.5, .toward = {"乙", "辛"}, .voidLine = Minor},
+    {.bearing = 127.5, .facing = "辰", .offset = 7.5, .toward = {"巽", "乾"}, .voidLine = Minor},
+    {.bearing = 172.5, .facing = "丙", .offset = 7.5, .toward = {"午", "子"}, .voidLine = Minor},
+    {.bearing = 232.5, .facing = "坤", .offset = 7.5, .toward = {"申", "寅"}, .voidLine = Minor},
+    {.bearing = 277.5, .facing = "酉", .offset = 7.5, .toward = {"辛", "乙"}, .voidLine = Minor},
+    {.bearing = 322.5, .facing = "乾", .offset = 7.5, .toward = {"亥", "巳"}, .voidLine = Minor},
     // The others belong to the mountain that starts there; between sectors, the major void.
-    {22.5, 0, "丑", -7.5, "癸", "丁", VoidLine::Major}, {67.5, 0, "甲", -7.5, "寅", "申", VoidLine::Major},
-    {337.5, 0, "壬", -7.5, "亥", "巳", VoidLine::Major}, {352.5, 0, "子", -7.5, "壬", "丙", VoidLine::Minor},
-    {52.5, 0, "寅", -7.5, "艮", "坤", VoidLine::Minor}, {22.49999f, 0, "丑", -7.5, "癸", "丁", VoidLine::Major},
-    {7.50001f, 0, "子", 7.5, "癸", "丁", VoidLine::Minor}, {359.99999f, 0, "子", 0, "", "", VoidLine::None},
+    {.bearing = 22.5, .facing = "丑", .offset = -7.5, .toward = {"癸", "丁"}, .voidLine = Major},
+    {.bearing = 67.5, .facing = "甲", .offset = -7.5, .toward = {"寅", "申"}, .voidLine = Major},
+    {.bearing = 337.5, .facing = "壬", .offset = -7.5, .toward = {"亥", "巳"}, .voidLine = Major},
+    {.bearing = 352.5, .facing = "子", .offset = -7.5, .toward = {"壬", "丙"}, .voidLine = Minor},
+    {.bearing = 52.5, .facing = "寅", .offset = -7.5, .toward = {"艮", "坤"}, .voidLine = Minor},
+    {.bearing = 22.49999f, .facing = "丑", .offset = -7.5, .toward = {"癸", "丁"}, .voidLine = Major},
+    {.bearing = 7.50001f, .facing = "子", .offset = 7.5, .toward = {"癸", "丁"}, .voidLine = Minor},
+    {.bearing = 359.99999f, .facing = "子", .offset = 0},
     // At the widest tolerance the centre is on the line: the sector's edge wins for 壬.
-    {0, 7.5, "子", 0, "", "", VoidLine::Minor}, {345, 7.5, "壬", 0, "", "", VoidLine::Major},
-    {345, 7.4, "壬", 0, "", "", VoidLine::None}, {15, 7.5, "癸", 0, "", "", VoidLine::Major}, {135.25f, 2, "巽", 0.25, "", "", VoidLine::None},
-};
+    {.bearing = 0, .tolerance = 7.5, .facing = "子", .offset = 0, .voidLine = Minor},
+    {.bearing = 345, .tolerance = 7.5, .facing = "壬", .offset = 0, .voidLine = Major},
+    {.bearing = 345, .tolerance = 7.4, .facing = "壬", .offset = 0},
+    {.bearing = 15, .tolerance = 7.5, .facing = "癸", .offset = 0, .voidLine = Major},
+    {.bearing = 135.25f, .tolerance = 2, .facing = "巽", .offset = 0.25}};
 // clang-format on
 
 // Published instants of the Sun's apparent longitude, to the minute, at a UTC offset:
@@ -219,9 +235,9 @@ private slots:
         QCOMPARE(Mountains[m.facing].name, row.facing);
         QCOMPARE(m.offset, row.offset);
         const LeanReading lean = readLean(m, row.tolerance);
-        QCOMPARE(lean.lean, *row.toward ? Lean::Leaning : Lean::Standard);
-        QCOMPARE(lean.facingToward.value_or(NoMountain), mountainNamed(row.toward));
-        QCOMPARE(lean.sittingToward.value_or(NoMountain), mountainNamed(row.sittingToward));
+        QCOMPARE(lean.lean, *row.toward[0] ? Lean::Leaning : Lean::Standard);
+        QCOMPARE(lean.facingToward.value_or(NoMountain), mountainNamed(row.toward[0]));
+        QCOMPARE(lean.sittingToward.value_or(NoMountain), mountainNamed(row.toward[1]));
         QCOMPARE(lean.voidLine, row.voidLine);
     }
 
