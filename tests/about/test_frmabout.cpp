@@ -17,52 +17,52 @@ using namespace std::literals;
 using Value = FakeRegistry::Value;
 using Entry = std::optional<Value>; // nullopt: no key
 
-// A value of type 0 is stored under another name: the key without the value.
-const Entry NoKey, NoValue = Value{0, {}};
+// A value of type 0 is stored under another name: the key without the value. Zero bytes: a
+// string value of none.
+const Entry NoKey, NoValue = Value{0, {}}, NoBytes = Value{1, {}};
 const int NotRead = 0, Read = 1, Invalid = RuntimeError::InvalidProcedureCall;
 const std::string A1023(1023, 'a');
 
 // clang-format off
 // A value read over the text "before": read, not read or the error raised; the text after.
-const std::tuple<const char *, Entry, int, std::string> Values[] = {
-    {"string and zero", Value{1, "C:\\x.exe\0"s}, Read, "C:\\x.exe"}, {"string, no zero", Value{1, "C:\\Tools"}, Read, "C:\\Tools"},
-    {"zero bytes", Value{1, ""}, Invalid, "before"}, {"number", Value{4, "\x78\x56\x34\x12"}, Read, "305419896"},
-    {"number, high 0", Value{4, "\x10\0\0\0"s}, Read, "16"}, {"binary", Value{3, "\1\2\3"}, Read, "before"},
-    {"1024 bytes", Value{1, A1023 + '\0'}, Read, A1023}, {"1025 bytes", Value{1, A1023 + "bc"}, NotRead, ""},
-    {"missing value", NoValue, NotRead, ""}, {"missing key", NoKey, NotRead, ""}};
-// clang-format on
+struct Stored { const char *name; Entry entry; int outcome; std::string after; };
+const Stored Values[] = {
+    {.name = "string and zero", .entry = Value{1, "C:\\x.exe\0"s}, .outcome = Read, .after = "C:\\x.exe"},
+    {.name = "string, no zero", .entry = Value{1, "C:\\Tools"}, .outcome = Read, .after = "C:\\Tools"},
+    {.name = "zero bytes", .entry = NoBytes, .outcome = Invalid, .after = "before"}, {.name = "number", .entry = Value{4, "\x78\x56\x34\x12"}, .outcome = Read, .after = "305419896"},
+    {.name = "number, high 0", .entry = Value{4, "\x10\0\0\0"s}, .outcome = Read, .after = "16"}, {.name = "binary", .entry = Value{3, "\1\2\3"}, .outcome = Read, .after = "before"},
+    {.name = "1024 bytes", .entry = Value{1, A1023 + '\0'}, .outcome = Read, .after = A1023}, {.name = "1025 bytes", .entry = Value{1, A1023 + "bc"}, .outcome = NotRead, .after = ""},
+    {.name = "missing value", .entry = NoValue, .outcome = NotRead, .after = ""}, {.name = "missing key", .entry = NoKey, .outcome = NotRead, .after = ""}};
 
-// clang-format off
 // The key pressed (before the colon): Return and Esc press OK, which ends the box; Alt+S presses
 // System Info. Then the tool's path (taken unchecked: a hidden file is no file to the file test),
-// its folder, which must hold the tool, the programs in the folder; and what ran, "" for the
-// message.
+// its folder, which must hold the tool, each a stand-in file's name or NoKey, NoValue, NoBytes;
+// the programs in the folder; and what ran, or whether the message shows instead.
 const QString Tool = "f\\MSINFO32.EXE", Gnome = "gnome-control-center";
 const QStringList All{".t", Tool, "hardinfo", Gnome, "kinfocenter"};
-const std::tuple<const char *, QString, QString, QStringList, QString> Keys[] = {
-    {"Return: OK", ".t", "f", All, ""}, {"Esc: OK", ".t", "f", All, ""},
-    {"Alt+S: first unchecked", ".t", "f", All, "[.t]"}, {"Alt+S: folder holds it", "", "f", All, "[" + Tool + "]"},
-    {"Alt+S: folder lacks it", "", "g", {Tool}, ""}, {"Alt+S: fails to start", "f", "", All, ""},
-    {"Alt+S: first 0 bytes", "0", "f", All, ""}, {"Alt+S: KDE's viewer", "", "-", All, "[kinfocenter]"},
-    {"Alt+S: GNOME's About", "", "", {"hardinfo", Gnome}, "[gnome-control-center][about]"},
-    {"Alt+S: hardinfo", "", "", {"hardinfo"}, "[hardinfo]"}, {"Alt+S: nothing", "", "", {}, ""}};
-// clang-format on
-
 // Stand-in programs live in one folder, emptied for every row, which is also all of PATH.
 // Each leaves a file there named "=" and its name and arguments, each in brackets.
+const QTemporaryDir Bin;
+Entry file(const char *name) { return Value{1, Bin.filePath(name).toStdString()}; }
+struct Press { const char *name; Entry path, folder; QStringList installed; QString ran = {}; bool message = false; };
+const Press Keys[] = {
+    {.name = "Return: OK", .path = file(".t"), .folder = file("f"), .installed = All}, {.name = "Esc: OK", .path = file(".t"), .folder = file("f"), .installed = All},
+    {.name = "Alt+S: first unchecked", .path = file(".t"), .folder = file("f"), .installed = All, .ran = "[.t]"},
+    {.name = "Alt+S: folder holds it", .path = NoKey, .folder = file("f"), .installed = All, .ran = "[" + Tool + "]"},
+    {.name = "Alt+S: folder lacks it", .path = NoKey, .folder = file("g"), .installed = {Tool}, .message = true},
+    {.name = "Alt+S: fails to start", .path = file("f"), .folder = NoKey, .installed = All, .message = true},
+    {.name = "Alt+S: first 0 bytes", .path = NoBytes, .folder = file("f"), .installed = All, .message = true},
+    {.name = "Alt+S: KDE's viewer", .path = NoKey, .folder = NoValue, .installed = All, .ran = "[kinfocenter]"},
+    {.name = "Alt+S: GNOME's About", .path = NoKey, .folder = NoKey, .installed = {"hardinfo", Gnome}, .ran = "[gnome-control-center][about]"},
+    {.name = "Alt+S: hardinfo", .path = NoKey, .folder = NoKey, .installed = {"hardinfo"}, .ran = "[hardinfo]"},
+    {.name = "Alt+S: nothing", .path = NoKey, .folder = NoKey, .installed = {}, .message = true}};
+// clang-format on
+
 class TestFrmAbout : public QObject
 {
     Q_OBJECT
-    QTemporaryDir m_bin;
     std::optional<TestServices> d;
 
-    // A stand-in file's path as a string value; "": no key, "-": no value, "0": zero bytes.
-    Entry entry(const QString &file) const
-    {
-        if (file.isEmpty() || file == "-")
-            return file.isEmpty() ? NoKey : NoValue;
-        return Value{1, file == "0" ? "" : m_bin.filePath(file).toStdString()};
-    }
     void install(const char *key, const char *name, const Entry &entry)
     {
         if (entry)
@@ -70,12 +70,12 @@ class TestFrmAbout : public QObject
     }
     void program(const QString &name)
     {
-        QFile file(m_bin.filePath(name));
+        QFile file(Bin.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("#!/bin/sh\n: >\"${0%/*}/=$(printf '[%s]' \"${0##*/}\" \"$@\")\"\n");
         QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
     }
-    QString ran() const { return QDir(m_bin.path()).entryList({"=*"}).join("").mid(1); }
+    QString ran() const { return QDir(Bin.path()).entryList({"=*"}).join("").mid(1); }
 
 private slots:
     void initTestCase()
@@ -86,11 +86,11 @@ private slots:
     void init()
     {
         d.emplace();
-        QDir(m_bin.path()).removeRecursively();
-        QVERIFY(QDir().mkpath(m_bin.path()) && qputenv("PATH", m_bin.path().toLocal8Bit()));
+        QDir(Bin.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(Bin.path()) && qputenv("PATH", Bin.path().toLocal8Bit()));
     }
 
-    void getKeyValue_data() { addRows(Values); }
+    void getKeyValue_data() { addRows(Values, &Stored::name); }
     void getKeyValue()
     {
         const auto &[name, entry, outcome, after] = current(Values);
@@ -106,13 +106,13 @@ private slots:
         QCOMPARE(int(d->registry.open.size()) + d->registry.badCalls, 0);
     }
 
-    void keys_data() { addRows(Keys); }
+    void keys_data() { addRows(Keys, &Press::name); }
     void keys()
     {
-        const auto &[name, first, second, installed, ran] = current(Keys);
+        const auto &[name, path, folder, installed, ran, message] = current(Keys);
         const QString keys = QString(name).section(':', 0, 0);
-        install("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", entry(first));
-        install("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", entry(second));
+        install("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", path);
+        install("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", folder);
         for (const QString &name : installed)
             program(name);
         const auto launcher = platform::makeSystemLauncher();
@@ -121,7 +121,6 @@ private slots:
         dialog.show();
         QApplication::setActiveWindow(&dialog);
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        const bool message = keys == "Alt+S" && ran.isEmpty();
         QTest::keySequence(&dialog, QKeySequence::fromString(keys));
         QTRY_COMPARE(d->msgBox.boxes.join(""),
                      message ? "Orrindel: System Information Is Unavailable At This Time (0)" : "");
@@ -136,7 +135,7 @@ private slots:
     void argumentsArriveAsGiven()
     {
         program("my viewer");
-        platform::makeSystemLauncher()->start(m_bin.filePath("my viewer").toStdString(),
+        platform::makeSystemLauncher()->start(Bin.filePath("my viewer").toStdString(),
                                               {"a b", "c;d", "$HOME", ""});
         QTRY_COMPARE(ran(), "[my viewer][a b][c;d][$HOME][]");
     }

@@ -35,15 +35,8 @@ int mountainNamed(const char *name)
 
 // Replacement charts worked by hand from the published rule: one palace's mountain, time and
 // facing stars (index 0 the centre, 2 the west). The first four are the public examples.
-struct Worked
-{
-    int year;
-    float facing;
-    int palace;
-    int mountain, time, facingStar;
-    std::optional<Formation> formation = std::nullopt;
-    bool sameAsStandard = false;
-};
+// clang-format off
+struct Worked { int year; float facing; int palace; int mountain, time, facingStar; std::optional<Formation> formation = std::nullopt; bool sameAsStandard = false; };
 constexpr Worked WorkedCharts[] = {
     {.year = 2004, .facing = 180, .palace = 0, .mountain = 6, .time = 8, .facingStar = 2},
     {.year = 2004, .facing = 60, .palace = 0, .mountain = 5, .time = 8, .facingStar = 1},
@@ -54,66 +47,64 @@ constexpr Worked WorkedCharts[] = {
     // Period 9 facing 午: the sitting side's time star is 5 and keeps its plate.
     {.year = 2024, .facing = 180, .palace = 0, .mountain = 5, .time = 9, .facingStar = 6},
     // Period 1 facing 午: 5 on the facing side, and 乾 replaces 6 by 6, forward as before.
-    {.year = 1864,
-     .facing = 187,
-     .palace = 0,
-     .mountain = 6,
-     .time = 1,
-     .facingStar = 5,
-     .formation = Formation::DoubleFacing,
-     .sameAsStandard = true},
+    {.year = 1864, .facing = 187, .palace = 0, .mountain = 6, .time = 1, .facingStar = 5, .formation = Formation::DoubleFacing, .sameAsStandard = true},
     // Period 8 facing 丙: 辰 for 4 flies 6 in reverse, 甲 for 3 flies 1 forward.
     {.year = 2004, .facing = 165, .palace = 0, .mountain = 6, .time = 8, .facingStar = 1},
 };
 
-// The replacement stars as the published table gives them.
-constexpr std::pair<int, const char *> ReplacementStars[] = {
-    {1, "子癸甲申"}, {2, "壬卯乙未坤"}, {6, "乾亥辰巽巳戌"}, {7, "酉辛丑艮丙"}, {9, "寅午庚丁"}};
+// The replacement star of each mountain, as the published table gives them.
+struct Replacing { int star; const char *mountains; };
+constexpr Replacing ReplacementStars[] = {{.star = 1, .mountains = "子癸甲申"}, {.star = 2, .mountains = "壬卯乙未坤"},
+    {.star = 6, .mountains = "乾亥辰巽巳戌"}, {.star = 7, .mountains = "酉辛丑艮丙"}, {.star = 9, .mountains = "寅午庚丁"}};
+// clang-format on
 
 // Bearings on each threshold and boundary: the facing mountain, the offset, the mountains the
 // facing and sitting sides lean toward (none when standard) and the void line at a tolerance.
-struct LeanRow
-{
-    float bearing;
-    double tolerance;
-    const char *facing;
-    double offset;
-    const char *toward, *sittingToward;
-    VoidLine voidLine;
-};
 // clang-format off
+struct LeanRow { float bearing; double tolerance = 0; const char *facing; double offset; const char *toward[2] = {"", ""}; VoidLine voidLine = VoidLine::None; };
+using enum VoidLine;
 constexpr LeanRow Leans[] = {
-    {187, 0.5, "午", 7.0, "丁", "癸", VoidLine::Minor}, {184.5, 0.5, "午", 4.5, "", "", VoidLine::None},
-    {184.6f, 0.5, "午", 4.6, "丁", "癸", VoidLine::None}, {184.51f, 0.5, "午", 4.51, "丁", "癸", VoidLine::None}, {175.5, 0.5, "午", -4.5, "", "", VoidLine::None},
-    {175.4f, 0.5, "午", -4.6, "丙", "壬", VoidLine::None}, {187, 0, "午", 7.0, "丁", "癸", VoidLine::None},
-    {6.9f, 0.5, "子", 6.9, "癸", "丁", VoidLine::None}, {7, 0.5, "子", 7.0, "癸", "丁", VoidLine::Minor},
-    {22, 0.5, "癸", 7.0, "丑", "未", VoidLine::Major}, {23, 0.5, "丑", -7.0, "癸", "丁", VoidLine::Major},
+    {.bearing = 187, .tolerance = 0.5, .facing = "午", .offset = 7.0, .toward = {"丁", "癸"}, .voidLine = Minor},
+    {.bearing = 184.5, .tolerance = 0.5, .facing = "午", .offset = 4.5},
+    {.bearing = 184.6f, .tolerance = 0.5, .facing = "午", .offset = 4.6, .toward = {"丁", "癸"}},
+    {.bearing = 184.51f, .tolerance = 0.5, .facing = "午", .offset = 4.51, .toward = {"丁", "癸"}},
+    {.bearing = 175.5, .tolerance = 0.5, .facing = "午", .offset = -4.5},
+    {.bearing = 175.4f, .tolerance = 0.5, .facing = "午", .offset = -4.6, .toward = {"丙", "壬"}},
+    {.bearing = 187, .facing = "午", .offset = 7.0, .toward = {"丁", "癸"}},
+    {.bearing = 6.9f, .tolerance = 0.5, .facing = "子", .offset = 6.9, .toward = {"癸", "丁"}},
+    {.bearing = 7, .tolerance = 0.5, .facing = "子", .offset = 7.0, .toward = {"癸", "丁"}, .voidLine = Minor},
+    {.bearing = 22, .tolerance = 0.5, .facing = "癸", .offset = 7.0, .toward = {"丑", "未"}, .voidLine = Major},
+    {.bearing = 23, .tolerance = 0.5, .facing = "丑", .offset = -7.0, .toward = {"癸", "丁"}, .voidLine = Major},
     // The seven boundaries the 32-bit rule gives to the earlier mountain.
-    {7.5, 0, "子", 7.5, "癸", "丁", VoidLine::Minor}, {97.5, 0, "卯", 7.5, "乙", "辛", VoidLine::Minor},
-    {127.5, 0, "辰", 7.5, "巽", "乾", VoidLine::Minor}, {172.5, 0, "丙", 7.5, "午", "子", VoidLine::Minor},
-    {232.5, 0, "坤", 7.5, "申", "寅", VoidLine::Minor}, {277.5, 0, "酉", 7.5, "辛", "乙", VoidLine::Minor},
-    {322.5, 0, "乾", 7.5, "亥", "巳", VoidLine::Minor},
+    {.bearing = 7.5, .facing = "子", .offset = 7.5, .toward = {"癸", "丁"}, .voidLine = Minor},
+    {.bearing = 97.5, .facing = "卯", .offset = 7.5, .toward = {"乙", "辛"}, .voidLine = Minor},
+    {.bearing = 127.5, .facing = "辰", .offset = 7.5, .toward = {"巽", "乾"}, .voidLine = Minor},
+    {.bearing = 172.5, .facing = "丙", .offset = 7.5, .toward = {"午", "子"}, .voidLine = Minor},
+    {.bearing = 232.5, .facing = "坤", .offset = 7.5, .toward = {"申", "寅"}, .voidLine = Minor},
+    {.bearing = 277.5, .facing = "酉", .offset = 7.5, .toward = {"辛", "乙"}, .voidLine = Minor},
+    {.bearing = 322.5, .facing = "乾", .offset = 7.5, .toward = {"亥", "巳"}, .voidLine = Minor},
     // The others belong to the mountain that starts there; between sectors, the major void.
-    {22.5, 0, "丑", -7.5, "癸", "丁", VoidLine::Major}, {67.5, 0, "甲", -7.5, "寅", "申", VoidLine::Major},
-    {337.5, 0, "壬", -7.5, "亥", "巳", VoidLine::Major}, {352.5, 0, "子", -7.5, "壬", "丙", VoidLine::Minor},
-    {52.5, 0, "寅", -7.5, "艮", "坤", VoidLine::Minor}, {22.49999f, 0, "丑", -7.5, "癸", "丁", VoidLine::Major},
-    {7.50001f, 0, "子", 7.5, "癸", "丁", VoidLine::Minor}, {359.99999f, 0, "子", 0, "", "", VoidLine::None},
+    {.bearing = 22.5, .facing = "丑", .offset = -7.5, .toward = {"癸", "丁"}, .voidLine = Major},
+    {.bearing = 67.5, .facing = "甲", .offset = -7.5, .toward = {"寅", "申"}, .voidLine = Major},
+    {.bearing = 337.5, .facing = "壬", .offset = -7.5, .toward = {"亥", "巳"}, .voidLine = Major},
+    {.bearing = 352.5, .facing = "子", .offset = -7.5, .toward = {"壬", "丙"}, .voidLine = Minor},
+    {.bearing = 52.5, .facing = "寅", .offset = -7.5, .toward = {"艮", "坤"}, .voidLine = Minor},
+    {.bearing = 22.49999f, .facing = "丑", .offset = -7.5, .toward = {"癸", "丁"}, .voidLine = Major},
+    {.bearing = 7.50001f, .facing = "子", .offset = 7.5, .toward = {"癸", "丁"}, .voidLine = Minor},
+    {.bearing = 359.99999f, .facing = "子", .offset = 0},
     // At the widest tolerance the centre is on the line: the sector's edge wins for 壬.
-    {0, 7.5, "子", 0, "", "", VoidLine::Minor}, {345, 7.5, "壬", 0, "", "", VoidLine::Major},
-    {345, 7.4, "壬", 0, "", "", VoidLine::None}, {15, 7.5, "癸", 0, "", "", VoidLine::Major}, {135.25f, 2, "巽", 0.25, "", "", VoidLine::None},
-};
+    {.bearing = 0, .tolerance = 7.5, .facing = "子", .offset = 0, .voidLine = Minor},
+    {.bearing = 345, .tolerance = 7.5, .facing = "壬", .offset = 0, .voidLine = Major},
+    {.bearing = 345, .tolerance = 7.4, .facing = "壬", .offset = 0},
+    {.bearing = 15, .tolerance = 7.5, .facing = "癸", .offset = 0, .voidLine = Major},
+    {.bearing = 135.25f, .tolerance = 2, .facing = "巽", .offset = 0.25}};
 // clang-format on
 
 // Published instants of the Sun's apparent longitude, to the minute, at a UTC offset:
 // the Hong Kong Observatory's 2013 and 2026 sectional terms, JPL Horizons' (via the
 // encyclopaedia's term pages) and Espenak's equinoxes and solstices.
-struct Published
-{
-    double longitude;
-    int year, month, day, hour, minute;
-    int utcOffset;
-};
 // clang-format off
+struct Published { double longitude; int year, month, day, hour, minute; int utcOffset; };
 constexpr Published Instants[] = {
     {285, 2026, 1, 5, 16, 23, 8}, {315, 2026, 2, 4, 4, 2, 8}, {345, 2026, 3, 5, 21, 59, 8},
     {15, 2026, 4, 5, 2, 40, 8}, {45, 2026, 5, 5, 19, 49, 8}, {75, 2026, 6, 5, 23, 48, 8},
@@ -134,25 +125,21 @@ constexpr Published Instants[] = {
 
 // The solar month of a calendar month: its 節, branch, star year, monthly centre star and,
 // for 2026, where it starts and ends in UTC to the second.
-struct Month
-{
-    int year, month;
-    const char *term, *branch;
-    int starYear, centre;
-    const char *start = "", *end = "";
-};
+// clang-format off
+struct Month { int year, month; const char *term, *branch; int starYear, centre; const char *start = "", *end = ""; };
 constexpr Month Months[] = {
-    {2026, 12, "大雪", "子", 2026, 7, "2026-12-07T02:5"},
-    {2027, 1, "小寒", "丑", 2026, 6},
-    {2027, 2, "立春", "寅", 2027, 5},
-    {2026, 2, "立春", "寅", 2026, 8, "2026-02-03T20:0", "2026-03-05T13:5"},
-    {2026, 1, "小寒", "丑", 2025, 9},
-    {2024, 2, "立春", "寅", 2024, 5}, // 辰 year
-    {2025, 3, "驚蟄", "卯", 2025, 1}, // 巳 year, 8 ... wraps past 1
-    {2000, 6, "芒種", "午", 2000, 1}, // 辰 year: 5 in 寅月, 1 in 午月
-    {1000, 1, "小寒", "丑", 999, 9},
-    {9999, 12, "大雪", "子", 9999, 1},
+    {.year = 2026, .month = 12, .term = "大雪", .branch = "子", .starYear = 2026, .centre = 7, .start = "2026-12-07T02:5"},
+    {.year = 2027, .month = 1, .term = "小寒", .branch = "丑", .starYear = 2026, .centre = 6},
+    {.year = 2027, .month = 2, .term = "立春", .branch = "寅", .starYear = 2027, .centre = 5},
+    {.year = 2026, .month = 2, .term = "立春", .branch = "寅", .starYear = 2026, .centre = 8, .start = "2026-02-03T20:0", .end = "2026-03-05T13:5"},
+    {.year = 2026, .month = 1, .term = "小寒", .branch = "丑", .starYear = 2025, .centre = 9},
+    {.year = 2024, .month = 2, .term = "立春", .branch = "寅", .starYear = 2024, .centre = 5}, // 辰 year
+    {.year = 2025, .month = 3, .term = "驚蟄", .branch = "卯", .starYear = 2025, .centre = 1}, // 巳 year, 8 ... wraps past 1
+    {.year = 2000, .month = 6, .term = "芒種", .branch = "午", .starYear = 2000, .centre = 1}, // 辰 year: 5 in 寅月, 1 in 午月
+    {.year = 1000, .month = 1, .term = "小寒", .branch = "丑", .starYear = 999, .centre = 9},
+    {.year = 9999, .month = 12, .term = "大雪", .branch = "子", .starYear = 9999, .centre = 1},
 };
+// clang-format on
 
 QString isoUtc(sys_seconds instant)
 {
@@ -248,9 +235,9 @@ private slots:
         QCOMPARE(Mountains[m.facing].name, row.facing);
         QCOMPARE(m.offset, row.offset);
         const LeanReading lean = readLean(m, row.tolerance);
-        QCOMPARE(lean.lean, *row.toward ? Lean::Leaning : Lean::Standard);
-        QCOMPARE(lean.facingToward.value_or(NoMountain), mountainNamed(row.toward));
-        QCOMPARE(lean.sittingToward.value_or(NoMountain), mountainNamed(row.sittingToward));
+        QCOMPARE(lean.lean, *row.toward[0] ? Lean::Leaning : Lean::Standard);
+        QCOMPARE(lean.facingToward.value_or(NoMountain), mountainNamed(row.toward[0]));
+        QCOMPARE(lean.sittingToward.value_or(NoMountain), mountainNamed(row.toward[1]));
         QCOMPARE(lean.voidLine, row.voidLine);
     }
 

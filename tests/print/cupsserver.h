@@ -47,8 +47,9 @@ public:
             return QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), step}) == 0;
         m_cupsd.start(QStringLiteral(ORRINDEL_PRINT_TEST_DIR "/private-cupsd"),
                       {m_dir.path(), step.section(u' ', 1)});
-        // Up once it answers.
-        return act(QStringLiteral("timeout 10 sh -c 'until lpstat -r | grep -qv not; do :; done'"));
+        // Up once it answers; asked again every 20 ms.
+        return act(QStringLiteral(
+            "timeout 10 sh -c 'until lpstat -r | grep -qv not; do sleep 0.02; done'"));
     }
 
     // The states (ipp_jstate_t) of the jobs made since the last call, oldest first.

@@ -14,16 +14,17 @@ using namespace orrindel;
 
 const QRgb Black = qRgb(0, 0, 0), White = qRgb(255, 255, 255);
 
-// How to cause a fault and mend it, the reason the user is given ({server} stands for the
-// private server), and the jobs it leaves, all cancelled.
+// How to cause a fault and mend it (none: no fault), the reason the user is given ({server}
+// stands for the private server), and the jobs it leaves, all cancelled.
 // clang-format off
-const std::tuple<const char *, QString, QString, QString, int> Faults[] = {
-    {"no fault", "", "", "", 0}, {"no default printer", "lpadmin -x orrindel", test::CupsServer::AddQueue, "The print server {server} has no default printer.", 0},
-    {"server unreachable", "stop", "start", "The print server {server} is not answering.", 0},
-    {"queue stopped", "cupsdisable orrindel", "cupsenable orrindel", "The printer orrindel is stopped.", 0},
-    {"queue rejecting jobs", "cupsreject orrindel", "cupsaccept orrindel", "The printer orrindel is not accepting jobs.", 0},
-    {"job refused", "lpadmin -p orrindel -u deny:$(id -un)", "lpadmin -p orrindel -u allow:all", "The printer orrindel refused the job (Not allowed to print).", 0},
-    {"half sent", "restart MaxRequestSize 4k", "restart", "The printer orrindel refused the page (Request Entity Too Large).", 2}};
+struct Fault { const char *name; QString cause = {}, mend = {}, reason = {}; int cancelled = 0; };
+const Fault Faults[] = {
+    {.name = "no fault"}, {.name = "no default printer", .cause = "lpadmin -x orrindel", .mend = test::CupsServer::AddQueue, .reason = "The print server {server} has no default printer."},
+    {.name = "server unreachable", .cause = "stop", .mend = "start", .reason = "The print server {server} is not answering."},
+    {.name = "queue stopped", .cause = "cupsdisable orrindel", .mend = "cupsenable orrindel", .reason = "The printer orrindel is stopped."},
+    {.name = "queue rejecting jobs", .cause = "cupsreject orrindel", .mend = "cupsaccept orrindel", .reason = "The printer orrindel is not accepting jobs."},
+    {.name = "job refused", .cause = "lpadmin -p orrindel -u deny:$(id -un)", .mend = "lpadmin -p orrindel -u allow:all", .reason = "The printer orrindel refused the job (Not allowed to print)."},
+    {.name = "half sent", .cause = "restart MaxRequestSize 4k", .mend = "restart", .reason = "The printer orrindel refused the page (Request Entity Too Large).", .cancelled = 2}};
 // clang-format on
 
 static QByteArray run(const QString &command)
@@ -86,11 +87,11 @@ private slots:
 
     // With a fault the printer says why, the user sees one message box and no job is left
     // pending or held; once it is mended, or without one, Print Chart prints.
-    void printChart_data() { test::addRows(Faults); }
+    void printChart_data() { test::addRows(Faults, &Fault::name); }
     void printChart()
     {
-        const auto &[name, cause, mend, reason, cancelled] = test::current(Faults);
-        const QString detail = QString(reason).replace("{server}", qgetenv("CUPS_SERVER"));
+        const Fault &row = test::current(Faults);
+        const QString detail = QString(row.reason).replace("{server}", qgetenv("CUPS_SERVER"));
         test::TestServices d;
         platform::Services services{d.msgBox, [] {}, *m_system, d.registry, d.launcher};
         frmMain window(services);
@@ -103,9 +104,9 @@ private slots:
         QTest::mouseClick(find("btnCalculate"), Qt::LeftButton);
         QVERIFY(find("lblAnnual(8)")->isVisible());
         m_cups->newJobs();
-        if (!cause.isEmpty()) {
-            QVERIFY(m_cups->act(cause));
-            const auto mended = qScopeGuard([&] { QVERIFY(m_cups->act(mend)); });
+        if (!row.cause.isEmpty()) {
+            QVERIFY(m_cups->act(row.cause));
+            const auto mended = qScopeGuard([&] { QVERIFY(m_cups->act(row.mend)); });
             try {
                 m_system->PrintForm(window);
                 QFAIL("printed");
@@ -118,7 +119,7 @@ private slots:
             QCOMPARE(d.msgBox.details, QStringList{detail});
             QVERIFY(d.msgBox.parent == &window);
         }
-        QCOMPARE(m_cups->newJobs(), QList<int>(cancelled, IPP_JSTATE_CANCELED));
+        QCOMPARE(m_cups->newJobs(), QList<int>(row.cancelled, IPP_JSTATE_CANCELED));
         // ORRINDEL_KEEP_PAGE names a file for a copy of the page.
         QTest::mouseClick(find("btnPrint"), Qt::LeftButton);
         QCOMPARE(m_cups->newJobs(), QList<int>{IPP_JSTATE_HELD});
