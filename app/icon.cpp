@@ -1,28 +1,20 @@
 #include "icon.h"
 
-#include <QImageReader>
-#include <QPixmap>
+#include "app/iconpixels.h"
 
-// The pictures live in a static library, so their resource is registered by hand before the
-// first use; Q_INIT_RESOURCE must be called from the global namespace.
-static void initIconResource()
-{
-    Q_INIT_RESOURCE(icons);
-}
+#include <QPixmap>
 
 namespace orrindel {
 
 QIcon appIcon()
 {
-    static const bool registered = (initIconResource(), true);
-    Q_UNUSED(registered);
-    // Read as PNG without guessing: QIcon::addFile, and a reader left to detect the format,
-    // would load every image plug-in to ask whether it knows the file.
+    // The pixels are decoded when building and already in the pixmap's format, so each
+    // pixmap shares them where they lie: no decoder runs and no copy is made.
     QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
-        QImageReader reader(QStringLiteral(":/icons/sun-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    for (const IconPicture &picture : IconPictures) {
+        QImage image(reinterpret_cast<const uchar *>(picture.pixels), picture.size, picture.size,
+                     QImage::Format_ARGB32_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(std::move(image)));
     }
     return icon;
 }
