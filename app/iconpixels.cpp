@@ -1,6 +1,6 @@
-// Build step: decodes the window icon's PNGs into a C++ source of premultiplied ARGB pixels,
-// the form a pixmap keeps them in, so that the program shows its icon at start without
-// running a PNG decoder.
+// Build step: decodes the window icon's PNGs into a C++ source of ARGB pixels, the form the
+// window system takes an icon in, so that the program shows its icon at start without running
+// a PNG decoder or converting a pixel.
 // Usage: iconpixels OUTPUT.cpp PICTURE.png...   (square pictures, each of a different size)
 
 #include <QFile>
@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
         const QString path = QString::fromLocal8Bit(argv[i]);
         QImageReader reader(path, "png");
         reader.setAutoDetectImageFormat(false);
-        const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
         if (image.isNull() || image.width() != image.height()) {
             std::fprintf(stderr, "iconpixels: %s: %s\n", argv[i],
                          image.isNull() ? qPrintable(reader.errorString()) : "not square");

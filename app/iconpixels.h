@@ -6,7 +6,7 @@
 
 namespace orrindel {
 
-// One picture of the window icon: size × size premultiplied ARGB pixels, row by row,
+// One picture of the window icon: size × size ARGB pixels (not premultiplied), row by row,
 // decoded from app/icons when building.
 struct IconPicture
 {
