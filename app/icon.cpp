@@ -1,28 +1,21 @@
 #include "icon.h"
 
-#include <QImageReader>
-#include <QPixmap>
+#include "app/iconpixels.h"
 
-// The pictures live in a static library, so their resource is registered by hand before the
-// first use; Q_INIT_RESOURCE must be called from the global namespace.
-static void initIconResource()
-{
-    Q_INIT_RESOURCE(icons);
-}
+#include <QPixmap>
 
 namespace orrindel {
 
 QIcon appIcon()
 {
-    static const bool registered = (initIconResource(), true);
-    Q_UNUSED(registered);
-    // Read as PNG without guessing: QIcon::addFile, and a reader left to detect the format,
-    // would load every image plug-in to ask whether it knows the file.
+    // The pixels were decoded when building, and each pixmap shares them where they lie. They
+    // stay in the format the window system takes icons in: converting them for the window's
+    // frame would start Qt's thread pool, and painting converts them as it goes.
     QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
-        QImageReader reader(QStringLiteral(":/icons/sun-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    for (const IconPicture &picture : IconPictures) {
+        QImage image(reinterpret_cast<const uchar *>(picture.pixels), picture.size, picture.size,
+                     QImage::Format_ARGB32);
+        icon.addPixmap(QPixmap::fromImage(std::move(image), Qt::NoFormatConversion));
     }
     return icon;
 }

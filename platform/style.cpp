@@ -62,4 +62,12 @@ QIcon DeferredIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleO
     return QProxyStyle::standardIcon(standardIcon, option, widget);
 }
 
+int DeferredIconStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                                 QStyleHintReturn *returnData) const
+{
+    if (hint == SH_Widget_Animation_Duration)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 } // namespace orrindel::platform
