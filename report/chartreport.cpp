@@ -94,12 +94,9 @@ QString leanLine(const ChartReading &r)
 {
     if (r.lean.lean == Lean::Standard)
         return ChartReport::tr("Lean: standard (within 4.5 degrees of the centre)");
-    const auto leaning = [](int mountain, int toward) {
-        return utf8(Mountains[mountain].name) + utf8("兼") + utf8(Mountains[toward].name);
-    };
+    const auto [facing, sitting] = leaningSides(r);
     return ChartReport::tr("Lean: leaning (兼向), %1 / %2; most schools read the replacement chart")
-        .arg(leaning(r.mountains.facing, *r.lean.facingToward),
-             leaning(r.mountains.sitting, *r.lean.sittingToward));
+        .arg(facing, sitting);
 }
 
 QString voidLine(const ChartReading &r)
@@ -159,6 +156,15 @@ QJsonObject mountainJson(int mountain, double offset)
 QString mountainCode(int mountain)
 {
     return utf8(Mountains[mountain].code);
+}
+
+std::pair<QString, QString> leaningSides(const ChartReading &r)
+{
+    const auto leaning = [](int mountain, int toward) {
+        return utf8(Mountains[mountain].name) + utf8("兼") + utf8(Mountains[toward].name);
+    };
+    return {leaning(r.mountains.facing, r.lean.facingToward.value_or(r.mountains.facing)),
+            leaning(r.mountains.sitting, r.lean.sittingToward.value_or(r.mountains.sitting))};
 }
 
 QString facingSittingName(const MountainReading &m)

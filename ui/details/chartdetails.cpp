@@ -78,12 +78,9 @@ QString leanText(const ChartReading &r)
     if (r.lean.lean == Lean::Standard)
         return ChartDetails::tr(
             "standard, within 4.5 degrees of the centre: the standard chart applies");
-    const auto leaning = [](int mountain, int toward) {
-        return utf8(Mountains[mountain].name) + utf8("兼") + utf8(Mountains[toward].name);
-    };
+    const auto [facing, sitting] = report::leaningSides(r);
     return ChartDetails::tr("leaning (兼向), %1 / %2: most schools read the replacement chart")
-        .arg(leaning(r.mountains.facing, *r.lean.facingToward),
-             leaning(r.mountains.sitting, *r.lean.sittingToward));
+        .arg(facing, sitting);
 }
 
 QString voidText(const ChartReading &r)
