@@ -13,6 +13,17 @@ namespace orrindel::report {
 
 namespace {
 
+// Whether a marked table spells the engine's words, from entry `from` on.
+template <typename Marked, typename Engine>
+constexpr bool sameWords(const Marked &marked, const Engine &engine, std::size_t from = 0)
+{
+    for (std::size_t i = from; i < marked.size(); ++i) {
+        if (std::string_view(marked[i]) != engine[i])
+            return false;
+    }
+    return marked.size() == engine.size();
+}
+
 // Each table holds the engine's own words, marked for translation; the static_asserts keep
 // them the engine's.
 constexpr std::array<const char *, PalaceCount> PalaceNames = {
@@ -22,13 +33,7 @@ constexpr std::array<const char *, PalaceCount> PalaceNames = {
     QT_TRANSLATE_NOOP("Palace", "south-west"), QT_TRANSLATE_NOOP("Palace", "east"),
     QT_TRANSLATE_NOOP("Palace", "south-east"),
 };
-static_assert(PalaceNames.size() == PalaceDirections.size() && [] {
-    for (std::size_t i = 0; i < PalaceNames.size(); ++i) {
-        if (std::string_view(PalaceNames[i]) != PalaceDirections[i])
-            return false;
-    }
-    return true;
-}());
+static_assert(sameWords(PalaceNames, PalaceDirections));
 
 constexpr std::array<const char *, PalaceCount> CompassCodes = {
     QT_TRANSLATE_NOOP("Compass", "C"),  QT_TRANSLATE_NOOP("Compass", "NW"),
@@ -37,13 +42,7 @@ constexpr std::array<const char *, PalaceCount> CompassCodes = {
     QT_TRANSLATE_NOOP("Compass", "SW"), QT_TRANSLATE_NOOP("Compass", "E"),
     QT_TRANSLATE_NOOP("Compass", "SE"),
 };
-static_assert([] {
-    for (int i = 1; i < PalaceCount; ++i) {
-        if (std::string_view(CompassCodes[i]) != PalaceCodes[i])
-            return false;
-    }
-    return true;
-}());
+static_assert(sameWords(CompassCodes, PalaceCodes, 1)); // the centre's "C" is the report's own
 
 // The engine's pinyin, listed for the translators; the engine's table is what is looked up.
 [[maybe_unused]] constexpr std::array<const char *, MountainCount> Pinyin = {
