@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QPainter>
 #include <QPushButton>
@@ -156,12 +157,13 @@ QAccessibleInterface *accessibleControl(const QString &, QObject *object)
     return nullptr;
 }
 
-void applyStyle(QWidget &widget, const Style &style)
+// `family` is the installed face of the style's family, if it names one.
+void applyStyle(QWidget &widget, const Style &style, const QString &family)
 {
     if (style.family || style.pointSize > 0 || style.bold) {
         QFont font = widget.font();
         if (style.family)
-            font.setFamily(QString::fromLatin1(style.family));
+            font.setFamily(family);
         if (style.pointSize > 0)
             font.setPointSizeF(style.pointSize);
         font.setBold(style.bold);
@@ -225,6 +227,7 @@ Controls buildControls(QWidget &form, std::span<const ControlRow> table,
     static const bool accessible = (QAccessible::installFactory(accessibleControl), true);
     Q_UNUSED(accessible);
     Controls controls;
+    QHash<const char *, QString> installed;
     // Containers are made first so that their children have a parent; then the rest are
     // made bottom-most first, since a later sibling is drawn over an earlier one.
     for (const bool containers : {true, false}) {
@@ -240,8 +243,12 @@ Controls buildControls(QWidget &form, std::span<const ControlRow> table,
             widget->setObjectName(name);
             widget->setGeometry(
                 twipsRect(row->twips.x(), row->twips.y(), row->twips.width(), row->twips.height()));
-            if (row->style)
-                applyStyle(*widget, *row->style);
+            if (row->style) {
+                const char *family = row->style->family;
+                if (family && !installed.contains(family))
+                    installed.insert(family, installedFamily(QString::fromLatin1(family)));
+                applyStyle(*widget, *row->style, installed.value(family));
+            }
             controls.insert(name, widget);
         }
     }
@@ -257,17 +264,39 @@ void growToText(QLabel &label, int right)
 
 void installFontSubstitutes(const QString &cjkRegion)
 {
-    QStringList serif = {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
-                         QStringLiteral("DejaVu Serif")};
-    QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                        QStringLiteral("DejaVu Sans")};
-    // After the Latin faces, which keep the digits and any English text as they are.
-    if (!cjkRegion.isEmpty()) {
-        serif << QStringLiteral("Noto Serif CJK ") + cjkRegion;
-        sans << QStringLiteral("Noto Sans CJK ") + cjkRegion;
-    }
+    const QStringList serif = {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                               QStringLiteral("DejaVu Serif")};
+    const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                              QStringLiteral("DejaVu Sans")};
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"), serif);
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
+    if (cjkRegion.isEmpty())
+        return;
+    // Chinese falls back from whichever face stands in, after the Latin faces, which keep
+    // the digits and any English text as they are.
+    const std::pair<const QStringList &, QString> cjk[] = {
+        {serif, QStringLiteral("Noto Serif CJK ") + cjkRegion},
+        {sans, QStringLiteral("Noto Sans CJK ") + cjkRegion},
+    };
+    for (const auto &[faces, cjkFace] : cjk) {
+        for (qsizetype i = 0; i < faces.size(); ++i)
+            QFont::insertSubstitutions(faces[i], faces.mid(i + 1) << cjkFace);
+    }
+}
+
+QString installedFamily(const QString &family)
+{
+    const QStringList installed = QFontDatabase::families();
+    const QStringList candidates = QStringList{family} + QFont::substitutes(family);
+    for (const QString &candidate : candidates) {
+        // As the database spells it: Qt keeps its substitutes in lower case.
+        const auto face = std::ranges::find_if(installed, [&](const QString &name) {
+            return name.compare(candidate, Qt::CaseInsensitive) == 0;
+        });
+        if (face != installed.end())
+            return *face;
+    }
+    return family;
 }
 
 } // namespace orrindel::platform

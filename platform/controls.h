@@ -168,4 +168,9 @@ void growToText(QLabel &label, int right);
 // names the Noto CJK faces that write the characters of that language.
 void installFontSubstitutes(const QString &cjkRegion = {});
 
+// The installed face a layout's family is drawn in: the family itself, else its first
+// installed stand-in. Asking Qt for a face it has spares it a search of every font on the
+// machine for each family it lacks.
+QString installedFamily(const QString &family);
+
 } // namespace orrindel::platform

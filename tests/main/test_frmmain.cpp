@@ -101,6 +101,18 @@ const Hearing Heard[] = {
     {.control = "lblMountain(8)", .role = QAccessible::StaticText, .before = "Mountain star, south-east: No chart is shown=", .after = "Mountain star, south-east: 3="},
     {.control = "shpPalace(5)", .role = QAccessible::Graphic, .before = "North palace=", .after = "North palace, sitting palace="}};
 
+// The face each kind of control is drawn in: the family the layout names or a metric-
+// compatible stand-in, asked for by its own name, so that Qt finds it without a search.
+const QStringList Serif = {"Times New Roman", "Liberation Serif", "Tinos", "DejaVu Serif"};
+const QStringList Sans = {"MS Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans"};
+struct Face { const char *control; int index; QStringList faces; double points; bool bold; };
+const Face Faces[] = {
+    {.control = "lblTime", .index = 4, .faces = Serif, .points = 15.75, .bold = true},
+    {.control = "lblAnnual", .index = 0, .faces = Serif, .points = 9.75, .bold = true},
+    {.control = "lblDirections", .index = 7, .faces = Serif, .points = 9.75, .bold = true},
+    {.control = "lblLabel", .index = 1, .faces = Sans, .points = 8.25, .bold = false},
+    {.control = "txtYear", .index = -1, .faces = Sans, .points = 8.25, .bold = false}};
+
 // What the random typing presses.
 const Keys Random = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_4, Qt::Key_9, Qt::Key_Period, Qt::Key_Minus, Qt::Key_A,
     Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End, Qt::Key_Tab, Qt::SHIFT | Qt::Key_Backtab, Qt::Key_Return,
@@ -437,6 +449,18 @@ private slots:
                                   QPoint(square.left(), c.y()), QPoint(square.right(), c.y())})
             QVERIFY(dark(grid.pixelColor(side)));
         QVERIFY(!dark(grid.pixelColor(c + QPoint(0, 4))));
+    }
+
+    void faces_data() { addRows(Faces, &Face::control); }
+    void faces()
+    {
+        const auto &[control, index, faces, points, bold] = current(Faces);
+        const QFont font = find(control, index)->font();
+        const QFontInfo drawn(font);
+        QVERIFY2(faces.contains(font.family()), qPrintable(font.family()));
+        QCOMPARE(drawn.family(), font.family());
+        QCOMPARE(drawn.pointSizeF(), points);
+        QCOMPARE(drawn.bold(), bold);
     }
 
     // At any scale every caption fits its label; the window's icon has a picture drawn for

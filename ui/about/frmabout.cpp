@@ -80,7 +80,7 @@ frmAbout::frmAbout(platform::Services &services, QWidget *parent)
                           Qt::WindowCloseButtonHint),
       m_services(services)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(platform::installedFamily(QStringLiteral("MS Sans Serif")));
     font.setPointSizeF(8.25);
     setFont(font);
     setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(ClientHeight));

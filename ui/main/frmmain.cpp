@@ -79,10 +79,8 @@ const Style directionStyle{.family = "Times New Roman",
 
 // The compass captions round the chart.
 constexpr CompassCaption Directions[] = {
-    {South, 2340, 120},  {SouthWest, 4680, 120},
-    {West, 4680, 1800},  {NorthWest, 4680, 3600},
-    {North, 2340, 3600}, {NorthEast, 0, 3600},
-    {East, 0, 1800},     {SouthEast, 0, 120},
+    {South, 2340, 120},  {SouthWest, 4680, 120}, {West, 4680, 1800}, {NorthWest, 4680, 3600},
+    {North, 2340, 3600}, {NorthEast, 0, 3600},   {East, 0, 1800},    {SouthEast, 0, 120},
 };
 
 // The window's controls, stacked topmost first. Text boxes, the date picker and the check
@@ -169,7 +167,7 @@ frmMain::frmMain(platform::Services &services, QWidget *parent)
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(platform::installedFamily(QStringLiteral("MS Sans Serif")));
     font.setPointSizeF(8.25);
     client->setFont(font);
     client->setFixedSize(platform::twipsToPixels(ClientWidth),
