@@ -3,6 +3,7 @@
 #include "app/icon.h"
 #include "platform/application.h"
 #include "platform/controls.h"
+#include "platform/fontpreload.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
 #include "platform/services.h"
@@ -82,7 +83,9 @@ int main(int argc, char *argv[])
             return *status;
     }
 
+    orrindel::platform::FontPreload fonts;
     QApplication app(argc, argv);
+    fonts.wait();
     translation.install();
     // Before the first window: its menu bar asks the style for an icon as it is made.
     QApplication::setStyle(
