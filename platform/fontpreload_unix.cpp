@@ -4,6 +4,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <system_error>
+
 namespace orrindel::platform {
 
 // Fontconfig parses its configuration files and maps its caches once per process, the
@@ -11,11 +13,15 @@ namespace orrindel::platform {
 // finds the work done. The thread runs at the lowest priority: the application's
 // connection to the display, and the display server itself, come first.
 FontPreload::FontPreload()
-    : m_thread([] {
-          setpriority(PRIO_PROCESS, gettid(), 19);
-          FcInit();
-      })
 {
+    try {
+        m_thread = std::thread([] {
+            setpriority(PRIO_PROCESS, gettid(), 19);
+            FcInit();
+        });
+    } catch (const std::system_error &) {
+        // No thread to spare: Qt reads the configuration itself when it first needs it.
+    }
 }
 
 } // namespace orrindel::platform
