@@ -264,37 +264,45 @@ void growToText(QLabel &label, int right)
 
 void installFontSubstitutes(const QString &cjkRegion)
 {
-    const QStringList serif = {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+    // Each family the layouts name, then the faces that stand in for it, best first.
+    const QStringList serif = {QStringLiteral("Times New Roman"),
+                               QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
                                QStringLiteral("DejaVu Serif")};
-    const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                              QStringLiteral("DejaVu Sans")};
-    QFont::insertSubstitutions(QStringLiteral("Times New Roman"), serif);
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
-    if (cjkRegion.isEmpty())
-        return;
-    // Chinese falls back from whichever face stands in, after the Latin faces, which keep
-    // the digits and any English text as they are.
-    const std::pair<const QStringList &, QString> cjk[] = {
+    const QStringList sans = {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                              QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")};
+    const std::pair<const QStringList &, QString> families[] = {
         {serif, QStringLiteral("Noto Serif CJK ") + cjkRegion},
         {sans, QStringLiteral("Noto Sans CJK ") + cjkRegion},
     };
-    for (const auto &[faces, cjkFace] : cjk) {
-        for (qsizetype i = 0; i < faces.size(); ++i)
-            QFont::insertSubstitutions(faces[i], faces.mid(i + 1) << cjkFace);
+    for (const auto &[faces, cjkFace] : families) {
+        // Only the layout's family falls back in English; in Chinese each face that may
+        // stand in does, after the Latin faces, which keep the digits and any English text.
+        const qsizetype falling = cjkRegion.isEmpty() ? 1 : faces.size();
+        for (qsizetype i = 0; i < faces.size(); ++i) {
+            // Replaced, not added to: a second language must not draw in the first's face.
+            QFont::removeSubstitutions(faces[i]);
+            if (i < falling) {
+                QStringList fallbacks = faces.mid(i + 1);
+                if (!cjkRegion.isEmpty())
+                    fallbacks << cjkFace;
+                QFont::insertSubstitutions(faces[i], fallbacks);
+            }
+        }
     }
 }
 
 QString installedFamily(const QString &family)
 {
-    const QStringList installed = QFontDatabase::families();
+    const QStringList families = QFontDatabase::families();
     const QStringList candidates = QStringList{family} + QFont::substitutes(family);
     for (const QString &candidate : candidates) {
-        // As the database spells it: Qt keeps its substitutes in lower case.
-        const auto face = std::ranges::find_if(installed, [&](const QString &name) {
-            return name.compare(candidate, Qt::CaseInsensitive) == 0;
-        });
-        if (face != installed.end())
-            return *face;
+        for (const QString &installed : families) {
+            // As the database spells it, less the foundry it adds where two supply the
+            // family ("Nimbus Roman [urw]"); Qt keeps its substitutes in lower case.
+            const QString name = installed.section(QStringLiteral(" ["), 0, 0);
+            if (name.compare(candidate, Qt::CaseInsensitive) == 0)
+                return name;
+        }
     }
     return family;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <thread>
 
 namespace orrindel::platform {
@@ -13,15 +14,18 @@ public:
     FontPreload();
     FontPreload(const FontPreload &) = delete;
     FontPreload &operator=(const FontPreload &) = delete;
-    ~FontPreload() { wait(); }
-
-    void wait()
+    ~FontPreload()
     {
         if (m_thread.joinable())
             m_thread.join();
     }
 
+    // Returns with the configuration read: by the thread if it has finished, else here, so
+    // that a busy machine never keeps the window waiting on a thread of low priority.
+    void wait();
+
 private:
+    std::atomic<bool> m_done = false;
     std::thread m_thread;
 };
 

@@ -2,8 +2,8 @@
 // the registry, the file test and the desktop's own viewer, its keys, and what a screen
 // reader hears.
 
-#include "engine/runtimeerror.h"
 #include "app/icon.h"
+#include "engine/runtimeerror.h"
 #include "support/doubles.h"
 #include "support/table.h"
 #include "ui/about/frmabout.h"
@@ -138,6 +138,15 @@ private slots:
         platform::makeSystemLauncher()->start(Bin.filePath("my viewer").toStdString(),
                                               {"a b", "c;d", "$HOME", ""});
         QTRY_COMPARE(ran(), "[my viewer][a b][c;d][$HOME][]");
+    }
+
+    // The box draws in the face its family names, or in a stand-in asked for by name.
+    void face()
+    {
+        const frmAbout dialog(d->services);
+        const QStringList sans = {"MS Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans"};
+        QVERIFY2(sans.contains(dialog.font().family()), qPrintable(dialog.font().family()));
+        QCOMPARE(QFontInfo(dialog.font()).family(), dialog.font().family());
     }
 
     // Each control's accessible name and role; a label is heard by its part in the box and its

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTextLayout>
 #include <QtTest>
 
 using namespace orrindel;
@@ -30,10 +31,12 @@ const std::tuple<const char *, QStringList, Language> Choices[] = {
     {"English first", {"en-GB", "zh-CN"}, L::English}, {"others skipped", {"fr-FR", "ja", "zh-TW", "en"}, L::TraditionalChinese},
     {"neither", {"de-DE", "fr"}, L::English}, {"empty", {}, L::English}, {"C", {"C", "zh"}, L::SimplifiedChinese},
     {"not zh", {"zha", "en"}, L::English}};
-// A language, the Calculate button's caption in it and the year box's name for a screen reader.
-const std::tuple<const char *, Language, QString, QString> Windows[] = {
-    {"zh_CN", L::SimplifiedChinese, "计算(&C)", "建造年份："}, {"zh_TW", L::TraditionalChinese, "計算(&C)", "建造年份："},
-    {"de: English", languageFor({"de"}), "&Calculate", "Year of Construction:"}};
+// A language, the Calculate button's caption in it, the year box's name for a screen reader and
+// the face its characters are drawn in beside a star's Latin digit.
+const std::tuple<const char *, Language, QString, QString, QString> Windows[] = {
+    {"zh_CN", L::SimplifiedChinese, "计算(&C)", "建造年份：", "Noto Serif CJK SC"},
+    {"zh_TW", L::TraditionalChinese, "計算(&C)", "建造年份：", "Noto Serif CJK TC"},
+    {"de: English", languageFor({"de"}), "&Calculate", "Year of Construction:", ""}};
 // clang-format on
 
 // Every caption, tip and name a window shows or gives a screen reader, by window and object.
@@ -98,7 +101,7 @@ private slots:
     void windows_data() { addRows(Windows); }
     void windows()
     {
-        const auto &[tag, language, calculate, year] = current(Windows);
+        const auto &[tag, language, calculate, year, cjkFace] = current(Windows);
         TestServices d;
         QApplication::setWindowIcon(orrindel::appIcon());
         const auto build = [&d](auto &&visit) {
@@ -125,6 +128,19 @@ private slots:
             shown.insert(texts(window));
         });
         QCOMPARE(shown == english, language == L::English);
+        const frmMain main(d.services);
+        // At a size of the row's own: Qt keeps the faces of each size it has drawn in.
+        QFont font = main.findChild<QLabel *>("lblTime(4)")->font();
+        font.setPointSizeF(font.pointSizeF() + std::atoi(QTest::currentDataTag()) + 1);
+        QTextLayout star(QStringLiteral("9 南"), font);
+        star.beginLayout();
+        star.createLine();
+        star.endLayout();
+        QStringList faces;
+        for (const QGlyphRun &run : star.glyphRuns())
+            faces << run.rawFont().familyName();
+        QVERIFY2(faces.contains("Liberation Serif"), qPrintable(faces.join(", ")));
+        QVERIFY2(cjkFace.isEmpty() || faces.contains(cjkFace), qPrintable(faces.join(", ")));
         QCOMPARE(shown.value("orrindel::frmMain btnCalculate"), calculate);
         QCOMPARE(shown.value("orrindel::frmMain txtYear name"), year);
         for (auto [name, text] : shown.asKeyValueRange()) {

@@ -2,7 +2,9 @@
 
 namespace orrindel::platform {
 
-// Windows keeps its fonts in the system; there is nothing to read ahead.
+// Windows and macOS keep their fonts in the system; there is nothing to read ahead.
 FontPreload::FontPreload() = default;
+
+void FontPreload::wait() {}
 
 } // namespace orrindel::platform
