@@ -307,4 +307,11 @@ QString installedFamily(const QString &family)
     return family;
 }
 
+QFont formFont()
+{
+    QFont font(installedFamily(QStringLiteral("MS Sans Serif")));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
 } // namespace orrindel::platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QHash>
 #include <QLabel>
 #include <QRect>
@@ -172,5 +173,8 @@ void installFontSubstitutes(const QString &cjkRegion = {});
 // installed stand-in. Asking Qt for a face it has spares it a search of every font on the
 // machine for each family it lacks.
 QString installedFamily(const QString &family);
+
+// The font a form's controls take where their style names none: MS Sans Serif, 8.25 points.
+QFont formFont();
 
 } // namespace orrindel::platform

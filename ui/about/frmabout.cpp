@@ -80,9 +80,7 @@ frmAbout::frmAbout(platform::Services &services, QWidget *parent)
                           Qt::WindowCloseButtonHint),
       m_services(services)
 {
-    QFont font(platform::installedFamily(QStringLiteral("MS Sans Serif")));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(platform::formFont());
     setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(ClientHeight));
 
     m_controls = platform::buildControls(*this, Layout);

@@ -167,9 +167,7 @@ frmMain::frmMain(platform::Services &services, QWidget *parent)
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    QFont font(platform::installedFamily(QStringLiteral("MS Sans Serif")));
-    font.setPointSizeF(8.25);
-    client->setFont(font);
+    client->setFont(platform::formFont());
     client->setFixedSize(platform::twipsToPixels(ClientWidth),
                          platform::twipsToPixels(ClientHeight));
     setCentralWidget(client);
