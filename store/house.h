@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace orrindel::store {
+
+// A house as the practitioner measured it. Charts are never stored: they are computed from
+// the year and the bearing, kept exactly as typed, whenever the house is shown.
+struct House
+{
+    qint64 id = 0; // 0 until the store has saved it
+    QString client;
+    QString label; // a label or the address
+    QString year;  // as typed
+    QString facing;
+    QDate measured;
+    QString notes;
+    QDateTime created; // UTC, set by the store
+    QDateTime changed;
+};
+
+// Why a house cannot be saved, in one sentence for the user; empty when it can. The window,
+// the tool and the import all check with this.
+QString houseProblem(const House &house);
+
+// Which column the register sorts by.
+enum class SortKey { Client, Label, Year, Facing, Measured, Changed };
+
+// One SQLite file of houses. Every change is one transaction, committed before the call
+// returns; every failure raises orrindel::RuntimeError whose detail is one sentence naming
+// the file. Nothing is created until the first house is saved.
+class HouseStore
+{
+public:
+    // Opens the file if it exists. A damaged or non-SQLite file raises and is left as it is;
+    // a file of a newer version opens read-only (readOnlyReason() says why).
+    explicit HouseStore(const QString &path);
+    ~HouseStore();
+    HouseStore(const HouseStore &) = delete;
+    HouseStore &operator=(const HouseStore &) = delete;
+
+    QString path() const;
+    bool isReadOnly() const;
+    QString readOnlyReason() const;
+
+    // Houses whose client, label or notes contain the text (case-insensitive), all for "".
+    QList<House> houses(const QString &filter = {}) const;
+    std::optional<House> house(qint64 id) const;
+
+    qint64 add(const House &house); // returns the new id
+    void update(const House &house);
+    void remove(qint64 id);
+    void restore(const House &house); // puts a removed house back under its old id
+    // All or nothing, in one transaction; returns the new ids.
+    QList<qint64> addAll(const QList<House> &houses);
+
+private:
+    struct Private;
+    Private *d;
+};
+
+// --database FILE, else ORRINDEL_DATABASE, else houses.sqlite in the application data folder.
+QString databasePath(const QString &option = {});
+
+} // namespace orrindel::store
