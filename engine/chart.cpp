@@ -63,6 +63,14 @@ BuildingChart buildChart(const Calc &calc)
     return chart;
 }
 
+Stars flyStars(int centre, bool forward)
+{
+    Stars stars{};
+    for (int i = 0; i < PalaceCount; ++i)
+        stars[i] = std::int16_t(((centre - 1 + (forward ? i : 9 - i)) % 9) + 1);
+    return stars;
+}
+
 Stars annualStars(std::int16_t year, std::int16_t month)
 {
     std::int16_t y = year;

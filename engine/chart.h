@@ -74,6 +74,10 @@ struct BuildingChart
 
 BuildingChart buildChart(const Calc &calc);
 
+// Nine stars flown along the Lo Shu path from the centre star (1..9), forward (n, n+1, ...)
+// or in reverse (n, n-1, ...), wrapping within 1..9.
+Stars flyStars(int centre, bool forward);
+
 // Nine annual stars from the picker's year and month (1..12); January belongs to the
 // previous chart year.
 Stars annualStars(std::int16_t year, std::int16_t month);
