@@ -405,6 +405,10 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
         <source>%1 Try &apos;orrindel --help&apos;.</source>
         <translation>%1请尝试“orrindel --help”。</translation>
     </message>
+    <message>
+        <source>Keep the house register in FILE.</source>
+        <translation>将房屋登记册保存在 FILE 中。</translation>
+    </message>
 </context>
 <context>
     <name>orrindel::ChartDetails</name>
@@ -547,6 +551,291 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
     <message>
         <source>No chart is calculated: calculate one in the main window.</source>
         <translation>尚未计算星盘：请在主窗口中计算。</translation>
+    </message>
+</context>
+<context>
+    <name>orrindel::HouseForm</name>
+    <message>
+        <source>Edit House</source>
+        <translation>编辑房屋</translation>
+    </message>
+    <message>
+        <source>Save Current House</source>
+        <translation>保存当前房屋</translation>
+    </message>
+    <message>
+        <source>&amp;Client:</source>
+        <translation>客户(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>&amp;Label or address:</source>
+        <translation>标签或地址(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Year of construction:</source>
+        <translation>建造年份(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>&amp;Facing degree:</source>
+        <translation>朝向度数(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;Measured on:</source>
+        <translation>测量日期(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>备注(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Save as a &amp;new house</source>
+        <translation>另存为新房屋(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>问题</translation>
+    </message>
+</context>
+<context>
+    <name>orrindel::HouseRegister</name>
+    <message>
+        <source>Export Report</source>
+        <translation>导出报告</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>房屋</translation>
+    </message>
+    <message>
+        <source>Client, label or notes</source>
+        <translation>客户、标签或备注</translation>
+    </message>
+    <message>
+        <source>Search houses</source>
+        <translation>搜索房屋</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>搜索(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Save &amp;Current House…</source>
+        <translation>保存当前房屋(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>编辑(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Delete</source>
+        <translation>撤销删除(&amp;U)</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Report…</source>
+        <translation>导出报告(&amp;X)…</translation>
+    </message>
+    <message>
+        <source>Brings back the house deleted last (Ctrl+Z)</source>
+        <translation>恢复最后删除的房屋 (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>The houses of %1 cannot be shown.</source>
+        <translation>无法显示 %1 中的房屋。</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>Bearing</source>
+        <translation>度数</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>测量日期</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>最后修改</translation>
+    </message>
+    <message>
+        <source>Opened %1.</source>
+        <translation>已打开 %1。</translation>
+    </message>
+    <message>
+        <source>Calculate a chart in the main window first: its year and bearing are saved.</source>
+        <translation>请先在主窗口中计算星盘：保存的是它的年份和度数。</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>已保存 %1。</translation>
+    </message>
+    <message>
+        <source>Delete House</source>
+        <translation>删除房屋</translation>
+    </message>
+    <message>
+        <source>Delete the house of %1, %2? Undo (Ctrl+Z) brings it back while this window is open.</source>
+        <translation>删除 %1 的房屋（%2）吗？此窗口打开期间，撤销 (Ctrl+Z) 可以恢复它。</translation>
+    </message>
+    <message>
+        <source>Deleted %1.</source>
+        <translation>已删除 %1。</translation>
+    </message>
+    <message>
+        <source>Brought back %1.</source>
+        <translation>已恢复 %1。</translation>
+    </message>
+    <message>
+        <source>The report is written to %1.</source>
+        <translation>报告已写入 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>orrindel::HouseReport</name>
+    <message>
+        <source>%1 (sitting %2, facing %3)</source>
+        <translation>%1（坐%2，向%3）</translation>
+    </message>
+    <message>
+        <source>none of the four</source>
+        <translation>不属四者之一</translation>
+    </message>
+    <message>
+        <source>standard: the standard chart applies</source>
+        <translation>正向：适用下卦</translation>
+    </message>
+    <message>
+        <source>leaning (兼向), %1 / %2: the replacement chart applies</source>
+        <translation>兼向，%1 / %2：适用替卦</translation>
+    </message>
+    <message>
+        <source>The house&apos;s year %1 or bearing %2 gives no chart.</source>
+        <translation>房屋的年份 %1 或度数 %2 无法起盘。</translation>
+    </message>
+    <message>
+        <source>Flying Star Report</source>
+        <translation>玄空飞星报告</translation>
+    </message>
+    <message>
+        <source>The house</source>
+        <translation>房屋</translation>
+    </message>
+    <message>
+        <source>Client:</source>
+        <translation>客户：</translation>
+    </message>
+    <message>
+        <source>Label or address:</source>
+        <translation>标签或地址：</translation>
+    </message>
+    <message>
+        <source>Measured on:</source>
+        <translation>测量日期：</translation>
+    </message>
+    <message>
+        <source>Year of construction:</source>
+        <translation>建造年份：</translation>
+    </message>
+    <message>
+        <source>Facing degree:</source>
+        <translation>朝向度数：</translation>
+    </message>
+    <message>
+        <source>Mountains:</source>
+        <translation>坐向：</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>星盘</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>元运：</translation>
+    </message>
+    <message>
+        <source>Formation:</source>
+        <translation>格局：</translation>
+    </message>
+    <message>
+        <source>Lean:</source>
+        <translation>兼向：</translation>
+    </message>
+    <message>
+        <source>Replacement formation:</source>
+        <translation>替卦格局：</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>断语</translation>
+    </message>
+    <message>
+        <source>The stars</source>
+        <translation>飞星</translation>
+    </message>
+    <message>
+        <source>Standard chart (下卦)</source>
+        <translation>下卦</translation>
+    </message>
+    <message>
+        <source>Replacement chart (替卦)</source>
+        <translation>替卦</translation>
+    </message>
+    <message>
+        <source>Annual stars, %1</source>
+        <translation>流年飞星，%1</translation>
+    </message>
+    <message>
+        <source>Monthly stars, solar month %1 (%2)</source>
+        <translation>流月飞星，%1月（%2）</translation>
+    </message>
+    <message>
+        <source>South is at the top of every grid. In each square of a chart the mountain star is on the left, the facing star on the right and the time star below; the shaded square is the sitting palace.</source>
+        <translation>每个九宫格均以南方在上。星盘每格中，山星在左，向星在右，运星在下；灰色方格为坐宫。</translation>
+    </message>
+    <message>
+        <source>Solar month %1 runs from %2 to %3.</source>
+        <translation>%1月自 %2 起，至 %3 止。</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1: %2</source>
+        <translation>无法写入报告 %1：%2</translation>
+    </message>
+    <message>
+        <source>Flying Star Report: %1</source>
+        <translation>玄空飞星报告：%1</translation>
+    </message>
+    <message>
+        <source>the PDF cannot be started</source>
+        <translation>无法开始生成 PDF</translation>
     </message>
 </context>
 <context>
@@ -748,6 +1037,10 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
     <message>
         <source>Chart De&amp;tails…</source>
         <translation>星盘详情(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>&amp;Houses…</source>
+        <translation>房屋(&amp;H)…</translation>
     </message>
 </context>
 <context>

@@ -405,6 +405,10 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
         <source>%1 Try &apos;orrindel --help&apos;.</source>
         <translation>%1請嘗試「orrindel --help」。</translation>
     </message>
+    <message>
+        <source>Keep the house register in FILE.</source>
+        <translation>將房屋登記冊保存在 FILE 中。</translation>
+    </message>
 </context>
 <context>
     <name>orrindel::ChartDetails</name>
@@ -547,6 +551,291 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
     <message>
         <source>No chart is calculated: calculate one in the main window.</source>
         <translation>尚未計算星盤：請在主視窗中計算。</translation>
+    </message>
+</context>
+<context>
+    <name>orrindel::HouseForm</name>
+    <message>
+        <source>Edit House</source>
+        <translation>編輯房屋</translation>
+    </message>
+    <message>
+        <source>Save Current House</source>
+        <translation>儲存目前房屋</translation>
+    </message>
+    <message>
+        <source>&amp;Client:</source>
+        <translation>客戶(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>&amp;Label or address:</source>
+        <translation>標籤或地址(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Year of construction:</source>
+        <translation>建造年份(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>&amp;Facing degree:</source>
+        <translation>朝向度數(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;Measured on:</source>
+        <translation>測量日期(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>備註(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Save as a &amp;new house</source>
+        <translation>另存為新房屋(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>問題</translation>
+    </message>
+</context>
+<context>
+    <name>orrindel::HouseRegister</name>
+    <message>
+        <source>Export Report</source>
+        <translation>匯出報告</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>房屋</translation>
+    </message>
+    <message>
+        <source>Client, label or notes</source>
+        <translation>客戶、標籤或備註</translation>
+    </message>
+    <message>
+        <source>Search houses</source>
+        <translation>搜尋房屋</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>搜尋(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>開啟(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Save &amp;Current House…</source>
+        <translation>儲存目前房屋(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>編輯(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>刪除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Delete</source>
+        <translation>復原刪除(&amp;U)</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Report…</source>
+        <translation>匯出報告(&amp;X)…</translation>
+    </message>
+    <message>
+        <source>Brings back the house deleted last (Ctrl+Z)</source>
+        <translation>恢復最後刪除的房屋 (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>The houses of %1 cannot be shown.</source>
+        <translation>無法顯示 %1 中的房屋。</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>客戶</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>標籤</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>Bearing</source>
+        <translation>度數</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>測量日期</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>最後修改</translation>
+    </message>
+    <message>
+        <source>Opened %1.</source>
+        <translation>已開啟 %1。</translation>
+    </message>
+    <message>
+        <source>Calculate a chart in the main window first: its year and bearing are saved.</source>
+        <translation>請先在主視窗中計算星盤：儲存的是它的年份和度數。</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>已儲存 %1。</translation>
+    </message>
+    <message>
+        <source>Delete House</source>
+        <translation>刪除房屋</translation>
+    </message>
+    <message>
+        <source>Delete the house of %1, %2? Undo (Ctrl+Z) brings it back while this window is open.</source>
+        <translation>刪除 %1 的房屋（%2）嗎？此視窗開啟期間，復原 (Ctrl+Z) 可以恢復它。</translation>
+    </message>
+    <message>
+        <source>Deleted %1.</source>
+        <translation>已刪除 %1。</translation>
+    </message>
+    <message>
+        <source>Brought back %1.</source>
+        <translation>已恢復 %1。</translation>
+    </message>
+    <message>
+        <source>The report is written to %1.</source>
+        <translation>報告已寫入 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>orrindel::HouseReport</name>
+    <message>
+        <source>%1 (sitting %2, facing %3)</source>
+        <translation>%1（坐%2，向%3）</translation>
+    </message>
+    <message>
+        <source>none of the four</source>
+        <translation>不屬四者之一</translation>
+    </message>
+    <message>
+        <source>standard: the standard chart applies</source>
+        <translation>正向：適用下卦</translation>
+    </message>
+    <message>
+        <source>leaning (兼向), %1 / %2: the replacement chart applies</source>
+        <translation>兼向，%1 / %2：適用替卦</translation>
+    </message>
+    <message>
+        <source>The house&apos;s year %1 or bearing %2 gives no chart.</source>
+        <translation>房屋的年份 %1 或度數 %2 無法起盤。</translation>
+    </message>
+    <message>
+        <source>Flying Star Report</source>
+        <translation>玄空飛星報告</translation>
+    </message>
+    <message>
+        <source>The house</source>
+        <translation>房屋</translation>
+    </message>
+    <message>
+        <source>Client:</source>
+        <translation>客戶：</translation>
+    </message>
+    <message>
+        <source>Label or address:</source>
+        <translation>標籤或地址：</translation>
+    </message>
+    <message>
+        <source>Measured on:</source>
+        <translation>測量日期：</translation>
+    </message>
+    <message>
+        <source>Year of construction:</source>
+        <translation>建造年份：</translation>
+    </message>
+    <message>
+        <source>Facing degree:</source>
+        <translation>朝向度數：</translation>
+    </message>
+    <message>
+        <source>Mountains:</source>
+        <translation>坐向：</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>星盤</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>元運：</translation>
+    </message>
+    <message>
+        <source>Formation:</source>
+        <translation>格局：</translation>
+    </message>
+    <message>
+        <source>Lean:</source>
+        <translation>兼向：</translation>
+    </message>
+    <message>
+        <source>Replacement formation:</source>
+        <translation>替卦格局：</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>斷語</translation>
+    </message>
+    <message>
+        <source>The stars</source>
+        <translation>飛星</translation>
+    </message>
+    <message>
+        <source>Standard chart (下卦)</source>
+        <translation>下卦</translation>
+    </message>
+    <message>
+        <source>Replacement chart (替卦)</source>
+        <translation>替卦</translation>
+    </message>
+    <message>
+        <source>Annual stars, %1</source>
+        <translation>流年飛星，%1</translation>
+    </message>
+    <message>
+        <source>Monthly stars, solar month %1 (%2)</source>
+        <translation>流月飛星，%1月（%2）</translation>
+    </message>
+    <message>
+        <source>South is at the top of every grid. In each square of a chart the mountain star is on the left, the facing star on the right and the time star below; the shaded square is the sitting palace.</source>
+        <translation>每個九宮格均以南方在上。星盤每格中，山星在左，向星在右，運星在下；灰色方格為坐宮。</translation>
+    </message>
+    <message>
+        <source>Solar month %1 runs from %2 to %3.</source>
+        <translation>%1月自 %2 起，至 %3 止。</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1: %2</source>
+        <translation>無法寫入報告 %1：%2</translation>
+    </message>
+    <message>
+        <source>Flying Star Report: %1</source>
+        <translation>玄空飛星報告：%1</translation>
+    </message>
+    <message>
+        <source>the PDF cannot be started</source>
+        <translation>無法開始產生 PDF</translation>
     </message>
 </context>
 <context>
@@ -748,6 +1037,10 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
     <message>
         <source>Chart De&amp;tails…</source>
         <translation>星盤詳情(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>&amp;Houses…</source>
+        <translation>房屋(&amp;H)…</translation>
     </message>
 </context>
 <context>

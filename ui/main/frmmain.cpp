@@ -14,6 +14,7 @@
 #include "platform/textbox.h"
 #include "ui/about/frmabout.h"
 #include "ui/details/chartdetails.h"
+#include "ui/houses/houseregister.h"
 #include "ui/print/frmprint.h"
 #include "ui/shared/chartlayout.h"
 
@@ -285,6 +286,8 @@ void frmMain::buildMenu()
     // No shortcut: every Ctrl+letter typed in a box is the key filter's to refuse.
     m_ui.mnuFileDetails = mnuFile->addAction(tr("Chart De&tails…"));
     m_ui.mnuFileDetails->setObjectName(QStringLiteral("mnuFileDetails"));
+    m_ui.mnuFileHouses = mnuFile->addAction(tr("&Houses…"));
+    m_ui.mnuFileHouses->setObjectName(QStringLiteral("mnuFileHouses"));
     mnuFile->addSeparator();
     m_ui.mnuFileExit = mnuFile->addAction(tr("E&xit"));
     m_ui.mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
@@ -333,6 +336,7 @@ void frmMain::connectEvents()
     on(m_ui.mnuFileExit, &QAction::triggered, &frmMain::mnuFileExit_Click);
     on(m_ui.mnuAboutAbout, &QAction::triggered, &frmMain::mnuAboutAbout_Click);
     on(m_ui.mnuFileDetails, &QAction::triggered, &frmMain::mnuFileDetails_Click);
+    on(m_ui.mnuFileHouses, &QAction::triggered, &frmMain::mnuFileHouses_Click);
 }
 
 void frmMain::Form_Load()
@@ -531,6 +535,31 @@ void frmMain::mnuFileDetails_Click()
     m_details->show();
     m_details->raise();
     m_details->activateWindow();
+}
+
+void frmMain::mnuFileHouses_Click()
+{
+    // One window, like the details; it opens its file when it is first shown.
+    if (!m_houses) {
+        const auto shown = [this]() -> std::optional<std::pair<QString, QString>> {
+            if (!chartShown())
+                return std::nullopt;
+            return std::pair{m_ui.txtYear->text(), m_ui.txtFacing->text()};
+        };
+        m_houses = new HouseRegister(m_services.databasePath, m_services.msgBox, shown, this);
+        connect(m_houses, &HouseRegister::openHouse, this, &frmMain::openHouse);
+    }
+    m_houses->show();
+    m_houses->raise();
+    m_houses->activateWindow();
+}
+
+void frmMain::openHouse(const QString &year, const QString &facing)
+{
+    // Each box's change procedure runs as for typing: the old chart is cleared first.
+    m_ui.txtYear->setText(year);
+    m_ui.txtFacing->setText(facing);
+    trap([this] { btnCalculate_Click(); });
 }
 
 void frmMain::Command1_Click()

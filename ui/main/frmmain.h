@@ -17,6 +17,7 @@ namespace orrindel {
 
 class Calc;
 class ChartDetails;
+class HouseRegister;
 class Keystroke;
 
 namespace platform {
@@ -43,6 +44,10 @@ public:
     explicit frmMain(platform::Services &services, QWidget *parent = nullptr);
     ~frmMain() override;
 
+    // A house opened from the register: the year and the bearing go into their boxes as if
+    // typed, and Calculate is pressed.
+    void openHouse(const QString &year, const QString &facing);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -62,6 +67,7 @@ private:
     void btnPrint_Click();
     void mnuAboutAbout_Click();
     void mnuFileDetails_Click();
+    void mnuFileHouses_Click();
     void Command1_Click();
     void mnuFileExit_Click();
 
@@ -101,6 +107,7 @@ private:
         std::array<platform::Label *, 9> lblAnnual{};
         std::array<platform::Shape *, 9> shpPalace{};
         QAction *mnuFileDetails = nullptr;
+        QAction *mnuFileHouses = nullptr;
         QAction *mnuFileExit = nullptr;
         QAction *mnuAboutAbout = nullptr;
     };
@@ -111,6 +118,7 @@ private:
     platform::Controls m_controls;
     Ui m_ui;
     ChartDetails *m_details = nullptr; // made on first opening, owned as a child window
+    HouseRegister *m_houses = nullptr; // likewise
 };
 
 } // namespace orrindel

@@ -1,0 +1,331 @@
+// The house register as its user meets it, from the main window's File menu, on real SQLite
+// files: saving the chart on show, finding it by typing, opening it back into the main
+// window, editing, deleting and bringing back; a file that cannot be used; and the report a
+// house is handed out as, read back from the PDF as a client's viewer reads it.
+
+#include "engine/runtimeerror.h"
+#include "platform/controls.h"
+#include "platform/textbox.h"
+#include "support/doubles.h"
+#include "support/table.h"
+#include "translations/language.h"
+#include "ui/houses/houseregister.h"
+#include "ui/main/frmmain.h"
+#include "ui/print/housereport.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace orrindel;
+using namespace orrindel::test;
+using L = Language;
+
+namespace {
+
+// clang-format off
+// A house reported in a language under a locale: the page's size in points and the texts
+// the PDF gives back, and those it must not (a Kangxi radical for 山 or 小 or 大).
+struct Report { const char *name; Language language; const char *locale; QString year, facing; int month, monthYear; QString page; QStringList found, absent = {}; };
+const Report Reports[] = {
+    {"en, 2004 S, A4", L::English, "en_GB", "2004", "180", 6, 2024, "595 x 842", {"Flying Star Report", "子山午向", "Period: 8", "Standard chart (下卦)", "Annual stars, 06/2024", "Zi"}, {"Replacement chart"}},
+    {"en, leaning, Letter", L::English, "en_US", "1990", "52", 2, 2025, "612 x 792", {"Replacement chart (替卦)", "Period: 7", "leaning (兼向)"}},
+    {"zh_CN, 2004 S", L::SimplifiedChinese, "zh_CN", "2004", "180", 1, 2026, "595 x 842", {"子山午向", "下卦", "小寒"}, {"\u2F2D", "\u2F29", "\u2F24"}},
+    {"zh_TW, leaning, Canada", L::TraditionalChinese, "en_CA", "2017", "187", 12, 2026, "612 x 792", {"子山午向", "替卦", "大雪"}, {"\u2F2D", "\u2F29", "\u2F24"}},
+};
+// Houses saved from the main window's chart in turn, then a search typed: how many rows it
+// leaves, and the client of the first, which Enter opens into the main window.
+struct Saved { QString client, label, year, facing, notes; };
+const Saved Houses[] = {
+    {"Mrs O'Hara", "12 High St", "2004", "180", "door on the river side"},
+    {"Li Wei", "3 Mill Lane", "1990", "52", "50% 'quoted' _under_"},
+    {"Chen", "The Old Mill", "2017", "187.5", "garden faces south"}};
+struct Search { const char *name; QString typed; int rows; QString first; };
+const Search Searches[] = {
+    {"client", "o'ha", 1, "Mrs O'Hara"}, {"label, any case", "MILL", 2, ""},
+    {"notes", "50%", 1, "Li Wei"}, {"notes with _", "_under_", 1, "Li Wei"},
+    {"year is not searched", "2004", 0, ""}, {"nothing", "", 3, ""}};
+// A database file that cannot be used as it is: what the message says, and whether the list
+// may change.
+struct Broken { const char *name; QByteArray content; int version; QString message; bool changes; };
+const Broken Brokens[] = {
+    {"not SQLite", "this is not a database, only text\n", 0, "houses.sqlite", false},
+    {"damaged", QByteArray("SQLite format 3\0", 16) + QByteArray(4000, '\x5a'), 0, "houses.sqlite", false},
+    {"newer version", "", 99, "", false},
+    {"folder is a file", "", -1, "houses.sqlite", false}};
+
+// A report that cannot be made: the file it names, or its house, and what the user is told.
+struct Refusal { const char *name; QString file, year, facing, detail; };
+const Refusal Refusals[] = {
+    {"no such folder", "missing/report.pdf", "2004", "180", "Cannot write the report"},
+    {"a folder", ".", "2004", "180", "Cannot write the report"},
+    {"year out of range", "report.pdf", "64", "180", "The house's year 64 or bearing 180 gives no chart."},
+    {"bearing past 360", "report.pdf", "2004", "360", "bearing 360"}};
+// clang-format on
+
+// Runs a step on the next modal dialog, once the window under test has opened it.
+template <typename Dialog> void onModal(std::function<void(Dialog *)> step)
+{
+    QTimer::singleShot(0, [step] {
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        step(dialog);
+    });
+}
+
+// The main window with a register on a file in a fresh folder.
+struct Session
+{
+    explicit Session(const QString &file = "houses.sqlite") : path(dir.filePath(file))
+    {
+        services.services.databasePath = path;
+        main = std::make_unique<frmMain>(services.services);
+        main->findChild<QAction *>("mnuFileHouses")->trigger();
+        houses = main->findChild<HouseRegister *>();
+    }
+    QTableView *table() const { return houses->findChild<QTableView *>("houses"); }
+    QString cell(int row, int column = 0) const
+    {
+        return table()->model()->index(row, column).data().toString();
+    }
+    QString status() const { return houses->findChild<QLabel *>("status")->text(); }
+    QList<store::House> stored() const { return store::HouseStore(path).houses(); }
+    store::House storedOf(const QString &client) const
+    {
+        const QList<store::House> all = stored();
+        const auto house = std::ranges::find(all, client, &store::House::client);
+        return house == all.end() ? store::House{} : *house;
+    }
+    QString box(const char *name) const
+    {
+        return main->findChild<platform::TextBox *>(name)->text();
+    }
+    bool chartShown() const { return !main->findChild<QLabel *>("lblTime(0)")->text().isEmpty(); }
+    QTemporaryDir dir;
+    QString path;
+    TestServices services;
+    std::unique_ptr<frmMain> main;
+    HouseRegister *houses = nullptr;
+};
+
+QString pdfText(const QString &pdf, const QStringList &options = {})
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), options + QStringList{pdf, QStringLiteral("-")});
+    return tool.waitForFinished() ? QString::fromUtf8(tool.readAllStandardOutput()) : QString();
+}
+
+} // namespace
+
+class TestRegister : public QObject
+{
+    Q_OBJECT
+private slots:
+    void flow_data() { addRows(Searches, &Search::name); }
+    void flow()
+    {
+        const Search &search = current(Searches);
+        Session s;
+        QVERIFY(s.houses && s.houses->isVisible());
+        QVERIFY(!QFile::exists(s.path)); // nothing is written before a house is saved
+        for (const Saved &house : Houses) {
+            s.main->openHouse(house.year, house.facing);
+            onModal<QDialog>([&house](QDialog *form) {
+                QCOMPARE(form->findChild<QLineEdit *>("year")->text(), house.year);
+                form->findChild<QLineEdit *>("client")->setText(house.client);
+                form->findChild<QLineEdit *>("label")->setText(house.label);
+                form->findChild<QPlainTextEdit *>("notes")->setPlainText(house.notes);
+                QTest::keyClick(form->findChild<QLineEdit *>("client"), Qt::Key_Return);
+            });
+            QTest::mouseClick(s.houses->findChild<QPushButton *>("save"), Qt::LeftButton);
+            QCOMPARE(s.status(), "Saved " + house.client + ".");
+        }
+        QCOMPARE(s.stored().size(), 3);
+        QCOMPARE(s.stored().constLast().notes, Houses[2].notes);
+
+        QTest::keyClicks(s.houses->findChild<QLineEdit *>("search"), search.typed);
+        QCOMPARE(s.table()->model()->rowCount(), search.rows);
+        if (search.first.isEmpty())
+            return;
+        QCOMPARE(s.cell(0), search.first);
+        s.main->openHouse("65", "1");
+        QTest::keyClick(s.table(), Qt::Key_Return);
+        const auto opened = std::ranges::find(Houses, search.first, &Saved::client);
+        QCOMPARE(s.box("txtYear") + "|" + s.box("txtFacing"), opened->year + "|" + opened->facing);
+        QVERIFY(s.chartShown());
+        s.houses->findChild<QLineEdit *>("search")->clear();
+
+        // Saving the opened house again updates it; Edit changes its label.
+        onModal<QDialog>([](QDialog *form) {
+            form->findChild<QPlainTextEdit *>("notes")->setPlainText("measured again");
+            form->accept();
+        });
+        s.houses->saveShown();
+        onModal<QDialog>([](QDialog *form) {
+            form->findChild<QLineEdit *>("label")->setText("renamed");
+            form->accept();
+        });
+        s.houses->editSelected();
+        QCOMPARE(s.stored().size(), 3);
+        const store::House edited = s.storedOf(search.first);
+        QCOMPARE(edited.notes + "|" + edited.label, "measured again|renamed");
+
+        // Delete asks first: No keeps the house, Yes deletes it, Ctrl+Z brings it back.
+        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            onModal<QMessageBox>([answer](QMessageBox *box) { box->button(answer)->click(); });
+            QTest::mouseClick(s.houses->findChild<QPushButton *>("delete"), Qt::LeftButton);
+            QCOMPARE(s.stored().size(), answer == QMessageBox::Yes ? 2 : 3);
+        }
+        s.houses->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.houses));
+        QTest::keyClick(s.table(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.stored().size(), 3);
+        QCOMPARE(s.storedOf(search.first).id, edited.id);
+        QVERIFY(s.services.msgBox.boxes.isEmpty());
+    }
+
+    void broken_data() { addRows(Brokens, &Broken::name); }
+    void broken()
+    {
+        const Broken &row = current(Brokens);
+        QTemporaryDir dir;
+        QString path = dir.filePath("houses.sqlite");
+        if (row.version > 0) {
+            store::HouseStore(path).add({.client = "kept",
+                                         .label = "",
+                                         .year = "2004",
+                                         .facing = "180",
+                                         .measured = {},
+                                         .notes = "",
+                                         .created = {},
+                                         .changed = {}});
+            QProcess::execute("sqlite3",
+                              {path, QString("PRAGMA user_version = %1").arg(row.version)});
+        } else if (row.version < 0) {
+            QFile(dir.filePath("folder")).open(QIODevice::WriteOnly);
+            path = dir.filePath("folder/houses.sqlite");
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) &&
+                    file.write(row.content) == row.content.size());
+        }
+        TestServices services;
+        services.services.databasePath = path;
+        frmMain main(services.services);
+        main.findChild<QAction *>("mnuFileHouses")->trigger();
+        auto *houses = main.findChild<HouseRegister *>();
+        if (row.version >= 0)
+            QVERIFY2(services.msgBox.boxes.size() == 1 &&
+                         services.msgBox.boxes[0].contains(row.message),
+                     qPrintable(services.msgBox.boxes.join('|')));
+        // The calculator carries on; a file that is there is left exactly as it was.
+        main.openHouse("2004", "180");
+        QVERIFY(!main.findChild<QLabel *>("lblTime(0)")->text().isEmpty());
+        if (row.version == 0) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), row.content);
+        }
+        QCOMPARE(houses->findChild<QPushButton *>("save")->isEnabled(), row.version < 0);
+        if (row.version < 0) { // saving tells why, naming the file
+            onModal<QDialog>([](QDialog *form) {
+                form->findChild<QLineEdit *>("client")->setText("x");
+                form->accept();
+            });
+            houses->saveShown();
+            QVERIFY2(services.msgBox.boxes.join('|').contains("houses.sqlite"),
+                     qPrintable(services.msgBox.boxes.join('|')));
+        }
+    }
+
+    void exported()
+    {
+        Session s;
+        s.main->openHouse("2004", "180");
+        onModal<QDialog>([](QDialog *form) {
+            form->findChild<QLineEdit *>("client")->setText("Mrs O'Hara");
+            form->accept();
+        });
+        s.houses->saveShown();
+        const QString pdf = s.dir.filePath("out.pdf");
+        s.houses->setAskPdfPath([&pdf](QWidget *, const QString &suggested) {
+            return suggested.endsWith("Mrs O'Hara.pdf") ? pdf : QString();
+        });
+        QTest::mouseClick(s.houses->findChild<QPushButton *>("export"), Qt::LeftButton);
+        QVERIFY(pdfText(pdf).contains("子山午向"));
+        s.houses->setAskPdfPath(
+            [](QWidget *, const QString &) { return QString("/nonexistent/folder/out.pdf"); });
+        s.houses->exportReport();
+        QVERIFY(s.services.msgBox.boxes.join('|').contains("/nonexistent/folder/out.pdf"));
+    }
+
+    void report_data() { addRows(Reports, &Report::name); }
+    void report()
+    {
+        const Report &row = current(Reports);
+        QLocale::setDefault(QLocale(QString::fromLatin1(row.locale)));
+        Translation translation(row.language);
+        translation.install();
+        platform::installFontSubstitutes(cjkFontRegion(row.language));
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("report.pdf");
+        store::House house{.client = "Mrs O'Hara",
+                           .label = "12 High St",
+                           .year = row.year,
+                           .facing = row.facing,
+                           .measured = QDate(2026, 3, 4),
+                           .notes = "Front door faces the river.",
+                           .created = {},
+                           .changed = {}};
+        writeHouseReport(house, report::MonthOfYear{row.month, row.monthYear}, pdf);
+        const QString text = pdfText(pdf, {"-raw"}).simplified();
+
+        for (const QString &found : row.found)
+            QVERIFY2(text.contains(found), qPrintable(found + " in " + text));
+        for (const QString &absent : row.absent)
+            QVERIFY2(!text.contains(absent), qPrintable(absent));
+        QProcess info;
+        info.start("pdfinfo", {pdf});
+        QVERIFY(info.waitForFinished());
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(row.page + " pts"));
+        QProcess fonts;
+        fonts.start("pdffonts", {pdf});
+        QVERIFY(fonts.waitForFinished());
+        const QStringList faces =
+            QString::fromUtf8(fonts.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts).mid(2);
+        QVERIFY(!faces.isEmpty());
+        for (const QString &face : faces) // embedded, subset, with a ToUnicode map
+            QVERIFY2(face.contains(QRegularExpression(" yes +(yes|no) +yes +\\d+ +\\d+$")),
+                     qPrintable(face));
+        QLocale::setDefault(QLocale::c());
+    }
+    void refused_data() { addRows(Refusals, &Refusal::name); }
+    void refused()
+    {
+        const Refusal &row = current(Refusals);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(row.file);
+        store::House house;
+        house.year = row.year, house.facing = row.facing;
+        try {
+            writeHouseReport(house, std::nullopt, path);
+            QFAIL("written");
+        } catch (const RuntimeError &error) {
+            QVERIFY2(QString::fromStdString(error.detail()).contains(row.detail),
+                     error.detail().c_str());
+        }
+        QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty()); // nothing half written
+    }
+};
+
+QTEST_MAIN(TestRegister)
+#include "test_register.moc"
