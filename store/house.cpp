@@ -200,9 +200,11 @@ void HouseStore::Private::inspect()
                  .arg(path));
     file.close();
     connect(false);
+    // A truncated file can read as a shorter register without an error: check it whole.
     QSqlQuery check = run(QStringLiteral("PRAGMA quick_check"));
     if (!check.next() || check.value(0).toString() != QLatin1String("ok"))
         fail(HouseText::tr("%1 is damaged. It has been left as it is.").arg(path));
+    check.finish();
     const int found = version();
     QSqlQuery tables = run(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = "
                                           "'table' AND name NOT LIKE 'sqlite%' AND name <> ?"),
