@@ -301,7 +301,7 @@ template <class Change> auto HouseStore::Private::transact(Change change)
         auto result = change();
         run(QStringLiteral("COMMIT"));
         return result;
-    } catch (const RuntimeError &) {
+    } catch (...) {
         QSqlQuery(db()).exec(QStringLiteral("ROLLBACK"));
         throw;
     }
