@@ -184,6 +184,8 @@ void HouseStore::Private::connect(bool write)
     open = true;
     writable = write;
     run(QStringLiteral("PRAGMA foreign_keys = ON"));
+    // Room for a large register's pages, so a search reads them from memory, not the disk.
+    run(QStringLiteral("PRAGMA cache_size = -32768"));
 }
 
 // Opens an existing file read-only and checks that it is a house register this version can
