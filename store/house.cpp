@@ -184,6 +184,8 @@ void HouseStore::Private::connect(bool write)
     open = true;
     writable = write;
     run(QStringLiteral("PRAGMA foreign_keys = ON"));
+    // Room for a large register's pages, so a search reads them from memory, not the disk.
+    run(QStringLiteral("PRAGMA cache_size = -32768"));
 }
 
 // Opens an existing file read-only and checks that it is a house register this version can
@@ -200,9 +202,11 @@ void HouseStore::Private::inspect()
                  .arg(path));
     file.close();
     connect(false);
+    // A truncated file can read as a shorter register without an error: check it whole.
     QSqlQuery check = run(QStringLiteral("PRAGMA quick_check"));
     if (!check.next() || check.value(0).toString() != QLatin1String("ok"))
         fail(HouseText::tr("%1 is damaged. It has been left as it is.").arg(path));
+    check.finish();
     const int found = version();
     QSqlQuery tables = run(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = "
                                           "'table' AND name NOT LIKE 'sqlite%' AND name <> ?"),
@@ -299,7 +303,7 @@ template <class Change> auto HouseStore::Private::transact(Change change)
         auto result = change();
         run(QStringLiteral("COMMIT"));
         return result;
-    } catch (const RuntimeError &) {
+    } catch (...) {
         QSqlQuery(db()).exec(QStringLiteral("ROLLBACK"));
         throw;
     }

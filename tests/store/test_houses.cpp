@@ -5,6 +5,7 @@
 #include "support/table.h"
 
 #include <QCryptographicHash>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -231,6 +232,8 @@ private slots:
         QCOMPARE(runCommands("export " + exported, store.path(), {}).status, 0);
         QCOMPARE(runCommands("import " + exported, dir.filePath("copy.sqlite"), {}).status, 0);
         QCOMPARE(HouseStore(dir.filePath("copy.sqlite")).house(2)->notes, text);
+        const QString listed = runCommands("list --json", store.path(), {}).out;
+        QCOMPARE(QJsonDocument::fromJson(listed.toUtf8())[1]["notes"].toString(), text);
     }
 
     void brokenFile_data() { addRows(Brokens, &Broken::name); }
