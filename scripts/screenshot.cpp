@@ -1,7 +1,9 @@
 // Renders the documentation's pictures of the real windows into a folder, without a display:
 // the main window after a calculation (2004, 180, annual stars on for June 2004) as
 // main-window.png, the About box as about.png, and the Chart Details window of a leaning
-// bearing with both grids and the monthly stars (2004, 187, June 2026) as chart-details.png.
+// bearing with both grids and the monthly stars (2004, 187, June 2026) as chart-details.png;
+// the house register with a few houses as houses.png, and the report of one of them, for June
+// 2026, as house-report.pdf.
 
 #include "app/icon.h"
 #include "platform/application.h"
@@ -13,12 +15,15 @@
 #include "translations/language.h"
 #include "ui/about/frmabout.h"
 #include "ui/details/chartdetails.h"
+#include "ui/houses/houseregister.h"
 #include "ui/main/frmmain.h"
+#include "ui/print/housereport.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -91,5 +96,37 @@ int main(int argc, char *argv[])
     details.resize(details.sizeHint());
     if (!save(details, "chart-details.png"))
         return 1;
+
+    // The register on a file of its own, holding a practitioner's few houses.
+    const QTemporaryDir kept;
+    services.databasePath = kept.filePath(QStringLiteral("houses.sqlite"));
+    const orrindel::store::House houses[] = {
+        {0,
+         "Mrs Eleanor O'Hara",
+         "12 High Street, Oxford",
+         "2004",
+         "180",
+         QDate(2026, 3, 4),
+         "Front door on the river side.",
+         {},
+         {}},
+        {0, "Li Wei", "3 Mill Lane", "1990", "52", QDate(2025, 11, 20), "", {}, {}},
+        {0,
+         "Chen family",
+         "The Old Mill",
+         "2017",
+         "187.5",
+         QDate(2026, 6, 1),
+         "Garden faces south; pond in the east.",
+         {},
+         {}},
+    };
+    for (const orrindel::store::House &house : houses)
+        orrindel::store::HouseStore(services.databasePath).add(house);
+    control<QAction>(form, "mnuFileHouses").trigger();
+    if (!save(control<orrindel::HouseRegister>(form, "HouseRegister"), "houses.png"))
+        return 1;
+    orrindel::writeHouseReport(houses[0], orrindel::report::MonthOfYear{6, 2026},
+                               folder.filePath(QStringLiteral("house-report.pdf")));
     return 0;
 }

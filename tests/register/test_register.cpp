@@ -21,6 +21,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -130,12 +131,17 @@ class TestRegister : public QObject
 {
     Q_OBJECT
 private slots:
+    // The report's font copy goes to the tests' own cache folder.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void flow_data() { addRows(Searches, &Search::name); }
     void flow()
     {
         const Search &search = current(Searches);
         Session s;
         QVERIFY(s.houses && s.houses->isVisible());
+        // Within 1920 x 1080 at twice the scale, a taskbar and a title bar.
+        QVERIFY(s.houses->minimumSizeHint().width() <= 960 &&
+                s.houses->minimumSizeHint().height() <= 500);
         QVERIFY(!QFile::exists(s.path)); // nothing is written before a house is saved
         for (const Saved &house : Houses) {
             s.main->openHouse(house.year, house.facing);

@@ -5,6 +5,7 @@
 #include "platform/msgbox.h"
 #include "ui/print/housereport.h"
 
+#include <QAbstractTableModel>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -18,7 +19,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -26,19 +26,121 @@
 
 namespace orrindel {
 
+namespace {
+
+enum Column { ClientColumn, LabelColumn, YearColumn, FacingColumn, MeasuredColumn, ChangedColumn };
+constexpr int ColumnCount = 6;
+
+QString storeError(const RuntimeError &error)
+{
+    return error.detail().empty() ? QString::fromUtf8(error.what())
+                                  : QString::fromStdString(error.detail());
+}
+
+// A column's value as the table shows it.
+QString shown(const store::House &house, int column)
+{
+    switch (column) {
+    case ClientColumn:
+        return house.client;
+    case LabelColumn:
+        return house.label;
+    case YearColumn:
+        return house.year;
+    case FacingColumn:
+        return house.facing;
+    case MeasuredColumn:
+        return house.measured.toString(Qt::ISODate);
+    default:
+        return house.changed.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    }
+}
+
+// Whether a comes before b in a column: names without regard to case, numbers and dates by
+// their values, whatever way they were typed.
+bool before(const store::House &a, const store::House &b, int column)
+{
+    switch (column) {
+    case ClientColumn:
+        return a.client.compare(b.client, Qt::CaseInsensitive) < 0;
+    case LabelColumn:
+        return a.label.compare(b.label, Qt::CaseInsensitive) < 0;
+    case YearColumn:
+        return a.year.toInt() < b.year.toInt();
+    case FacingColumn:
+        return a.facing.toDouble() < b.facing.toDouble();
+    case MeasuredColumn:
+        return a.measured < b.measured;
+    default:
+        return a.changed < b.changed;
+    }
+}
+
+} // namespace
+
+// The houses read from the store, a row each, read straight from the list.
+class HouseTable : public QAbstractTableModel
+{
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setHouses(QList<store::House> houses)
+    {
+        beginResetModel();
+        m_houses = std::move(houses);
+        endResetModel();
+    }
+    const QList<store::House> &houses() const { return m_houses; }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_houses.size());
+    }
+    int columnCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : ColumnCount;
+    }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+            return {};
+        return shown(m_houses[index.row()], index.column());
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        static constexpr const char *Titles[] = {
+            QT_TRANSLATE_NOOP("orrindel::HouseRegister", "Client"),
+            QT_TRANSLATE_NOOP("orrindel::HouseRegister", "Label"),
+            QT_TRANSLATE_NOOP("orrindel::HouseRegister", "Year"),
+            QT_TRANSLATE_NOOP("orrindel::HouseRegister", "Bearing"),
+            QT_TRANSLATE_NOOP("orrindel::HouseRegister", "Measured"),
+            QT_TRANSLATE_NOOP("orrindel::HouseRegister", "Last change"),
+        };
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return QAbstractTableModel::headerData(section, orientation, role);
+        return HouseRegister::tr(Titles[section]);
+    }
+
+private:
+    QList<store::House> m_houses;
+};
+
 // Rows whose client, label or notes hold the search text, sorted by each column's own kind
-// of value. The texts searched are kept by source row, so one keystroke reads no item.
+// of value. The texts searched are kept by row, so one keystroke reads no cell.
 class HouseFilter : public QSortFilterProxyModel
 {
 public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
-
-    void setHouses(const QList<store::House> &houses)
+    explicit HouseFilter(HouseTable *table, QObject *parent)
+        : QSortFilterProxyModel(parent), m_table(table)
     {
-        m_texts.clear();
-        m_texts.reserve(houses.size());
-        for (const store::House &house : houses)
-            m_texts.push_back(house.client + QChar('\n') + house.label + QChar('\n') + house.notes);
+        setSourceModel(table);
+        connect(table, &QAbstractItemModel::modelReset, this, [this] {
+            m_texts.clear();
+            m_texts.reserve(m_table->houses().size());
+            for (const store::House &house : m_table->houses())
+                m_texts.push_back(house.client + QChar('\n') + house.label + QChar('\n') +
+                                  house.notes);
+        });
     }
 
     void setText(const QString &text)
@@ -53,47 +155,17 @@ protected:
         return m_text.isEmpty() ||
                (row < int(m_texts.size()) && m_texts[row].contains(m_text, Qt::CaseInsensitive));
     }
+    bool lessThan(const QModelIndex &left, const QModelIndex &right) const override
+    {
+        const QList<store::House> &houses = m_table->houses();
+        return before(houses[left.row()], houses[right.row()], left.column());
+    }
 
 private:
+    HouseTable *m_table;
     std::vector<QString> m_texts;
     QString m_text;
 };
-
-namespace {
-
-enum Column { ClientColumn, LabelColumn, YearColumn, FacingColumn, MeasuredColumn, ChangedColumn };
-constexpr int SortRole = Qt::UserRole;
-constexpr int IdRole = Qt::UserRole + 1;
-
-QString storeError(const RuntimeError &error)
-{
-    return error.detail().empty() ? QString::fromUtf8(error.what())
-                                  : QString::fromStdString(error.detail());
-}
-
-QList<QStandardItem *> houseRow(const store::House &house)
-{
-    const auto item = [](const QString &text, const QVariant &key) {
-        auto *cell = new QStandardItem(text);
-        cell->setData(key, SortRole);
-        cell->setEditable(false);
-        return cell;
-    };
-    const QString changed =
-        house.changed.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    QList<QStandardItem *> row = {
-        item(house.client, house.client.toLower()),
-        item(house.label, house.label.toLower()),
-        item(house.year, house.year.toInt()),
-        item(house.facing, house.facing.toDouble()),
-        item(house.measured.toString(Qt::ISODate), house.measured),
-        item(changed, house.changed),
-    };
-    row[ClientColumn]->setData(house.id, IdRole);
-    return row;
-}
-
-} // namespace
 
 HouseRegister::HouseRegister(const QString &databasePath, platform::MsgBox &msgBox,
                              ShownChart shown, QWidget *parent)
@@ -115,10 +187,8 @@ HouseRegister::HouseRegister(const QString &databasePath, platform::MsgBox &msgB
     auto *searchLabel = new QLabel(tr("&Search:"), this);
     searchLabel->setBuddy(m_search);
 
-    m_model = new QStandardItemModel(this);
-    m_filter = new HouseFilter(this);
-    m_filter->setSortRole(SortRole);
-    m_filter->setSourceModel(m_model);
+    m_model = new HouseTable(this);
+    m_filter = new HouseFilter(m_model, this);
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("houses"));
     m_table->setAccessibleName(tr("Houses"));
@@ -129,7 +199,10 @@ HouseRegister::HouseRegister(const QString &databasePath, platform::MsgBox &msgB
     m_table->setTabKeyNavigation(false);
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->horizontalHeader()->setSectionResizeMode(LabelColumn, QHeaderView::Stretch);
+    // Columns fit the rows on show; measuring every one of thousands would keep the window
+    // from opening promptly.
+    m_table->horizontalHeader()->setResizeContentsPrecision(50);
     m_table->sortByColumn(ChangedColumn, Qt::DescendingOrder);
 
     m_status = new QLabel(this);
@@ -202,27 +275,19 @@ void HouseRegister::openStore()
 
 void HouseRegister::reload(qint64 select)
 {
-    m_houses.clear();
+    QList<store::House> houses;
     if (m_store) {
         try {
-            m_houses = m_store->houses();
+            houses = m_store->houses();
         } catch (const RuntimeError &error) {
             m_msgBox.show(this, storeError(error), platform::vbCritical, tr("Houses"));
         }
     }
-    // Filled before the views see it: one reset instead of a signal per cell.
-    auto *model = new QStandardItemModel(0, 6, this);
-    model->setHorizontalHeaderLabels(
-        {tr("Client"), tr("Label"), tr("Year"), tr("Bearing"), tr("Measured"), tr("Last change")});
-    for (const store::House &house : std::as_const(m_houses))
-        model->appendRow(houseRow(house));
-    m_filter->setHouses(m_houses);
-    m_filter->setSourceModel(model);
-    delete m_model;
-    m_model = model;
+    m_model->setHouses(std::move(houses));
     m_table->resizeColumnsToContents();
     for (int row = 0; select && row < m_filter->rowCount(); ++row) {
-        if (m_filter->index(row, ClientColumn).data(IdRole).toLongLong() == select)
+        const int source = m_filter->mapToSource(m_filter->index(row, 0)).row();
+        if (m_model->houses()[source].id == select)
             m_table->selectRow(row);
     }
     if (!m_table->selectionModel()->hasSelection() && m_filter->rowCount() > 0)
@@ -256,7 +321,8 @@ std::optional<store::House> HouseRegister::selected() const
     if (rows.isEmpty())
         return std::nullopt;
     const int row = m_filter->mapToSource(rows.first()).row();
-    return row >= 0 && row < m_houses.size() ? std::optional(m_houses[row]) : std::nullopt;
+    const QList<store::House> &houses = m_model->houses();
+    return row >= 0 && row < houses.size() ? std::optional(houses[row]) : std::nullopt;
 }
 
 bool HouseRegister::change(const std::function<void()> &step)

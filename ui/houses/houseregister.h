@@ -12,7 +12,6 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStandardItemModel;
 class QTableView;
 
 namespace orrindel {
@@ -22,6 +21,7 @@ class MsgBox;
 }
 
 class HouseFilter;
+class HouseTable;
 
 // The register of the houses kept in one database file: found by typing, opened into the
 // main window, saved from it, edited, deleted and brought back, and handed out as a report.
@@ -72,7 +72,7 @@ private:
     std::optional<store::House> m_deleted; // the house Undo brings back
 
     QLineEdit *m_search = nullptr;
-    QStandardItemModel *m_model = nullptr;
+    HouseTable *m_model = nullptr;
     HouseFilter *m_filter = nullptr;
     QTableView *m_table = nullptr;
     QLabel *m_status = nullptr;

@@ -178,7 +178,7 @@ public:
     {
         const QPointF origin(Margin + column * (GridWidth + Gap), m_y);
         m_p.setFont(m_fonts.text);
-        m_p.drawText(QRectF(origin, QSizeF(GridWidth, 16)), Qt::AlignLeft | Qt::AlignTop, title);
+        m_p.drawText(origin + QPointF(0, 11), title);
         const QPointF squares = origin + QPointF(CodeMargin, 16 + CodeMargin);
         const auto rect = [&squares](const platform::ControlRow &row) {
             const QRectF r = QRectF(row.twips).adjusted(0, 0, -15, -15);

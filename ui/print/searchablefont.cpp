@@ -141,8 +141,9 @@ QString searchableFamily(const QString &cjkFamily)
     const QString family = QStringLiteral("Orrindel Text ") + key;
     if (QFontDatabase::families().contains(family))
         return family;
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/fonts");
+    // One copy for the window program and the tool alike.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                           QStringLiteral("/orrindel/fonts");
     const QString path = folder + QStringLiteral("/text-") + key + QStringLiteral(".otf");
     if (!QFile::exists(path)) {
         std::map<QByteArray, QByteArray> tables;
