@@ -915,10 +915,6 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
         <translation>导出报告(&amp;X)…</translation>
     </message>
     <message>
-        <source>Brings back the house deleted last (Ctrl+Z)</source>
-        <translation>恢复最后删除的房屋 (Ctrl+Z)</translation>
-    </message>
-    <message>
         <source>The houses of %1 cannot be shown.</source>
         <translation>无法显示 %1 中的房屋。</translation>
     </message>
@@ -963,10 +959,6 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
         <translation>删除房屋</translation>
     </message>
     <message>
-        <source>Delete the house of %1, %2? Undo (Ctrl+Z) brings it back while this window is open.</source>
-        <translation>删除 %1 的房屋（%2）吗？此窗口打开期间，撤销 (Ctrl+Z) 可以恢复它。</translation>
-    </message>
-    <message>
         <source>Deleted %1.</source>
         <translation>已删除 %1。</translation>
     </message>
@@ -977,6 +969,14 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
     <message>
         <source>The report is written to %1.</source>
         <translation>报告已写入 %1。</translation>
+    </message>
+    <message>
+        <source>Brings back the house deleted last (%1)</source>
+        <translation>恢复最后删除的房屋（%1）</translation>
+    </message>
+    <message>
+        <source>Delete the house of %1, %2? Undo (%3) brings it back while this window is open.</source>
+        <translation>删除 %1 的房屋（%2）吗？此窗口打开期间，撤销（%3）可以恢复它。</translation>
     </message>
 </context>
 <context>

@@ -915,10 +915,6 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
         <translation>匯出報告(&amp;X)…</translation>
     </message>
     <message>
-        <source>Brings back the house deleted last (Ctrl+Z)</source>
-        <translation>恢復最後刪除的房屋 (Ctrl+Z)</translation>
-    </message>
-    <message>
         <source>The houses of %1 cannot be shown.</source>
         <translation>無法顯示 %1 中的房屋。</translation>
     </message>
@@ -963,10 +959,6 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
         <translation>刪除房屋</translation>
     </message>
     <message>
-        <source>Delete the house of %1, %2? Undo (Ctrl+Z) brings it back while this window is open.</source>
-        <translation>刪除 %1 的房屋（%2）嗎？此視窗開啟期間，復原 (Ctrl+Z) 可以恢復它。</translation>
-    </message>
-    <message>
         <source>Deleted %1.</source>
         <translation>已刪除 %1。</translation>
     </message>
@@ -977,6 +969,14 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
     <message>
         <source>The report is written to %1.</source>
         <translation>報告已寫入 %1。</translation>
+    </message>
+    <message>
+        <source>Brings back the house deleted last (%1)</source>
+        <translation>恢復最後刪除的房屋（%1）</translation>
+    </message>
+    <message>
+        <source>Delete the house of %1, %2? Undo (%3) brings it back while this window is open.</source>
+        <translation>刪除 %1 的房屋（%2）嗎？此視窗開啟期間，復原（%3）可以恢復它。</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "houseform.h"
 
+#include "platform/controls.h"
+
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -49,10 +51,7 @@ HouseForm::HouseForm(const store::House &house, Purpose purpose, bool asNew, QWi
     };
     for (const auto &[caption, field] : rows) {
         form->addRow(caption, field);
-        field->setAccessibleName(QString(caption)
-                                     .remove(QLatin1Char('&'))
-                                     .remove(QLatin1Char(':'))
-                                     .remove(QChar(0xFF1A)));
+        field->setAccessibleName(platform::spokenCaption(caption));
     }
 
     m_asNew = new QCheckBox(tr("Save as a &new house"), this);

@@ -225,7 +225,8 @@ HouseRegister::HouseRegister(const QString &databasePath, platform::MsgBox &msgB
     m_undo = button(tr("&Undo Delete"), QStringLiteral("undo"), &HouseRegister::undoDelete);
     m_export =
         button(tr("E&xport Report…"), QStringLiteral("export"), &HouseRegister::exportReport);
-    m_undo->setToolTip(tr("Brings back the house deleted last (Ctrl+Z)"));
+    const QString undoKeys = QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText);
+    m_undo->setToolTip(tr("Brings back the house deleted last (%1)").arg(undoKeys));
     auto *close = buttons->addButton(QDialogButtonBox::Close);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     m_open->setDefault(true);
@@ -406,8 +407,9 @@ void HouseRegister::deleteSelected()
     const QString name = house->client.isEmpty() ? house->label : house->client;
     const auto answer = QMessageBox::question(
         this, tr("Delete House"),
-        tr("Delete the house of %1, %2? Undo (Ctrl+Z) brings it back while this window is open.")
-            .arg(name, house->label),
+        tr("Delete the house of %1, %2? Undo (%3) brings it back while this window is open.")
+            .arg(name, house->label,
+                 QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText)),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes || !change([&] { m_store->remove(house->id); }))
         return;

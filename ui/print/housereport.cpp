@@ -73,8 +73,10 @@ Fonts reportFonts()
     for (const QString &face : QFont::substitutes(QStringLiteral("Times New Roman")))
         if (face.contains(QLatin1String("CJK")))
             cjk = face;
+    // The printed page's face, or its stand-ins where a program installed none (the tool).
     const QStringList families = {platform::installedFamily(QStringLiteral("Times New Roman")),
-                                  searchableFamily(cjk)};
+                                  QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                                  QStringLiteral("DejaVu Serif"), searchableFamily(cjk)};
     const auto font = [&families](qreal points, bool bold) {
         QFont font;
         font.setFamilies(families);
