@@ -31,7 +31,8 @@ def outer(program):
     display = os.read(read, 16).decode().strip()
     with tempfile.TemporaryDirectory() as runtime:
         env = {k: v for k, v in os.environ.items() if k not in ('QT_QPA_PLATFORM', 'DBUS_SESSION_BUS_ADDRESS')}
-        env.update(DISPLAY=':' + display, XDG_RUNTIME_DIR=runtime, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1')
+        env.update(DISPLAY=':' + display, XDG_RUNTIME_DIR=runtime, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1',
+                   ORRINDEL_DATABASE=os.path.join(runtime, 'houses.sqlite'))
         # The bus's helpers may outlive the session for a moment: they get a file, not our output.
         with tempfile.TemporaryFile('w+') as log:
             try:
@@ -108,6 +109,14 @@ def hear(pyatspi, app):
     check('stars with the annual ones', expect(dict(CHART, Annual=JUNE_2004)))
     failures += not box.getState().contains(pyatspi.STATE_CHECKED)
 
+    keys('alt+f', 'h')  # File, Houses...
+    houses = wait('the Houses window', lambda: next(
+        (w for a in desktop for w in (a or []) if w and w.name == 'Houses'), None))
+    named = lambda: sorted(n.name for n in tree(houses) if n.getRole() in (
+        pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TEXT, pyatspi.ROLE_TABLE) and showing(n))
+    want = ['Close', 'Delete', 'Edit…', 'Export Report…', 'Houses', 'Open', 'Save Current House…',
+            'Search houses', 'Undo Delete']
+    wait('the Houses window heard', lambda: named() == want, 20, lambda: f'; heard {named()}')
     keys('alt+a', 'Return')  # the About menu's About
     about = wait('the About box', lambda: next(
         (w for a in desktop for w in (a or []) if w and w.name == 'About Orrindel'), None))
@@ -121,7 +130,7 @@ def hear(pyatspi, app):
         sys.exit(f'test_heard: About box: heard {heard}')
     if failures:
         sys.exit(f'test_heard: palaces {palaces}, check box {box.name!r}: not as expected')
-    print('test_heard: every star, the palaces, the check box and the About box are heard')
+    print('test_heard: every star, the palaces, the check box, the About box and the Houses window are heard')
     return 0
 
 

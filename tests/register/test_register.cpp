@@ -61,7 +61,7 @@ struct Broken { const char *name; QByteArray content; int version; QString messa
 const Broken Brokens[] = {
     {"not SQLite", "this is not a database, only text\n", 0, "houses.sqlite", false},
     {"damaged", QByteArray("SQLite format 3\0", 16) + QByteArray(4000, '\x5a'), 0, "houses.sqlite", false},
-    {"newer version", "", 99, "", false},
+    {"newer version", "", 99, "houses.sqlite was written by a newer version", false},
     {"folder is a file", "", -1, "houses.sqlite", false}};
 
 // A report that cannot be made: the file it names, or its house, and what the user is told.
