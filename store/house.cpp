@@ -53,7 +53,15 @@ struct HouseText
 }
 
 // SQLite's primary result codes that say more than the driver's text.
-enum SqliteCode { Busy = 5, Locked = 6, ReadOnly = 8, Corrupt = 11, Full = 13, NotADatabase = 26 };
+enum SqliteCode {
+    Busy = 5,
+    Locked = 6,
+    ReadOnly = 8,
+    Corrupt = 11,
+    Full = 13,
+    CantOpen = 14,
+    NotADatabase = 26
+};
 
 [[noreturn]] void failQuery(const QString &path, const QSqlError &error)
 {
@@ -62,6 +70,8 @@ enum SqliteCode { Busy = 5, Locked = 6, ReadOnly = 8, Corrupt = 11, Full = 13, N
     case Locked:
         fail(HouseText::tr("%1 is busy: another program kept it locked. Nothing was changed.")
                  .arg(path));
+    case CantOpen:
+        fail(HouseText::tr("%1 cannot be opened or made here. Nothing was changed.").arg(path));
     case ReadOnly:
         fail(HouseText::tr("%1 cannot be written. Nothing was changed.").arg(path));
     case Corrupt:
