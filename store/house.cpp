@@ -460,6 +460,8 @@ void HouseStore::remove(qint64 id)
 
 void HouseStore::restore(const House &house)
 {
+    if (house.id <= 0) // never saved, so there is no number to put it back under
+        throw RuntimeError::invalidProcedureCall();
     d->transact([&] {
         House back = house;
         const QDateTime now = QDateTime::currentDateTimeUtc();

@@ -1,6 +1,7 @@
 // The house register on real SQLite files: the tool's commands in process, hostile text, broken
 // and foreign files, and the built tool killed mid-import and run twice at once.
 
+#include "orrindel/version.h"
 #include "orrindel_houses.h"
 #include "support/table.h"
 
@@ -116,6 +117,7 @@ const Session Sessions[] = {
     {.commands = "show 3", .status = 2, .says = "there is no house 3"}, {.commands = "show 0", .status = 2, .says = "0 is not a house number"},
     {.commands = "show 1x", .status = 2, .says = "1x is not"}, {.commands = "show +1", .status = 2, .says = "+1 is not"},
     {.commands = "show", .status = 2, .says = "wrong number of arguments for show"}, {.commands = "list a b", .status = 2, .says = "wrong number"},
+    {.commands = "--help", .says = "report ID --pdf FILE [--annual MM/YYYY]\n"}, {.commands = "--version", .says = ORRINDEL_VERSION_STRING},
     {.commands = "frob", .status = 2, .says = "unknown command: frob"}, {.commands = "--json", .status = 2, .says = "give a command"},
     {.commands = "list --client x", .status = 2, .says = "--client does not go with list"},
     {.commands = "add --year 2004", .status = 2, .says = "add needs --year and --facing"},
@@ -211,6 +213,30 @@ private slots:
         QVERIFY(!QFileInfo::exists(path("later")));
         QCOMPARE(runCommands("add --label l --year 2004 --facing 1", database, {}).out, "1\n");
         QCOMPARE(sqlAnswer(database, "PRAGMA journal_mode"), "wal");
+    }
+
+    // The window's Delete and Undo: the house comes back whole under its number, once.
+    void removeAndRestore()
+    {
+        const QTemporaryDir dir;
+        HouseStore store(dir.filePath("h.sqlite"));
+        House kept = house("kept");
+        kept.measured = QDate(2025, 3, 4);
+        kept.notes = "north door";
+        kept.id = store.add(kept);
+        const House saved = *store.house(kept.id);
+        store.add(house("later"));
+        store.remove(kept.id);
+        QCOMPARE(errorOf([&] { store.update(saved); }),
+                 75); // the file has no such house
+        store.restore(saved);
+        const House back = *store.house(kept.id);
+        QVERIFY(back.client == "kept" && back.notes == "north door" &&
+                back.measured == kept.measured && back.created == saved.created &&
+                back.changed == saved.changed);
+        QCOMPARE(errorOf([&] { store.restore(saved); }), 75);
+        QCOMPARE(errorOf([&] { store.restore(house("never saved")); }), 5);
+        QCOMPARE(store.houses().size(), 2);
     }
 
     void hostileText_data() { addRows(Hostile); }
