@@ -218,14 +218,17 @@ void HouseStore::Private::inspect()
         fail(HouseText::tr("%1 is damaged. It has been left as it is.").arg(path));
     check.finish();
     const int found = version();
-    QSqlQuery tables = run(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = "
-                                          "'table' AND name NOT LIKE 'sqlite%' AND name <> ?"),
+    // Ours has the houses table from the first version on, and before it no table at all.
+    QSqlQuery tables = run(QStringLiteral("SELECT count(*), count(CASE WHEN name = ? THEN 1 END) "
+                                          "FROM sqlite_master WHERE type = 'table' AND name NOT "
+                                          "LIKE 'sqlite%'"),
                            {QStringLiteral("houses")});
-    const bool foreign = tables.next() && tables.value(0).toInt() > 0;
-    if (found == 0 && foreign)
+    tables.next();
+    if (found == 0 ? tables.value(0).toInt() > 0 : tables.value(1).toInt() == 0)
         fail(HouseText::tr("%1 is not a house register: it holds other data. It has been left "
                            "as it is.")
                  .arg(path));
+    tables.finish();
     const QFileInfo info(path);
     if (found > SchemaVersion)
         readOnlyReason = HouseText::tr("%1 was written by a newer version of Orrindel, so it is "
