@@ -53,7 +53,15 @@ struct HouseText
 }
 
 // SQLite's primary result codes that say more than the driver's text.
-enum SqliteCode { Busy = 5, Locked = 6, ReadOnly = 8, Corrupt = 11, Full = 13, NotADatabase = 26 };
+enum SqliteCode {
+    Busy = 5,
+    Locked = 6,
+    ReadOnly = 8,
+    Corrupt = 11,
+    Full = 13,
+    CantOpen = 14,
+    NotADatabase = 26
+};
 
 [[noreturn]] void failQuery(const QString &path, const QSqlError &error)
 {
@@ -62,6 +70,8 @@ enum SqliteCode { Busy = 5, Locked = 6, ReadOnly = 8, Corrupt = 11, Full = 13, N
     case Locked:
         fail(HouseText::tr("%1 is busy: another program kept it locked. Nothing was changed.")
                  .arg(path));
+    case CantOpen:
+        fail(HouseText::tr("%1 cannot be opened or made here. Nothing was changed.").arg(path));
     case ReadOnly:
         fail(HouseText::tr("%1 cannot be written. Nothing was changed.").arg(path));
     case Corrupt:
@@ -208,14 +218,17 @@ void HouseStore::Private::inspect()
         fail(HouseText::tr("%1 is damaged. It has been left as it is.").arg(path));
     check.finish();
     const int found = version();
-    QSqlQuery tables = run(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = "
-                                          "'table' AND name NOT LIKE 'sqlite%' AND name <> ?"),
+    // Ours has the houses table from the first version on, and before it no table at all.
+    QSqlQuery tables = run(QStringLiteral("SELECT count(*), count(CASE WHEN name = ? THEN 1 END) "
+                                          "FROM sqlite_master WHERE type = 'table' AND name NOT "
+                                          "LIKE 'sqlite%'"),
                            {QStringLiteral("houses")});
-    const bool foreign = tables.next() && tables.value(0).toInt() > 0;
-    if (found == 0 && foreign)
+    tables.next();
+    if (found == 0 ? tables.value(0).toInt() > 0 : tables.value(1).toInt() == 0)
         fail(HouseText::tr("%1 is not a house register: it holds other data. It has been left "
                            "as it is.")
                  .arg(path));
+    tables.finish();
     const QFileInfo info(path);
     if (found > SchemaVersion)
         readOnlyReason = HouseText::tr("%1 was written by a newer version of Orrindel, so it is "
@@ -450,6 +463,8 @@ void HouseStore::remove(qint64 id)
 
 void HouseStore::restore(const House &house)
 {
+    if (house.id <= 0) // never saved, so there is no number to put it back under
+        throw RuntimeError::invalidProcedureCall();
     d->transact([&] {
         House back = house;
         const QDateTime now = QDateTime::currentDateTimeUtc();

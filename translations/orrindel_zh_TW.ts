@@ -274,6 +274,10 @@
         <source>House %1 is already in %2.</source>
         <translation>房屋 %1 已在 %2 中。</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened or made here. Nothing was changed.</source>
+        <translation>無法在此處開啟或建立 %1。沒有做任何更改。</translation>
+    </message>
 </context>
 <context>
     <name>HousesTool</name>
