@@ -258,13 +258,13 @@ private slots:
         Session s;
         s.main->openHouse("2004", "180");
         onModal<QDialog>([](QDialog *form) {
-            form->findChild<QLineEdit *>("client")->setText("Mrs O'Hara");
+            form->findChild<QLineEdit *>("client")->setText("O'Hara/Li: \"A\"");
             form->accept();
         });
         s.houses->saveShown();
         const QString pdf = s.dir.filePath("out.pdf");
         s.houses->setAskPdfPath([&pdf](QWidget *, const QString &suggested) {
-            return suggested.endsWith("Mrs O'Hara.pdf") ? pdf : QString();
+            return suggested.endsWith("/O'Hara-Li- -A-.pdf") ? pdf : QString();
         });
         QTest::mouseClick(s.houses->findChild<QPushButton *>("export"), Qt::LeftButton);
         QVERIFY(pdfText(pdf).contains("子山午向"));

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
@@ -234,7 +235,11 @@ HouseRegister::HouseRegister(const QString &databasePath, platform::MsgBox &msgB
     connect(undo, &QShortcut::activated, this, &HouseRegister::undoDelete);
 
     connect(m_search, &QLineEdit::textChanged, this, &HouseRegister::filter);
-    connect(m_table, &QTableView::activated, this, &HouseRegister::openSelected);
+    // Enter reaches Open, the default button; a double-click opens the house it is on.
+    connect(m_table, &QTableView::doubleClicked, this, &HouseRegister::openSelected);
+    auto *remove =
+        new QShortcut(QKeySequence::Delete, m_table, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, this, &HouseRegister::deleteSelected);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &HouseRegister::updateCommands);
 
@@ -432,8 +437,11 @@ void HouseRegister::exportReport()
     const std::optional<store::House> house = selected();
     if (!house)
         return;
-    const QString suggested = QDir::home().filePath(
-        (house->client.isEmpty() ? house->label : house->client) + QStringLiteral(".pdf"));
+    // Named after the client, without what a file name cannot hold.
+    QString name = house->client.isEmpty() ? house->label : house->client;
+    name.replace(QRegularExpression(QStringLiteral(R"([/\\:*?"<>|\x00-\x1f])")),
+                 QStringLiteral("-"));
+    const QString suggested = QDir::home().filePath(name + QStringLiteral(".pdf"));
     const QString path = m_askPdfPath(this, suggested);
     if (path.isEmpty())
         return;
