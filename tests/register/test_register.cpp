@@ -36,12 +36,14 @@ namespace {
 // clang-format off
 // A house reported in a language under a locale: the page's size in points and the texts
 // the PDF gives back, and those it must not (a Kangxi radical for 山 or 小 or 大).
-struct Report { const char *name; Language language; const char *locale; QString year, facing; int month, monthYear; QString page; QStringList found, absent = {}; };
+// Notes of any length run on over pages.
+struct Report { const char *name; Language language; const char *locale; QString year, facing; int month, monthYear; QString page; QStringList found, absent = {}; QString notes = "Front door faces the river."; int pages = 1; };
 const Report Reports[] = {
     {"en, 2004 S, A4", L::English, "en_GB", "2004", "180", 6, 2024, "595 x 842", {"Flying Star Report", "子山午向", "Period: 8", "Standard chart (下卦)", "Annual stars, 06/2024", "Zi"}, {"Replacement chart"}},
-    {"en, leaning, Letter", L::English, "en_US", "1990", "52", 2, 2025, "612 x 792", {"Replacement chart (替卦)", "Period: 7", "leaning (兼向)"}},
+    {"en, leaning, Letter", L::English, "en_US", "1990", "52", 2, 2025, "612 x 792", {"Replacement chart (替卦)", "Period: 7", "leaning (兼向)"}, {}, "Front door faces the river.", 2},
     {"zh_CN, 2004 S", L::SimplifiedChinese, "zh_CN", "2004", "180", 1, 2026, "595 x 842", {"子山午向", "下卦", "小寒"}, {"\u2F2D", "\u2F29", "\u2F24"}},
-    {"zh_TW, leaning, Canada", L::TraditionalChinese, "en_CA", "2017", "187", 12, 2026, "612 x 792", {"子山午向", "替卦", "大雪"}, {"\u2F2D", "\u2F29", "\u2F24"}},
+    {"zh_TW, leaning, Canada", L::TraditionalChinese, "en_CA", "2017", "187", 12, 2026, "612 x 792", {"子山午向", "替卦", "大雪"}, {"\u2F2D", "\u2F29", "\u2F24"}, "Front door faces the river.", 2},
+    {"100 KB of notes", L::English, "en_GB", "2004", "180", 6, 2024, "595 x 842", {"Front door faces the river.", "the last line"}, {}, QString("Front door faces the river. ").repeated(3700) + "the last line", 11},
 };
 // Houses saved from the main window's chart in turn, then a search typed: how many rows it
 // leaves, and the client of the first, which Enter opens into the main window.
@@ -289,7 +291,7 @@ private slots:
                            .year = row.year,
                            .facing = row.facing,
                            .measured = QDate(2026, 3, 4),
-                           .notes = "Front door faces the river.",
+                           .notes = row.notes,
                            .created = {},
                            .changed = {}};
         writeHouseReport(house, report::MonthOfYear{row.month, row.monthYear}, pdf);
@@ -302,7 +304,10 @@ private slots:
         QProcess info;
         info.start("pdfinfo", {pdf});
         QVERIFY(info.waitForFinished());
-        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(row.page + " pts"));
+        const QString facts = QString::fromUtf8(info.readAllStandardOutput());
+        QVERIFY(facts.contains(row.page + " pts"));
+        QVERIFY2(facts.contains(QRegularExpression(QString("Pages: +%1\n").arg(row.pages))),
+                 qPrintable(facts));
         QProcess fonts;
         fonts.start("pdffonts", {pdf});
         QVERIFY(fonts.waitForFinished());

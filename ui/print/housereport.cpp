@@ -17,6 +17,7 @@
 #include <QPdfWriter>
 #include <QPen>
 #include <QSaveFile>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <array>
@@ -121,12 +122,14 @@ std::vector<QString> readingLines(const ChartReading &)
     return {};
 }
 
-// Draws the page from the top down; y is where the next line goes.
+// Draws the pages from the top down; y is where the next line goes. What does not fit below
+// it goes to a new page.
 class Page
 {
 public:
-    Page(QPainter &painter, const Fonts &fonts, qreal width)
-        : m_p(painter), m_fonts(fonts), m_width(width)
+    Page(QPainter &painter, QPagedPaintDevice &device, const Fonts &fonts, QSizeF area)
+        : m_p(painter), m_device(device), m_fonts(fonts), m_width(area.width()),
+          m_bottom(area.height() - Margin)
     {
     }
 
@@ -142,6 +145,7 @@ public:
 
     void heading(const QString &text)
     {
+        room(3 * Gap); // not alone at the foot of a page
         m_y += Gap / 2;
         line(m_fonts.heading, text);
     }
@@ -156,21 +160,36 @@ public:
         column += Gap;
         m_p.setFont(m_fonts.text);
         for (const auto &[caption, value] : rows) {
-            const QRectF valueArea(Margin + column, m_y, m_width - column, 1000);
+            QRectF valueArea(Margin + column, m_y, m_width - column, 1000);
             const QRectF used = m_p.boundingRect(valueArea, Qt::TextWordWrap, value);
+            room(used.height());
+            valueArea.moveTop(m_y);
             m_p.drawText(QRectF(Margin, m_y, column, used.height()), caption);
             m_p.drawText(valueArea, Qt::TextWordWrap, value);
             m_y += std::max(used.height(), metrics.height()) + 2;
         }
     }
 
+    // A paragraph of any length, line by line, onto as many pages as it takes.
     void note(const QString &text)
     {
-        m_p.setFont(m_fonts.small);
-        const QRectF area(Margin, m_y, m_width, 1000);
-        const QRectF used = m_p.boundingRect(area, Qt::TextWordWrap, text);
-        m_p.drawText(area, Qt::TextWordWrap, text);
-        m_y += used.height() + 4;
+        QString lines = text;
+        lines.replace(QLatin1Char('\n'), QChar::LineSeparator);
+        QTextLayout layout(lines, m_fonts.small, m_p.device());
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+            line.setLineWidth(m_width);
+        layout.endLayout();
+        for (int i = 0; i < layout.lineCount(); ++i) {
+            const QTextLine line = layout.lineAt(i);
+            room(line.height());
+            line.draw(&m_p, QPointF(Margin, m_y - line.y()));
+            m_y += line.height();
+        }
+        m_y += 4;
     }
 
     // A 3 x 3 grid with south at the top in the given column (0 or 1) of the current row;
@@ -178,6 +197,8 @@ public:
     void grid(int column, const QString &title, int shaded,
               const std::vector<std::pair<ChartArray, Stars>> &stars)
     {
+        if (column == 0)
+            room(GridHeight);
         const QPointF origin(Margin + column * (GridWidth + Gap), m_y);
         m_p.setFont(m_fonts.text);
         m_p.drawText(origin + QPointF(0, 11), title);
@@ -228,9 +249,19 @@ private:
         m_y += used.height() + 2;
     }
 
+    void room(qreal height)
+    {
+        if (m_y + height <= m_bottom || m_y <= Margin)
+            return;
+        m_device.newPage();
+        m_y = Margin;
+    }
+
     QPainter &m_p;
+    QPagedPaintDevice &m_device;
     const Fonts &m_fonts;
     qreal m_width;
+    qreal m_bottom;
     qreal m_y = Margin;
 };
 
@@ -249,18 +280,27 @@ ChartReading readHouse(const store::House &house, const report::MonthOfYear &mon
     return report::readChart(request);
 }
 
-void drawReport(QPainter &painter, qreal width, const store::House &house, const ChartReading &r)
+// A one-line field cut short where a page could not hold it.
+QString clipped(const QString &text)
+{
+    constexpr qsizetype Longest = 300;
+    return text.size() <= Longest ? text : text.left(Longest) + QChar(0x2026);
+}
+
+void drawReport(QPainter &painter, QPagedPaintDevice &device, const store::House &house,
+                const ChartReading &r)
 {
     const Fonts fonts = reportFonts();
-    Page page(painter, fonts, width);
+    const QSizeF paper = device.pageLayout().paintRect(QPageLayout::Point).size();
+    Page page(painter, device, fonts, QSizeF(paper.width() - 2 * Margin, paper.height()));
     page.title(HouseReport::tr("Flying Star Report"),
-               house.label.isEmpty() ? house.client
-                                     : house.client + QStringLiteral(" · ") + house.label);
+               clipped(house.label.isEmpty() ? house.client
+                                             : house.client + QStringLiteral(" · ") + house.label));
 
     page.heading(HouseReport::tr("The house"));
     page.facts({
-        {HouseReport::tr("Client:"), house.client},
-        {HouseReport::tr("Label or address:"), house.label},
+        {HouseReport::tr("Client:"), clipped(house.client)},
+        {HouseReport::tr("Label or address:"), clipped(house.label)},
         {HouseReport::tr("Measured on:"), house.measured.toString(Qt::ISODate)},
         {HouseReport::tr("Year of construction:"), house.year},
         {HouseReport::tr("Facing degree:"), house.facing},
@@ -345,8 +385,7 @@ void writeHouseReport(const store::House &house, const std::optional<report::Mon
         QPainter painter;
         if (!painter.begin(&writer))
             throw fail(HouseReport::tr("the PDF cannot be started"));
-        const qreal width = writer.pageLayout().paintRect(QPageLayout::Point).width();
-        drawReport(painter, width - 2 * Margin, house, reading);
+        drawReport(painter, writer, house, reading);
         painter.end();
     }
     if (!file.commit())
