@@ -160,6 +160,12 @@ QString searchableFamily(const QString &cjkFamily)
         if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) ||
             file.write(fontFile(tables)) < 0 || !file.commit())
             return cjkFamily;
+        // Copies of a face since updated are of no more use.
+        const QDir copies(folder);
+        for (const QString &old : copies.entryList({QStringLiteral("text-*.otf")}, QDir::Files)) {
+            if (copies.filePath(old) != path)
+                QFile::remove(copies.filePath(old));
+        }
     }
     const int id = QFontDatabase::addApplicationFont(path);
     return id < 0 ? cjkFamily : QFontDatabase::applicationFontFamilies(id).value(0, cjkFamily);
