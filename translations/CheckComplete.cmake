@@ -34,6 +34,8 @@ foreach(ts IN LISTS TS_FILES)
     message(FATAL_ERROR "lupdate failed on ${name}")
   endif()
   file(READ ${WORK}/${name} text)
+  # A ";" (as in "&amp;") would split a message in two as a CMake list; it is put back below.
+  string(REPLACE ";" "@semicolon@" text "${text}")
   string(REGEX MATCHALL
          "<source>[^<]*</source>[ \n]*<translation( type=\"(unfinished|vanished|obsolete)\"[^>]*)?>(</translation>)?"
          messages "${text}")
@@ -41,6 +43,7 @@ foreach(ts IN LISTS TS_FILES)
     if(message MATCHES "type=\"|></translation>$")
       string(REGEX REPLACE "^<source>([^<]*)</source>.*type=\"([a-z]+)\".*$" "\\2: \\1" what "${message}")
       string(REGEX REPLACE "^<source>([^<]*)</source>.*></translation>$" "empty: \\1" what "${what}")
+      string(REPLACE "@semicolon@" ";" what "${what}")
       string(APPEND problems "  ${name}: ${what}\n")
     endif()
   endforeach()
