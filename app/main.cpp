@@ -10,6 +10,7 @@
 #include "platform/style.h"
 #include "platform/system/launcher.h"
 #include "platform/system/registry.h"
+#include "store/house.h"
 #include "translations/language.h"
 #include "ui/main/frmmain.h"
 
@@ -25,8 +26,9 @@ constexpr int BadCommandLine = 2;
 
 // Reads the command line before any window system is touched, so that --help and
 // --version answer on a machine without a display. Returns the exit status when the
-// program should end here.
-std::optional<int> readCommandLine(int &argc, char *argv[], orrindel::Translation &translation)
+// program should end here. The house register's file, when given, goes to databaseOption.
+std::optional<int> readCommandLine(int &argc, char *argv[], orrindel::Translation &translation,
+                                   QString &databaseOption)
 {
     const QCoreApplication core(argc, argv);
     translation.install();
@@ -38,6 +40,11 @@ std::optional<int> readCommandLine(int &argc, char *argv[], orrindel::Translatio
                                             "command line."));
     parser.addHelpOption();
     parser.addVersionOption();
+    const QCommandLineOption databaseOptionSpec(
+        QStringLiteral("database"),
+        QCoreApplication::translate("main", "Keep the house register in FILE."),
+        QStringLiteral("FILE"));
+    parser.addOption(databaseOptionSpec);
     // Qt's own options (-platform, -style, -session from a session manager, ...) are the
     // window system's: accepted here, unlisted, and left for QApplication to take.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -59,6 +66,7 @@ std::optional<int> readCommandLine(int &argc, char *argv[], orrindel::Translatio
     } else {
         // Help and version win over the rest; process() prints them and ends the program.
         parser.process(QCoreApplication::arguments());
+        databaseOption = parser.value(databaseOptionSpec);
         if (parser.positionalArguments().isEmpty())
             return std::nullopt;
         error = QCoreApplication::translate("main", "Unexpected argument '%1'.")
@@ -78,8 +86,10 @@ int main(int argc, char *argv[])
     // Only the desktop's language is loaded, and nothing at all for English.
     orrindel::Translation translation(orrindel::systemLanguage());
     // A plain start has no command line to read, and skips the extra application object.
+    QString databaseOption;
     if (argc > 1) {
-        if (const std::optional<int> status = readCommandLine(argc, argv, translation))
+        if (const std::optional<int> status =
+                readCommandLine(argc, argv, translation, databaseOption))
             return *status;
     }
 
@@ -100,8 +110,9 @@ int main(int argc, char *argv[])
         orrindel::platform::makeSystemRegistry();
     const std::unique_ptr<orrindel::platform::Launcher> launcher =
         orrindel::platform::makeSystemLauncher();
-    orrindel::platform::Services services{msgBox, &orrindel::platform::Application::Beep, *printer,
-                                          *registry, *launcher};
+    orrindel::platform::Services services{msgBox,    &orrindel::platform::Application::Beep,
+                                          *printer,  *registry,
+                                          *launcher, orrindel::store::databasePath(databaseOption)};
 
     // Loading the start-up form runs its Form_Load; closing it by any route unloads it,
     // and with no other window left the event loop ends.

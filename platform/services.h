@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 namespace orrindel::platform {
@@ -18,6 +20,8 @@ struct Services
     Printer &printer;
     Registry &registry;
     Launcher &launcher;
+    // The house register's file, from --database, ORRINDEL_DATABASE or the default place.
+    QString databasePath = {};
 };
 
 } // namespace orrindel::platform

@@ -201,6 +201,274 @@
     </message>
 </context>
 <context>
+    <name>HouseStore</name>
+    <message>
+        <source>%1 is busy: another program kept it locked. Nothing was changed.</source>
+        <translation>%1 正忙：另一个程序锁住了它。没有做任何更改。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written. Nothing was changed.</source>
+        <translation>无法写入 %1。没有做任何更改。</translation>
+    </message>
+    <message>
+        <source>%1 is damaged. It has been left as it is.</source>
+        <translation>%1 已损坏。文件保持原样，未被改动。</translation>
+    </message>
+    <message>
+        <source>The disk holding %1 is full. Nothing was changed.</source>
+        <translation>存放 %1 的磁盘已满。没有做任何更改。</translation>
+    </message>
+    <message>
+        <source>%1 could not be read or written: %2</source>
+        <translation>无法读取或写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>A field is longer than %1 characters.</source>
+        <translation>有一个字段超过 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>Give the client&apos;s name or a label.</source>
+        <translation>请填写客户姓名或标签。</translation>
+    </message>
+    <message>
+        <source>Construction years may only be in the range 65 to 9999.</source>
+        <translation>建造年份只能在 65 到 9999 之间。</translation>
+    </message>
+    <message>
+        <source>Degrees may only be in the range 0 to below 360, written in at most five characters with digits and at most one decimal point.</source>
+        <translation>度数只能在 0 到小于 360 之间，最多五个字符，只用数字和最多一个小数点。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: Qt&apos;s SQLite driver is not installed.</source>
+        <translation>无法打开 %1：未安装 Qt 的 SQLite 驱动程序。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a house register: it is not an SQLite database. It has been left as it is.</source>
+        <translation>%1 不是房屋登记册：它不是 SQLite 数据库。文件保持原样，未被改动。</translation>
+    </message>
+    <message>
+        <source>%1 is not a house register: it holds other data. It has been left as it is.</source>
+        <translation>%1 不是房屋登记册：其中存有其他数据。文件保持原样，未被改动。</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Orrindel, so it is open read-only.</source>
+        <translation>%1 由较新版本的 Orrindel 写入，因此以只读方式打开。</translation>
+    </message>
+    <message>
+        <source>%1 or its folder cannot be written, so it is open read-only.</source>
+        <translation>无法写入 %1 或其所在文件夹，因此以只读方式打开。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made, so %2 cannot be saved.</source>
+        <translation>无法创建文件夹 %1，因此无法保存 %2。</translation>
+    </message>
+    <message>
+        <source>House %1 is not in %2.</source>
+        <translation>%2 中没有房屋 %1。</translation>
+    </message>
+    <message>
+        <source>House %1 is already in %2.</source>
+        <translation>房屋 %1 已在 %2 中。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened or made here. Nothing was changed.</source>
+        <translation>无法在此处打开或创建 %1。没有做任何更改。</translation>
+    </message>
+</context>
+<context>
+    <name>HousesTool</name>
+    <message>
+        <source>%1 is not a house number.</source>
+        <translation>%1 不是房屋编号。</translation>
+    </message>
+    <message>
+        <source>--annual %1: give the month and year as MM/YYYY, month 01 to 12, year 1000 to 9999.</source>
+        <translation>--annual %1：请以 MM/YYYY 给出月份和年份，月份 01 到 12，年份 1000 到 9999。</translation>
+    </message>
+    <message>
+        <source>not an object</source>
+        <translation>不是对象</translation>
+    </message>
+    <message>
+        <source>%1 is not text</source>
+        <translation>%1 不是文本</translation>
+    </message>
+    <message>
+        <source>measured is not a date written YYYY-MM-DD</source>
+        <translation>measured 不是 YYYY-MM-DD 格式的日期</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is not JSON: %2</source>
+        <translation>%1 不是 JSON：%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a house export of Orrindel.</source>
+        <translation>%1 不是 Orrindel 导出的房屋文件。</translation>
+    </message>
+    <message>
+        <source>%1 is of export version %2; this program reads version %3.</source>
+        <translation>%1 的导出版本为 %2；本程序读取版本 %3。</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>房屋</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>Facing</source>
+        <translation>朝向</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>测量日期</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>创建时间</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>修改时间</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>there is no house %1 in %2.</source>
+        <translation>%2 中没有房屋 %1。</translation>
+    </message>
+    <message>
+        <source>--measured %1: give the date as YYYY-MM-DD.</source>
+        <translation>--measured %1：请以 YYYY-MM-DD 给出日期。</translation>
+    </message>
+    <message>
+        <source>add needs --year and --facing.</source>
+        <translation>add 需要 --year 和 --facing。</translation>
+    </message>
+    <message>
+        <source>edit needs at least one of --client, --label, --year, --facing, --measured and --notes.</source>
+        <translation>edit 至少需要 --client、--label、--year、--facing、--measured 和 --notes 中的一项。</translation>
+    </message>
+    <message>
+        <source>report needs --pdf FILE.</source>
+        <translation>report 需要 --pdf FILE。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: this build makes no reports.</source>
+        <translation>无法写入 %1：此版本不能生成报告。</translation>
+    </message>
+    <message>
+        <source>Keeps the register of houses measured, shared with Orrindel&apos;s Houses window.
+Commands:
+  list [TEXT] [--json]    houses whose client, label or notes contain TEXT
+  show ID [--json]        one house
+  add --year --facing [--client --label --measured --notes]
+  edit ID [options]       changes the options given
+  remove ID
+  export FILE             every house as JSON
+  import FILE             the houses of an export, all or none
+  report ID --pdf FILE [--annual MM/YYYY]</source>
+        <translation>管理已测量房屋的登记册，与 Orrindel 的房屋窗口共用。
+命令：
+  list [TEXT] [--json]    客户、标签或备注包含 TEXT 的房屋
+  show ID [--json]        一所房屋
+  add --year --facing [--client --label --measured --notes]
+  edit ID [选项]          修改所给的选项
+  remove ID
+  export FILE             将全部房屋导出为 JSON
+  import FILE             导入一个导出文件的房屋，全部导入或全不导入
+  report ID --pdf FILE [--annual MM/YYYY]</translation>
+    </message>
+    <message>
+        <source>What to do.</source>
+        <translation>要执行的操作。</translation>
+    </message>
+    <message>
+        <source>The register&apos;s file.</source>
+        <translation>登记册文件。</translation>
+    </message>
+    <message>
+        <source>Print JSON.</source>
+        <translation>输出 JSON。</translation>
+    </message>
+    <message>
+        <source>The client&apos;s name.</source>
+        <translation>客户姓名。</translation>
+    </message>
+    <message>
+        <source>A label or the address.</source>
+        <translation>标签或地址。</translation>
+    </message>
+    <message>
+        <source>Year of construction, 65 to 9999.</source>
+        <translation>建造年份，65 到 9999。</translation>
+    </message>
+    <message>
+        <source>Facing bearing in degrees, 0 to below 360.</source>
+        <translation>朝向度数，0 到小于 360。</translation>
+    </message>
+    <message>
+        <source>The day it was measured.</source>
+        <translation>测量日期。</translation>
+    </message>
+    <message>
+        <source>Free notes.</source>
+        <translation>备注。</translation>
+    </message>
+    <message>
+        <source>Write the report to FILE.</source>
+        <translation>将报告写入 FILE。</translation>
+    </message>
+    <message>
+        <source>Annual and monthly stars of month MM/YYYY.</source>
+        <translation>MM/YYYY 月的年星和月星。</translation>
+    </message>
+    <message>
+        <source>give a command; see --help.</source>
+        <translation>请给出命令；参见 --help。</translation>
+    </message>
+    <message>
+        <source>unknown command: %1</source>
+        <translation>未知命令：%1</translation>
+    </message>
+    <message>
+        <source>wrong number of arguments for %1; see --help.</source>
+        <translation>%1 的参数个数不对；参见 --help。</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with %2.</source>
+        <translation>--%1 不能与 %2 一起使用。</translation>
+    </message>
+</context>
+<context>
     <name>Mountain</name>
     <message>
         <source>Ren</source>
@@ -404,6 +672,10 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
     <message>
         <source>%1 Try &apos;orrindel --help&apos;.</source>
         <translation>%1请尝试“orrindel --help”。</translation>
+    </message>
+    <message>
+        <source>Keep the house register in FILE.</source>
+        <translation>将房屋登记册保存在 FILE 中。</translation>
     </message>
 </context>
 <context>

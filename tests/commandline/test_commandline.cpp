@@ -55,11 +55,11 @@ const Run Runs[] = {
      "\"mountain\": 9,\n\"time\": 4\n\"annual\": 9,\n\"direction\": \"south-east\",\n\"facing\": 4,\n\"grey\": false,\n\"index\": 8,\n\"monthly\": 5,\n\"mountain\": 3,\n\"time\": 7\n\"period\": 8,\n\"replacement\": {\n\"applies\": false,\n\"formation\": null,\n"
      "\"facing\": 2,\n\"index\": 0,\n\"mountain\": 6\n\"facing\": 3,\n\"index\": 8,\n\"mountain\": 5\n\"sameAsStandard\": false\n\"sittingMountain\": \"N2\",\n\"sittingPalace\": 5,\n\"subDirection\": 2,\n\"void\": null,\n\"year\": 2004"},
     // The window's program answers without a display; Qt's own options are left to Qt.
-    {.command = "orrindel x --help", .says = "Usage: " ORRINDEL_BINARY " [options]\n-h, --help     Displays help on commandline options.\n--help-all     Displays help including Qt specific options.\n-v, --version  Displays version information."},
+    {.command = "orrindel x --help", .says = "Usage: " ORRINDEL_BINARY " [options]\n-h, --help         Displays help on commandline options.\n--help-all         Displays help including Qt specific options.\n-v, --version      Displays version information.\n--database <FILE>  Keep the house register in FILE."},
     {.command = "orrindel --version", .says = "Orrindel " + Version}, {.command = "orrindel -session s1 -v", .says = "Orrindel " + Version},
     {.command = "orrindel -q -h", .status = Usage, .says = "orrindel: Unknown option 'q'. Try 'orrindel --help'."}, {.command = "orrindel a", .status = Usage, .says = "orrindel: Unexpected argument 'a'. Try 'orrindel --help'."},
     // In the desktop's language, Qt's own text too; one without a translation gets English.
-    {.command = "LANGUAGE=zh_CN orrindel --help", .says = "在窗口中计算建筑物的玄空飞星盘。\n-h, --help     在命令行选项上显示帮助。"},
+    {.command = "LANGUAGE=zh_CN orrindel --help", .says = "在窗口中计算建筑物的玄空飞星盘。\n-h, --help         在命令行选项上显示帮助。\n--database <FILE>  将房屋登记册保存在 FILE 中。"},
     {.command = "LANGUAGE=zh_TW:en orrindel a", .status = Usage, .says = "orrindel: 未預期的引數「a」。請嘗試「orrindel --help」。"}, {.command = "LANGUAGE=pt_BR:de orrindel a", .status = Usage, .says = "orrindel: Unexpected argument 'a'. Try 'orrindel --help'."},
     // In Chinese, the grid's words too (小暑 at 09:56:3x is 09:57 as almanacs round it); the
     // JSON is the same in every language.
