@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <thread>
 
 namespace orrindel::platform {
@@ -20,12 +19,11 @@ public:
             m_thread.join();
     }
 
-    // Returns with the configuration read: by the thread if it has finished, else here, so
-    // that a busy machine never keeps the window waiting on a thread of low priority.
+    // Returns with the configuration read: by the thread, whose rest is waited for, or here
+    // when no thread could be made. Waiting costs no more than reading it again here would.
     void wait();
 
 private:
-    std::atomic<bool> m_done = false;
     std::thread m_thread;
 };
 

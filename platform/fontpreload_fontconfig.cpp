@@ -1,7 +1,6 @@
 #include "fontpreload.h"
 
 #include <fontconfig/fontconfig.h>
-#include <sys/resource.h>
 
 #include <system_error>
 
@@ -9,18 +8,13 @@ namespace orrindel::platform {
 
 // Fontconfig parses its configuration files and maps its caches once per process, the
 // largest part of a Qt window's start here. It is thread-safe: Qt's own call to it then
-// finds the work done, and of two calls at once the first to finish is kept. The thread
-// runs at the lowest priority, behind the connection to the display and the display server.
+// finds the work done. The thread runs at the program's own priority: one of low priority
+// was starved on a busy machine, and the main thread then read the whole configuration a
+// second time instead of waiting for the rest of it.
 FontPreload::FontPreload()
 {
     try {
-        m_thread = std::thread([this] {
-#if defined(__linux__)
-            setpriority(PRIO_PROCESS, 0, 19); // on Linux, this thread alone
-#endif
-            FcInit();
-            m_done = true;
-        });
+        m_thread = std::thread([] { FcInit(); });
     } catch (const std::system_error &) {
         // No thread to spare: wait() reads the configuration.
     }
@@ -28,7 +22,9 @@ FontPreload::FontPreload()
 
 void FontPreload::wait()
 {
-    if (!m_done)
+    if (m_thread.joinable())
+        m_thread.join();
+    else
         FcInit();
 }
 
