@@ -5,8 +5,9 @@
 namespace orrindel::platform {
 
 // Reads the desktop's font configuration on a second thread while the application
-// connects to the display, so that the first window does not wait for it. Made before the
-// application object; wait() before the first window, which lays out text at once.
+// connects to the display, where a processor is free for it, so that the first window does
+// not wait for it. Made before the application object; wait() before the first window,
+// which lays out text at once.
 class FontPreload
 {
 public:
@@ -20,7 +21,8 @@ public:
     }
 
     // Returns with the configuration read: by the thread, whose rest is waited for, or here
-    // when no thread could be made. Waiting costs no more than reading it again here would.
+    // when there was no processor or no thread to spare. Waiting costs no more than reading
+    // it again here would.
     void wait();
 
 private:
