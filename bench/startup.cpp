@@ -1,7 +1,8 @@
-// Start-up time and memory of Orrindel against a bare Qt Widgets window of the same size, on
-// a private Xvfb display with no window manager: from the process's start to the MapNotify
-// of its top-level window, and its resident memory at that moment. One warm-up run of each,
-// then the two alternate so that both meet the same machine load.
+// Start-up time and memory of Orrindel against a bare Qt main window of the same size, on a
+// private Xvfb display with no window manager: from the process's start to the MapNotify of
+// its top-level window, the processor time of its threads by then, and its resident memory at
+// that moment. One warm-up run of each, then the two alternate, each going first in turn, so
+// that both meet the same machine load.
 // Usage: startup [RUNS [PROGRAM]]   (9 runs and the Orrindel of this build by default)
 
 #include <xcb/xcb.h>
@@ -13,11 +14,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <stdexcept>
@@ -36,6 +39,7 @@ struct Sample
 {
     double mapMs = 0;
     double rssMiB = 0;
+    double cpuMs = 0;
     int width = 0, height = 0;
 };
 
@@ -137,6 +141,22 @@ double rssMiB(pid_t pid)
     return 0;
 }
 
+// Time on a processor of all the process's threads so far, which a busy machine delays
+// but does not lengthen as it does the wall-clock time.
+double cpuMs(pid_t pid)
+{
+    double ns = 0;
+    std::error_code error;
+    for (const auto &task :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+        std::ifstream stat(task.path() / "schedstat");
+        double onCpu = 0;
+        if (stat >> onCpu)
+            ns += onCpu;
+    }
+    return ns / 1e6;
+}
+
 // Watches the root window for top-level windows being mapped.
 class Display
 {
@@ -205,9 +225,16 @@ Sample run(Display &display, const std::vector<std::string> &argv, const std::st
     const xcb_window_t window = display.nextMap(start + Patience);
     Sample sample;
     sample.mapMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    sample.cpuMs = cpuMs(child.pid());
     sample.rssMiB = rssMiB(child.pid());
     std::tie(sample.width, sample.height) = display.size(window);
     return sample;
+}
+
+double loadAverage()
+{
+    double load = 0;
+    return getloadavg(&load, 1) == 1 ? load : -1;
 }
 
 double median(std::vector<double> values)
@@ -235,22 +262,31 @@ int main(int argc, char *argv[])
                                                                  std::to_string(warm.height)};
         run(display, bare, xvfb.display());
 
-        std::vector<double> map[2], rss[2];
+        std::vector<double> map[2], rss[2], cpu[2];
+        const double loadBefore = loadAverage();
         for (int i = 0; i < runs; ++i) {
-            for (const int which : {0, 1}) {
+            // Each takes its turn to go first, so that neither always follows the other's exit.
+            for (const int which : i % 2 ? std::array{1, 0} : std::array{0, 1}) {
                 const Sample s =
                     run(display, which == 0 ? std::vector{orrindel} : bare, xvfb.display());
                 map[which].push_back(s.mapMs);
                 rss[which].push_back(s.rssMiB);
-                std::printf("%-9s run %d: map %6.1f ms, RSS %5.1f MiB, %dx%d\n",
-                            which == 0 ? "orrindel" : "bare", i + 1, s.mapMs, s.rssMiB, s.width,
-                            s.height);
+                cpu[which].push_back(s.cpuMs);
+                std::printf("%-9s run %d: map %6.1f ms, CPU %6.1f ms, RSS %5.1f MiB, %dx%d\n",
+                            which == 0 ? "orrindel" : "bare", i + 1, s.mapMs, s.cpuMs, s.rssMiB,
+                            s.width, s.height);
             }
         }
-        const double m0 = median(map[0]), m1 = median(map[1]);
-        const double r0 = median(rss[0]), r1 = median(rss[1]);
-        std::printf("median map: orrindel %.1f ms, bare %.1f ms, ratio %.2f\n", m0, m1, m0 / m1);
-        std::printf("median RSS: orrindel %.1f MiB, bare %.1f MiB, ratio %.2f\n", r0, r1, r0 / r1);
+        const auto report = [](const char *what, const char *unit, const std::vector<double> &a,
+                               const std::vector<double> &b) {
+            const double ma = median(a), mb = median(b);
+            std::printf("median %s: orrindel %.1f %s, bare %.1f %s, ratio %.2f\n", what, ma, unit,
+                        mb, unit, ma / mb);
+        };
+        report("map", "ms", map[0], map[1]);
+        report("CPU", "ms", cpu[0], cpu[1]);
+        report("RSS", "MiB", rss[0], rss[1]);
+        std::printf("load average (1 min): %.2f before, %.2f after\n", loadBefore, loadAverage());
     } catch (const std::exception &error) {
         std::fprintf(stderr, "startup: %s\n", error.what());
         return 1;

@@ -1,5 +1,6 @@
 #include "monthly.h"
 
+#include "afflictions.h"
 #include "solarterms.h"
 
 namespace orrindel {
@@ -8,8 +9,6 @@ namespace {
 
 constexpr const char *Terms[12] = {"小寒", "立春", "驚蟄", "清明", "立夏", "芒種",
                                    "小暑", "立秋", "白露", "寒露", "立冬", "大雪"};
-constexpr const char *Branches[12] = {"丑", "寅", "卯", "辰", "巳", "午",
-                                      "未", "申", "酉", "戌", "亥", "子"};
 
 int starYearOf(int year, int month)
 {
@@ -29,7 +28,7 @@ SolarMonth solarMonth(int year, int month)
     solar.month = month;
     solar.starYear = starYearOf(year, month);
     solar.term = Terms[month - 1];
-    solar.branch = Branches[month - 1];
+    solar.branch = Branches[month % 12]; // 丑 for January
     solar.start = sectionalTerm(year, month);
     solar.end = month == 12 ? sectionalTerm(year + 1, 1) : sectionalTerm(year, month + 1);
     return solar;

@@ -24,6 +24,7 @@ struct Robbery
 {
     RobberyKind kind = RobberyKind::Li;
     bool usable = false;
+    bool operator==(const Robbery &) const = default;
 };
 
 // One of the two 城门 beside the facing palace.
@@ -34,6 +35,7 @@ struct CastleGate
     bool main = false;          // 正城门: its Lo Shu number pairs with the facing palace's (河图)
     int periodStar = 0;         // the gate palace's time star
     std::optional<bool> usable; // empty when the period star is 5
+    bool operator==(const CastleGate &) const = default;
 };
 
 // The named formations of one chart, standard or replacement.

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <atomic>
 #include <thread>
 
 namespace orrindel::platform {
 
 // Reads the desktop's font configuration on a second thread while the application
-// connects to the display, so that the first window does not wait for it. Made before the
-// application object; wait() before the first window, which lays out text at once.
+// connects to the display, where a processor is free for it, so that the first window does
+// not wait for it. Made before the application object; wait() before the first window,
+// which lays out text at once.
 class FontPreload
 {
 public:
@@ -20,12 +20,12 @@ public:
             m_thread.join();
     }
 
-    // Returns with the configuration read: by the thread if it has finished, else here, so
-    // that a busy machine never keeps the window waiting on a thread of low priority.
+    // Returns with the configuration read: by the thread, whose rest is waited for, or here
+    // when there was no processor or no thread to spare. Waiting costs no more than reading
+    // it again here would.
     void wait();
 
 private:
-    std::atomic<bool> m_done = false;
     std::thread m_thread;
 };
 

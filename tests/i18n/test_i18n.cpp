@@ -37,9 +37,7 @@ const std::tuple<const char *, QStringList, Language> Choices[] = {
 // A language, the Calculate button's caption in it, the year box's name for a screen reader and
 // the face its characters are drawn in beside a star's Latin digit.
 const std::tuple<const char *, Language, QString, QString, QString> Windows[] = {
-    {"zh_CN", L::SimplifiedChinese, "计算(&C)", "建造年份：", "Noto Serif CJK SC"},
-    {"zh_TW", L::TraditionalChinese, "計算(&C)", "建造年份：", "Noto Serif CJK TC"},
-    {"de: English", languageFor({"de"}), "&Calculate", "Year of Construction:", ""}};
+    {"zh_CN", L::SimplifiedChinese, "计算(&C)", "建造年份：", "Noto Serif CJK SC"}, {"zh_TW", L::TraditionalChinese, "計算(&C)", "建造年份：", "Noto Serif CJK TC"}, {"de: English", languageFor({"de"}), "&Calculate", "Year of Construction:", ""}};
 // clang-format on
 
 // Every caption, tip and name a window shows or gives a screen reader, by window and object.
@@ -141,7 +139,8 @@ private slots:
         const frmMain main(d.services);
         // At a size of the row's own: Qt keeps the faces of each size it has drawn in.
         QFont font = main.findChild<QLabel *>("lblTime(4)")->font();
-        font.setPointSizeF(font.pointSizeF() + std::atoi(QTest::currentDataTag()) + 1);
+        QFETCH(int, row);
+        font.setPointSizeF(font.pointSizeF() + row + 1);
         QTextLayout star(QStringLiteral("9 南"), font);
         star.beginLayout();
         star.createLine();

@@ -8,8 +8,6 @@
 #include <QTest>
 #include <QVariant>
 
-#include <algorithm>
-#include <cstdlib>
 #include <type_traits>
 
 namespace orrindel::test {
@@ -18,7 +16,7 @@ namespace orrindel::test {
 template <typename Table, typename Field = std::nullptr_t>
 void addRows(const Table &table, Field field = nullptr)
 {
-    QTest::addColumn<int>("row"); // QTest needs a column; current() reads the tag
+    QTest::addColumn<int>("row");
     for (int i = 0; i < int(std::size(table)); ++i) {
         if constexpr (std::is_member_object_pointer_v<Field>)
             QTest::addRow("%d: %s", i, qPrintable(QVariant(table[i].*field).toString())) << i;
@@ -29,9 +27,8 @@ void addRows(const Table &table, Field field = nullptr)
 
 template <typename Table> const auto &current(const Table &table)
 {
-    // Clamped so that each table's reader stays its own function: GCC folds identical ones
-    // and then warns of one table read through another's type.
-    return table[std::clamp(std::atoi(QTest::currentDataTag()), 0, int(std::size(table)) - 1)];
+    QFETCH(int, row);
+    return table[row];
 }
 
 } // namespace orrindel::test
