@@ -42,8 +42,8 @@ constexpr qreal Margin = 48; // points
 constexpr qreal Gap = 12;
 // The chart grid's squares as the printed page places them, in twips (1/20 point), drawn a
 // little smaller so that four grids and the text fit one page of either paper.
-constexpr qreal PointsPerTwip = 0.85 / 20;
-constexpr qreal CodeMargin = 14;
+constexpr qreal PointsPerTwip = 0.78 / 20;
+constexpr qreal CodeMargin = 11;
 constexpr qreal GridWidth = 3 * 1440 * PointsPerTwip + 2 * CodeMargin;
 constexpr qreal GridHeight = 3 * 1080 * PointsPerTwip + 2 * CodeMargin + 16;
 
@@ -86,7 +86,7 @@ Fonts reportFonts()
         return font;
     };
     return {font(20, true),   font(13, true), font(10.5, false),
-            font(8.5, false), font(14, true), font(8, false)};
+            font(8.5, false), font(13, true), font(8, false)};
 }
 
 QString mountainsText(const ChartReading &r)
@@ -146,7 +146,7 @@ public:
     void heading(const QString &text)
     {
         room(3 * Gap); // not alone at the foot of a page
-        m_y += Gap / 2;
+        m_y += Gap / 3;
         line(m_fonts.heading, text);
     }
 
