@@ -198,6 +198,13 @@ private slots:
         QTest::keyClick(s.table(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(s.stored().size(), 3);
         QCOMPARE(s.storedOf(search.first).id, edited.id);
+        // Closed and opened again, the window shows what another program added meanwhile, and
+        // Undo has nothing left to bring back.
+        s.houses->close();
+        store::HouseStore(s.path).add({0, "added elsewhere", "", "2004", "180", {}, "", {}, {}});
+        s.main->findChild<QAction *>("mnuFileHouses")->trigger();
+        QCOMPARE(s.table()->model()->rowCount(), 4);
+        QVERIFY(!s.houses->findChild<QPushButton *>("undo")->isEnabled());
         QVERIFY(s.services.msgBox.boxes.isEmpty());
     }
 

@@ -266,6 +266,23 @@ HouseRegister::HouseRegister(const QString &databasePath, platform::MsgBox &msgB
 
 HouseRegister::~HouseRegister() = default;
 
+void HouseRegister::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Another program may have changed the file while the window was closed.
+    if (std::exchange(m_closed, false))
+        reload(selected() ? selected()->id : 0);
+}
+
+void HouseRegister::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    // Undo lasts while the window is open.
+    m_deleted.reset();
+    m_closed = true;
+    updateCommands();
+}
+
 void HouseRegister::openStore()
 {
     try {

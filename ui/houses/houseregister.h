@@ -52,6 +52,10 @@ public:
     void undoDelete();
     void exportReport();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
 private:
     void openStore();
     void reload(qint64 select = 0);
@@ -70,6 +74,7 @@ private:
     QList<store::House> m_houses;          // by source row
     std::optional<store::House> m_opened;  // the house last opened into the main window
     std::optional<store::House> m_deleted; // the house Undo brings back
+    bool m_closed = false;                 // the list may be out of date when shown again
 
     QLineEdit *m_search = nullptr;
     HouseTable *m_model = nullptr;
