@@ -4,6 +4,7 @@
 #include "engine/validation.h"
 #include "orrindel/version.h"
 #include "report/chartreport.h"
+#include "report/readingreport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <QTextStream>
 
 #include <optional>
+#include <variant>
 
 using namespace orrindel;
 using namespace orrindel::report;
@@ -52,6 +54,31 @@ std::optional<double> parseTolerance(const QString &text)
     return tolerance;
 }
 
+// The local moment --date gives: YYYY-MM-DD, or YYYY-MM-DDTHH:MM for the hourly stars too.
+struct Moment
+{
+    QDate date;
+    std::optional<QTime> time;
+};
+std::variant<Moment, QString> parseDate(const QString &text)
+{
+    static const QRegularExpression shape(
+        QStringLiteral("^(\\d{1,9})-(\\d\\d)-(\\d\\d)(?:T(\\d\\d):(\\d\\d))?$"));
+    const auto match = shape.match(text);
+    if (!match.hasMatch())
+        return ChartTool::tr("--date %1: give the date as YYYY-MM-DD or YYYY-MM-DDTHH:MM.")
+            .arg(text);
+    const int year = match.captured(1).toInt();
+    if (year < 1000 || year > 9999)
+        return ChartTool::tr("--date %1: the year must be from 1000 to 9999.").arg(text);
+    Moment moment{QDate(year, match.captured(2).toInt(), match.captured(3).toInt()), {}};
+    if (match.hasCaptured(4))
+        moment.time = QTime(match.captured(4).toInt(), match.captured(5).toInt());
+    if (!moment.date.isValid() || (moment.time && !moment.time->isValid()))
+        return ChartTool::tr("--date %1: there is no such day or time.").arg(text);
+    return moment;
+}
+
 } // namespace
 
 int runChart(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -85,9 +112,14 @@ int runChart(const QStringList &arguments, QTextStream &out, QTextStream &err)
         ChartTool::tr(
             "Warn of the void line within DEGREES of a boundary, 0 to 7.5 (default 0.5)."),
         QStringLiteral("DEGREES"));
+    const QCommandLineOption dateOption(
+        QStringLiteral("date"),
+        ChartTool::tr("Daily stars of a local date, and hourly stars with a time "
+                      "(YYYY-MM-DD or YYYY-MM-DDTHH:MM)."),
+        QStringLiteral("DATE"));
     const QCommandLineOption jsonOption(QStringLiteral("json"), ChartTool::tr("Print JSON."));
-    parser.addOptions(
-        {yearOption, facingOption, annualOption, replacementOption, toleranceOption, jsonOption});
+    parser.addOptions({yearOption, facingOption, annualOption, replacementOption, toleranceOption,
+                       dateOption, jsonOption});
 
     if (!parser.parse(arguments))
         return fail(parser.errorText());
@@ -139,10 +171,27 @@ int runChart(const QStringList &arguments, QTextStream &out, QTextStream &err)
         request.tolerance = *tolerance;
     }
 
+    std::optional<Moment> moment;
+    if (parser.isSet(dateOption)) {
+        auto parsed = parseDate(parser.value(dateOption));
+        if (const QString *error = std::get_if<QString>(&parsed))
+            return fail(*error);
+        moment = std::get<Moment>(parsed);
+    }
+
     const ChartReading reading = readChart(request);
-    if (parser.isSet(jsonOption))
-        out << QJsonDocument(chartJson(reading)).toJson(QJsonDocument::Indented);
-    else
-        out << chartText(reading);
+    const std::optional<DayStarsReading> day =
+        moment ? std::optional(readDayStars(moment->date, moment->time)) : std::nullopt;
+    if (parser.isSet(jsonOption)) {
+        QJsonObject json = chartJson(reading);
+        addReadingsJson(json, reading);
+        if (day)
+            addDayStarsJson(json, *day);
+        out << QJsonDocument(json).toJson(QJsonDocument::Indented);
+    } else {
+        out << chartText(reading) << readingsText(reading);
+        if (day)
+            out << dayStarsText(*day);
+    }
     return 0;
 }

@@ -130,6 +130,22 @@
         <source>--tolerance %1: give degrees from 0 to 7.5, written with digits and at most one decimal point.</source>
         <translation>--tolerance %1：请给出 0 到 7.5 的度数，用数字书写，最多一个小数点。</translation>
     </message>
+    <message>
+        <source>--date %1: give the date as YYYY-MM-DD or YYYY-MM-DDTHH:MM.</source>
+        <translation>--date %1：请以 YYYY-MM-DD 或 YYYY-MM-DDTHH:MM 给出日期。</translation>
+    </message>
+    <message>
+        <source>--date %1: the year must be from 1000 to 9999.</source>
+        <translation>--date %1：年份必须在 1000 到 9999 之间。</translation>
+    </message>
+    <message>
+        <source>--date %1: there is no such day or time.</source>
+        <translation>--date %1：没有这一天或这一时刻。</translation>
+    </message>
+    <message>
+        <source>Daily stars of a local date, and hourly stars with a time (YYYY-MM-DD or YYYY-MM-DDTHH:MM).</source>
+        <translation>本地日期的日飞星，给出时刻时另有时飞星（YYYY-MM-DD 或 YYYY-MM-DDTHH:MM）。</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -339,6 +355,153 @@
     </message>
 </context>
 <context>
+    <name>ReadingReport</name>
+    <message>
+        <source>the mountain and the facing charts</source>
+        <translation>山盘和向盘</translation>
+    </message>
+    <message>
+        <source>the mountain chart</source>
+        <translation>山盘</translation>
+    </message>
+    <message>
+        <source>the facing chart</source>
+        <translation>向盘</translation>
+    </message>
+    <message>
+        <source>undetermined (period star 5)</source>
+        <translation>未定（运星为 5）</translation>
+    </message>
+    <message>
+        <source>usable</source>
+        <translation>可用</translation>
+    </message>
+    <message>
+        <source>not usable</source>
+        <translation>不可用</translation>
+    </message>
+    <message>
+        <source>%1: none</source>
+        <translation>%1：无</translation>
+    </message>
+    <message>
+        <source>五黄 %1, 二黑 %2</source>
+        <translation>五黄 %1，二黑 %2</translation>
+    </message>
+    <message>
+        <source>合十, sum of ten in %1: its star and the period star add up to ten in every palace.</source>
+        <translation>合十（%1）：每宫此盘之星与运星之和为十。</translation>
+    </message>
+    <message>
+        <source>父母三般, parent string: in every palace the period, mountain and facing stars are 1, 4, 7 or 2, 5, 8 or 3, 6, 9.</source>
+        <translation>父母三般：每宫运星、山星、向星为 1、4、7，2、5、8 或 3、6、9。</translation>
+    </message>
+    <message>
+        <source>伏吟 in %1: every palace holds its own Lo Shu number, as when 5 enters the centre and flies forward.</source>
+        <translation>伏吟（%1）：每宫为本宫洛书之数，如五入中顺飞。</translation>
+    </message>
+    <message>
+        <source>反吟 in %1: every palace holds ten less its own Lo Shu number, as when 5 enters the centre and flies in reverse.</source>
+        <translation>反吟（%1）：每宫为十减本宫洛书之数，如五入中逆飞。</translation>
+    </message>
+    <message>
+        <source>离宫打劫, the true seven-star robbery</source>
+        <translation>离宫打劫（真七星打劫）</translation>
+    </message>
+    <message>
+        <source>坎宫打劫, the false seven-star robbery</source>
+        <translation>坎宫打劫（假七星打劫）</translation>
+    </message>
+    <message>
+        <source>%1: double stars at the facing; usable.</source>
+        <translation>%1：双星到向；可用。</translation>
+    </message>
+    <message>
+        <source>%1: double stars at the facing; not usable, as a star chart is 伏吟.</source>
+        <translation>%1：双星到向；因星盘伏吟，不可用。</translation>
+    </message>
+    <message>
+        <source>正城门, main castle gate: %1 at %2, period star %3; %4.</source>
+        <translation>正城门：%1宫%2山，运星 %3；%4。</translation>
+    </message>
+    <message>
+        <source>副城门, secondary castle gate: %1 at %2, period star %3; %4.</source>
+        <translation>副城门：%1宫%2山，运星 %3；%4。</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>太岁 (Grand Duke) %1; 岁破 (Year Breaker) %2; 三煞 (Three Killings) %3.</source>
+        <translation>太岁 %1；岁破 %2；三煞 %3。</translation>
+    </message>
+    <message>
+        <source>月破 (Month Breaker) %1; 三煞 (Three Killings) %2.</source>
+        <translation>月破 %1；三煞 %2。</translation>
+    </message>
+    <message>
+        <source>五黄</source>
+        <translation>五黄</translation>
+    </message>
+    <message>
+        <source>二黑</source>
+        <translation>二黑</translation>
+    </message>
+    <message>
+        <source>阳遁 (yang)</source>
+        <translation>阳遁</translation>
+    </message>
+    <message>
+        <source>阴遁 (yin)</source>
+        <translation>阴遁</translation>
+    </message>
+    <message>
+        <source>%1 day, %2, centre %3</source>
+        <translation>%1日，%2，中宫 %3</translation>
+    </message>
+    <message>
+        <source>%1 hour (%2), %3, centre %4</source>
+        <translation>%1时（%2），%3，中宫 %4</translation>
+    </message>
+    <message>
+        <source>Formations</source>
+        <translation>格局</translation>
+    </message>
+    <message>
+        <source>Castle gates</source>
+        <translation>城门</translation>
+    </message>
+    <message>
+        <source>Replacement chart formations</source>
+        <translation>替卦格局</translation>
+    </message>
+    <message>
+        <source>Replacement chart castle gates</source>
+        <translation>替卦城门</translation>
+    </message>
+    <message>
+        <source>Year afflictions, %1 year: %2; %3</source>
+        <translation>流年煞（%1年）：%2；%3</translation>
+    </message>
+    <message>
+        <source>Month afflictions, %1 month: %2; %3</source>
+        <translation>流月煞（%1月）：%2；%3</translation>
+    </message>
+    <message>
+        <source>Daily stars %1: %2</source>
+        <translation>日飞星 %1：%2</translation>
+    </message>
+    <message>
+        <source>Hourly stars %1: %2</source>
+        <translation>时飞星 %1：%2</translation>
+    </message>
+    <message>
+        <source>连珠三般, pearl string: in every palace the period, mountain and facing stars are three numbers in a row (1 follows 9).</source>
+        <translation>连珠三般：每宫运星、山星、向星为三个相连之数（9 之后为 1）。</translation>
+    </message>
+</context>
+<context>
     <name>SolarTerm</name>
     <message>
         <source>小寒</source>
@@ -533,10 +696,6 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
         <translation>与下卦相同。</translation>
     </message>
     <message>
-        <source>Switch on the annual stars in the main window to see the monthly stars of their month.</source>
-        <translation>在主窗口中打开流年飞星，即可查看该月的月飞星。</translation>
-    </message>
-    <message>
         <source>monthly star %1</source>
         <translation>月飞星 %1</translation>
     </message>
@@ -547,6 +706,66 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
     <message>
         <source>No chart is calculated: calculate one in the main window.</source>
         <translation>尚未计算星盘：请在主窗口中计算。</translation>
+    </message>
+    <message>
+        <source>None of the named formations.</source>
+        <translation>没有任何特定格局。</translation>
+    </message>
+    <message>
+        <source>Annual stars</source>
+        <translation>流年飞星</translation>
+    </message>
+    <message>
+        <source>Daily stars</source>
+        <translation>日飞星</translation>
+    </message>
+    <message>
+        <source>Hourly stars</source>
+        <translation>时飞星</translation>
+    </message>
+    <message>
+        <source>Date and &amp;time:</source>
+        <translation>日期和时刻(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>日期和时刻</translation>
+    </message>
+    <message>
+        <source>C&amp;hart</source>
+        <translation>星盘(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Readings</source>
+        <translation>解读(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Year &amp;&amp; month</source>
+        <translation>年与月(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Day &amp;&amp; hour</source>
+        <translation>日与时(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Switch on the annual stars in the main window to see them here with the monthly stars of their month.</source>
+        <translation>在主窗口中打开流年飞星，即可在此查看流年飞星及该月的月飞星。</translation>
+    </message>
+    <message>
+        <source>annual star %1</source>
+        <translation>流年飞星 %1</translation>
+    </message>
+    <message>
+        <source>daily star %1</source>
+        <translation>日飞星 %1</translation>
+    </message>
+    <message>
+        <source>hourly star %1</source>
+        <translation>时飞星 %1</translation>
+    </message>
+    <message>
+        <source>The stars of this day cannot be calculated.</source>
+        <translation>无法计算这一天的飞星。</translation>
     </message>
 </context>
 <context>

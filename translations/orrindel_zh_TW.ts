@@ -130,6 +130,22 @@
         <source>--tolerance %1: give degrees from 0 to 7.5, written with digits and at most one decimal point.</source>
         <translation>--tolerance %1：請提供 0 到 7.5 的度數，以數字書寫，最多一個小數點。</translation>
     </message>
+    <message>
+        <source>--date %1: give the date as YYYY-MM-DD or YYYY-MM-DDTHH:MM.</source>
+        <translation>--date %1：請以 YYYY-MM-DD 或 YYYY-MM-DDTHH:MM 給出日期。</translation>
+    </message>
+    <message>
+        <source>--date %1: the year must be from 1000 to 9999.</source>
+        <translation>--date %1：年份必須在 1000 到 9999 之間。</translation>
+    </message>
+    <message>
+        <source>--date %1: there is no such day or time.</source>
+        <translation>--date %1：沒有這一天或這一時刻。</translation>
+    </message>
+    <message>
+        <source>Daily stars of a local date, and hourly stars with a time (YYYY-MM-DD or YYYY-MM-DDTHH:MM).</source>
+        <translation>本地日期的日飛星，給出時刻時另有時飛星（YYYY-MM-DD 或 YYYY-MM-DDTHH:MM）。</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -339,6 +355,153 @@
     </message>
 </context>
 <context>
+    <name>ReadingReport</name>
+    <message>
+        <source>the mountain and the facing charts</source>
+        <translation>山盤和向盤</translation>
+    </message>
+    <message>
+        <source>the mountain chart</source>
+        <translation>山盤</translation>
+    </message>
+    <message>
+        <source>the facing chart</source>
+        <translation>向盤</translation>
+    </message>
+    <message>
+        <source>undetermined (period star 5)</source>
+        <translation>未定（運星為 5）</translation>
+    </message>
+    <message>
+        <source>usable</source>
+        <translation>可用</translation>
+    </message>
+    <message>
+        <source>not usable</source>
+        <translation>不可用</translation>
+    </message>
+    <message>
+        <source>%1: none</source>
+        <translation>%1：無</translation>
+    </message>
+    <message>
+        <source>五黄 %1, 二黑 %2</source>
+        <translation>五黃 %1，二黑 %2</translation>
+    </message>
+    <message>
+        <source>合十, sum of ten in %1: its star and the period star add up to ten in every palace.</source>
+        <translation>合十（%1）：每宮此盤之星與運星之和為十。</translation>
+    </message>
+    <message>
+        <source>父母三般, parent string: in every palace the period, mountain and facing stars are 1, 4, 7 or 2, 5, 8 or 3, 6, 9.</source>
+        <translation>父母三般：每宮運星、山星、向星為 1、4、7，2、5、8 或 3、6、9。</translation>
+    </message>
+    <message>
+        <source>伏吟 in %1: every palace holds its own Lo Shu number, as when 5 enters the centre and flies forward.</source>
+        <translation>伏吟（%1）：每宮為本宮洛書之數，如五入中順飛。</translation>
+    </message>
+    <message>
+        <source>反吟 in %1: every palace holds ten less its own Lo Shu number, as when 5 enters the centre and flies in reverse.</source>
+        <translation>反吟（%1）：每宮為十減本宮洛書之數，如五入中逆飛。</translation>
+    </message>
+    <message>
+        <source>离宫打劫, the true seven-star robbery</source>
+        <translation>離宮打劫（真七星打劫）</translation>
+    </message>
+    <message>
+        <source>坎宫打劫, the false seven-star robbery</source>
+        <translation>坎宮打劫（假七星打劫）</translation>
+    </message>
+    <message>
+        <source>%1: double stars at the facing; usable.</source>
+        <translation>%1：雙星到向；可用。</translation>
+    </message>
+    <message>
+        <source>%1: double stars at the facing; not usable, as a star chart is 伏吟.</source>
+        <translation>%1：雙星到向；因星盤伏吟，不可用。</translation>
+    </message>
+    <message>
+        <source>正城门, main castle gate: %1 at %2, period star %3; %4.</source>
+        <translation>正城門：%1宮%2山，運星 %3；%4。</translation>
+    </message>
+    <message>
+        <source>副城门, secondary castle gate: %1 at %2, period star %3; %4.</source>
+        <translation>副城門：%1宮%2山，運星 %3；%4。</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>太岁 (Grand Duke) %1; 岁破 (Year Breaker) %2; 三煞 (Three Killings) %3.</source>
+        <translation>太歲 %1；歲破 %2；三煞 %3。</translation>
+    </message>
+    <message>
+        <source>月破 (Month Breaker) %1; 三煞 (Three Killings) %2.</source>
+        <translation>月破 %1；三煞 %2。</translation>
+    </message>
+    <message>
+        <source>五黄</source>
+        <translation>五黃</translation>
+    </message>
+    <message>
+        <source>二黑</source>
+        <translation>二黑</translation>
+    </message>
+    <message>
+        <source>阳遁 (yang)</source>
+        <translation>陽遁</translation>
+    </message>
+    <message>
+        <source>阴遁 (yin)</source>
+        <translation>陰遁</translation>
+    </message>
+    <message>
+        <source>%1 day, %2, centre %3</source>
+        <translation>%1日，%2，中宮 %3</translation>
+    </message>
+    <message>
+        <source>%1 hour (%2), %3, centre %4</source>
+        <translation>%1時（%2），%3，中宮 %4</translation>
+    </message>
+    <message>
+        <source>Formations</source>
+        <translation>格局</translation>
+    </message>
+    <message>
+        <source>Castle gates</source>
+        <translation>城門</translation>
+    </message>
+    <message>
+        <source>Replacement chart formations</source>
+        <translation>替卦格局</translation>
+    </message>
+    <message>
+        <source>Replacement chart castle gates</source>
+        <translation>替卦城門</translation>
+    </message>
+    <message>
+        <source>Year afflictions, %1 year: %2; %3</source>
+        <translation>流年煞（%1年）：%2；%3</translation>
+    </message>
+    <message>
+        <source>Month afflictions, %1 month: %2; %3</source>
+        <translation>流月煞（%1月）：%2；%3</translation>
+    </message>
+    <message>
+        <source>Daily stars %1: %2</source>
+        <translation>日飛星 %1：%2</translation>
+    </message>
+    <message>
+        <source>Hourly stars %1: %2</source>
+        <translation>時飛星 %1：%2</translation>
+    </message>
+    <message>
+        <source>连珠三般, pearl string: in every palace the period, mountain and facing stars are three numbers in a row (1 follows 9).</source>
+        <translation>連珠三般：每宮運星、山星、向星為三個相連之數（9 之後為 1）。</translation>
+    </message>
+</context>
+<context>
     <name>SolarTerm</name>
     <message>
         <source>小寒</source>
@@ -533,10 +696,6 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
         <translation>與下卦相同。</translation>
     </message>
     <message>
-        <source>Switch on the annual stars in the main window to see the monthly stars of their month.</source>
-        <translation>在主視窗中開啟流年飛星，即可檢視該月的月飛星。</translation>
-    </message>
-    <message>
         <source>monthly star %1</source>
         <translation>月飛星 %1</translation>
     </message>
@@ -547,6 +706,66 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
     <message>
         <source>No chart is calculated: calculate one in the main window.</source>
         <translation>尚未計算星盤：請在主視窗中計算。</translation>
+    </message>
+    <message>
+        <source>None of the named formations.</source>
+        <translation>沒有任何特定格局。</translation>
+    </message>
+    <message>
+        <source>Annual stars</source>
+        <translation>流年飛星</translation>
+    </message>
+    <message>
+        <source>Daily stars</source>
+        <translation>日飛星</translation>
+    </message>
+    <message>
+        <source>Hourly stars</source>
+        <translation>時飛星</translation>
+    </message>
+    <message>
+        <source>Date and &amp;time:</source>
+        <translation>日期和時刻(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>日期和時刻</translation>
+    </message>
+    <message>
+        <source>C&amp;hart</source>
+        <translation>星盤(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Readings</source>
+        <translation>解讀(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Year &amp;&amp; month</source>
+        <translation>年與月(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Day &amp;&amp; hour</source>
+        <translation>日與時(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Switch on the annual stars in the main window to see them here with the monthly stars of their month.</source>
+        <translation>在主視窗中開啟流年飛星，即可在此檢視流年飛星及該月的月飛星。</translation>
+    </message>
+    <message>
+        <source>annual star %1</source>
+        <translation>流年飛星 %1</translation>
+    </message>
+    <message>
+        <source>daily star %1</source>
+        <translation>日飛星 %1</translation>
+    </message>
+    <message>
+        <source>hourly star %1</source>
+        <translation>時飛星 %1</translation>
+    </message>
+    <message>
+        <source>The stars of this day cannot be calculated.</source>
+        <translation>無法計算這一天的飛星。</translation>
     </message>
 </context>
 <context>

@@ -54,7 +54,7 @@ const Run Runs[] = {
      "degrees of a sector's boundary: measure again Replacement chart (替卦): formation wang-shan-wang-shui, the same "
      "as the standard chart"},
     {.command = "orrindel-chart --year 2004 --facing 180 --annual 01/2000 --json", .says =
-     "{ annual: { centre: 1, month: 1, year: 2000 }, facing: 180, facingMountain: S2, facingPalace: 4, "
+     "annual: { centre: 1, month: 1, year: 2000 }, facing: 180, facingMountain: S2, facingPalace: 4, "
      "facingStarDirection: Reverse, formation: double-facing, "
      "lean: standard, leanToward: null, monthly: { branch: 丑, centre: 6, end: 2000-02-04T12:40:\nZ, start: "
      "2000-01-06T01:0\nZ, term: 小寒 }, mountainStarDirection: Forward, mountains: { facing: { centre: 180, code: S2, "
@@ -62,8 +62,8 @@ const Run Runs[] = {
      "palaces: [ { annual: 1, direction: centre, facing: 3, grey: false, index: 0, monthly: 6, mountain: 4, time: 8 }, "
      "{ annual: 2,\n{ annual: 6, direction: north, facing: 7, grey: true, index: 5, monthly: 2, mountain: 9, time: 4 }, "
      "{ annual: 7,\n{ annual: 9, direction: south-east, facing: 4, grey: false, index: 8, monthly: 5, mountain: 3, "
-     "time: 7 } ], period: 8, replacement: { applies: false, formation: null, palaces: [ { facing: 2, index: 0, "
-     "mountain: 6 }, { facing: 1, index: 1, mountain: 7 },\n{ facing: 3, index: 8, mountain: 5 } ], sameAsStandard: "
+     "time: 7 } ], period: 8,\nreplacement: { applies: false, formation: null, palaces: [ { facing: 2, index: 0, "
+     "mountain: 6 }, { facing: 1, index: 1, mountain: 7 },\n{ facing: 3, index: 8, mountain: 5 } ],\nsameAsStandard: "
      "false }, sittingMountain: N2, sittingPalace: 5, subDirection: 2, void: null, year: 2004 }"},
     // The window's program answers without a display; Qt's own options are left to Qt.
     {.command = "orrindel x --help", .says = "Usage: \n/orrindel [options]\n-h, --help\n-v, --version"},

@@ -1,13 +1,14 @@
 // The main window driven as a user drives it: key presses and clicks on the controls found by
 // name, the chart read back from the labels, the screen and the screen reader.
 
+#include "app/icon.h"
 #include "engine/chart.h"
 #include "engine/numerictext.h"
 #include "engine/validation.h"
 #include "platform/datepicker.h"
-#include "app/icon.h"
 #include "platform/system/keyascii.h"
 #include "platform/textbox.h"
+#include "report/readingreport.h"
 #include "support/doubles.h"
 #include "support/table.h"
 #include "ui/details/chartdetails.h"
@@ -399,7 +400,8 @@ private slots:
         const QString copied = QGuiApplication::clipboard()->text();
         QCOMPARE(copied, QString::fromUtf8(tool.readAllStandardOutput()));
         const auto monthOf = month ? std::optional(report::MonthOfYear{month, 2026}) : std::nullopt;
-        QCOMPARE(copied, report::chartText(report::readChart({y.toInt(), b, monthOf})));
+        const report::ChartReading read = report::readChart({y.toInt(), b, monthOf});
+        QCOMPARE(copied, report::chartText(read) + report::readingsText(read));
 
         picker->setFocus();
         picker->setCurrentSection(QDateTimeEdit::MonthSection);

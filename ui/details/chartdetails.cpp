@@ -1,9 +1,11 @@
 #include "chartdetails.h"
 
 #include "engine/runtimeerror.h"
+#include "report/readingreport.h"
 #include "report/terms.h"
 
 #include <QClipboard>
+#include <QDateTimeEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -12,6 +14,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace orrindel {
@@ -177,6 +181,65 @@ void fillChartCells(const ChartDetails::Grid &grid, const Stars &mountain, const
     }
 }
 
+// Grids side by side, at the top of their row.
+QHBoxLayout *gridRow(std::initializer_list<const ChartDetails::Grid *> grids)
+{
+    auto *row = new QHBoxLayout;
+    for (const ChartDetails::Grid *grid : grids)
+        row->addWidget(grid->box, 0, Qt::AlignTop);
+    row->addStretch();
+    return row;
+}
+
+// A tab's page: its sections from the top, the space left below them.
+QWidget *page(QLayout *sections, const QString &name)
+{
+    auto *widget = new QWidget;
+    widget->setObjectName(name);
+    auto *layout = new QVBoxLayout(widget);
+    layout->addLayout(sections);
+    layout->addStretch();
+    return widget;
+}
+
+// A label of readings in a titled box, word-wrapped and selectable.
+QLabel *readingsBox(const QString &title, const QString &name, QLayout *into)
+{
+    auto *box = new QGroupBox(title);
+    box->setObjectName(name + QStringLiteral("Box"));
+    auto *label = new QLabel;
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::StrongFocus); // a keyboard reader can reach and read it
+    label->setAccessibleName(title);
+    (new QVBoxLayout(box))->addWidget(label);
+    into->addWidget(box);
+    return label;
+}
+
+// One star to a square, with the affliction it carries tagged below it.
+void fillStars(const ChartDetails::Grid &grid, const Stars &stars, const QString &description,
+               int fiveYellow = -1, int twoBlack = -1)
+{
+    for (int p = 0; p < PalaceCount; ++p) {
+        const QString tag = report::afflictionTag(p, fiveYellow, twoBlack);
+        grid.cells[p]->setText(QString::number(stars[p]) +
+                               (tag.isEmpty() ? QString() : '\n' + tag));
+        grid.cells[p]->setAccessibleDescription(
+            description.arg(stars[p]) + (tag.isEmpty() ? QString() : QStringLiteral(", ") + tag));
+    }
+}
+
+// The formations of one chart, "none" for a chart without any, and its castle gates.
+QString readingsText(const ChartReadings &readings)
+{
+    QStringList lines = report::formationLines(readings);
+    if (lines.isEmpty())
+        lines << ChartDetails::tr("None of the named formations.");
+    return (lines + report::castleGateLines(readings)).join(QLatin1Char('\n'));
+}
+
 void clearGrid(const ChartDetails::Grid &grid, const QString &note)
 {
     for (QLabel *cell : grid.cells) {
@@ -210,10 +273,53 @@ ChartDetails::ChartDetails(QWidget *parent) : QWidget(parent, Qt::Window)
 
     m_standard = makeGrid(tr("Standard chart (下卦)"), QStringLiteral("standard"), this);
     m_replacement = makeGrid(tr("Replacement chart (替卦)"), QStringLiteral("replacement"), this);
+    m_annual = makeGrid(tr("Annual stars"), QStringLiteral("annual"), this);
     m_monthly = makeGrid(tr("Monthly stars"), QStringLiteral("monthly"), this);
-    auto *grids = new QHBoxLayout;
-    for (const Grid *grid : {&m_standard, &m_replacement, &m_monthly})
-        grids->addWidget(grid->box, 0, Qt::AlignTop);
+    m_daily = makeGrid(tr("Daily stars"), QStringLiteral("daily"), this);
+    m_hourly = makeGrid(tr("Hourly stars"), QStringLiteral("hourly"), this);
+
+    // The house in words and the formations of its charts: they may outgrow a short screen,
+    // so they scroll.
+    auto *readings = new QWidget;
+    auto *readingsLayout = new QVBoxLayout(readings);
+    readingsLayout->addLayout(form);
+    m_standardReadings = readingsBox(tr("Standard chart (下卦)"),
+                                     QStringLiteral("standardReadings"), readingsLayout);
+    m_replacementReadings = readingsBox(tr("Replacement chart (替卦)"),
+                                        QStringLiteral("replacementReadings"), readingsLayout);
+    readingsLayout->addStretch();
+    auto *scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("readingsPage"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(readings);
+
+    m_moment = new QDateTimeEdit(QDateTime::currentDateTime(), this);
+    m_moment->setObjectName(QStringLiteral("moment"));
+    m_moment->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
+    m_moment->setDateRange(QDate(1000, 1, 1), QDate(9999, 12, 31));
+    m_moment->setCalendarPopup(true);
+    auto *momentLabel = new QLabel(tr("Date and &time:"), this);
+    momentLabel->setObjectName(QStringLiteral("momentLabel"));
+    momentLabel->setBuddy(m_moment);
+    m_moment->setAccessibleName(tr("Date and time"));
+    auto *moment = new QHBoxLayout;
+    moment->addWidget(momentLabel);
+    moment->addWidget(m_moment);
+    moment->addStretch();
+    auto *day = new QVBoxLayout;
+    day->addLayout(moment);
+    day->addLayout(gridRow({&m_daily, &m_hourly}));
+    connect(m_moment, &QDateTimeEdit::dateTimeChanged, this, &ChartDetails::fillDay);
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("tabs"));
+    m_tabs->addTab(page(gridRow({&m_standard, &m_replacement}), QStringLiteral("chartPage")),
+                   tr("C&hart"));
+    m_tabs->addTab(scroll, tr("&Readings"));
+    m_tabs->addTab(page(gridRow({&m_annual, &m_monthly}), QStringLiteral("yearPage")),
+                   tr("&Year && month"));
+    m_tabs->addTab(page(day, QStringLiteral("dayPage")), tr("&Day && hour"));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     m_copy = buttons->addButton(tr("&Copy as Text"), QDialogButtonBox::ActionRole);
@@ -223,11 +329,10 @@ ChartDetails::ChartDetails(QWidget *parent) : QWidget(parent, Qt::Window)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_status);
-    layout->addLayout(form);
-    layout->addLayout(grids);
-    layout->addStretch();
+    layout->addWidget(m_tabs, 1);
     layout->addWidget(buttons);
     clear();
+    fillDay();
 }
 
 void ChartDetails::showChart(const std::optional<report::ChartRequest> &request)
@@ -245,7 +350,8 @@ void ChartDetails::showChart(const std::optional<report::ChartRequest> &request)
 void ChartDetails::copyAsText()
 {
     if (m_reading)
-        QGuiApplication::clipboard()->setText(report::chartText(*m_reading));
+        QGuiApplication::clipboard()->setText(report::chartText(*m_reading) +
+                                              report::readingsText(*m_reading));
 }
 
 void ChartDetails::fill(const ChartReading &r)
@@ -272,6 +378,10 @@ void ChartDetails::fill(const ChartReading &r)
         tr("Formation: %1.").arg(formationTitle(r.replacement.formation)) +
         (r.replacement.sameAsStandard ? ' ' + tr("The same as the standard chart.") : QString()));
     m_replacement.box->setVisible(r.lean.lean == Lean::Leaning || r.request.showReplacement);
+    m_standardReadings->setText(readingsText(report::standardReadings(r)));
+    const std::optional<ChartReadings> replacement = report::replacementReadings(r);
+    m_replacementReadings->setText(replacement ? readingsText(*replacement) : QString());
+    m_replacementReadings->parentWidget()->setVisible(replacement.has_value());
     fillMonth(r);
     m_copy->setEnabled(true);
     keepNotesWhole();
@@ -280,21 +390,42 @@ void ChartDetails::fill(const ChartReading &r)
 void ChartDetails::fillMonth(const ChartReading &r)
 {
     if (!r.month) {
-        clearGrid(m_monthly, tr("Switch on the annual stars in the main window to see the "
-                                "monthly stars of their month."));
+        clearGrid(m_annual, tr("Switch on the annual stars in the main window to see them "
+                               "here with the monthly stars of their month."));
+        clearGrid(m_monthly, QString());
         return;
     }
     const report::MonthStars &m = *r.month;
-    for (int p = 0; p < PalaceCount; ++p) {
-        m_monthly.cells[p]->setText(QString::number(m.monthly[p]));
-        m_monthly.cells[p]->setAccessibleDescription(tr("monthly star %1").arg(m.monthly[p]));
-    }
+    const report::MonthAfflictionReading a = report::afflictionsOf(m);
+    fillStars(m_annual, m.annual, tr("annual star %1"), a.year.fiveYellow, a.year.twoBlack);
+    m_annual.note->setText(
+        QStringLiteral("%1/%2").arg(m.month.month, 2, 10, QLatin1Char('0')).arg(m.month.year) +
+        '\n' + report::yearAfflictionLine(a.year));
+    fillStars(m_monthly, m.monthly, tr("monthly star %1"), a.month.fiveYellow, a.month.twoBlack);
     m_monthly.note->setText(tr("%1/%2: solar month %3 (%4), from %5 to %6")
                                 .arg(m.month.month, 2, 10, QLatin1Char('0'))
                                 .arg(m.month.year)
                                 .arg(utf8(m.solar.branch), report::solarTermName(m.solar.term),
                                      report::localTime(m.solar.start),
-                                     report::localTime(m.solar.end)));
+                                     report::localTime(m.solar.end)) +
+                            '\n' + report::monthAfflictionLine(a.month));
+}
+
+void ChartDetails::fillDay()
+{
+    const QDateTime moment = m_moment->dateTime();
+    try {
+        const report::DayStarsReading day = report::readDayStars(moment.date(), moment.time());
+        fillStars(m_daily, day.dailyStars, tr("daily star %1"));
+        m_daily.note->setText(report::dailyLine(day));
+        fillStars(m_hourly, day.hourlyStars, tr("hourly star %1"));
+        m_hourly.note->setText(report::hourlyLine(day));
+    } catch (const RuntimeError &) {
+        // A day beyond the solar terms' reach.
+        clearGrid(m_daily, tr("The stars of this day cannot be calculated."));
+        clearGrid(m_hourly, QString());
+    }
+    keepNotesWhole();
 }
 
 void ChartDetails::clear()
@@ -305,8 +436,12 @@ void ChartDetails::clear()
         value->clear();
     clearGrid(m_standard, QString());
     clearGrid(m_replacement, QString());
+    clearGrid(m_annual, QString());
     clearGrid(m_monthly, QString());
     m_replacement.box->hide();
+    m_standardReadings->clear();
+    m_replacementReadings->clear();
+    m_replacementReadings->parentWidget()->hide();
     m_copy->setEnabled(false);
     keepNotesWhole();
 }
