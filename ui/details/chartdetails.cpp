@@ -145,6 +145,7 @@ ChartDetails::Grid makeGrid(const QString &title, const QString &name, QWidget *
             cell->setAlignment(Qt::AlignCenter);
             cell->setFont(starFont);
             cell->setAutoFillBackground(true);
+            cell->setBackgroundRole(QPalette::Base);
             cell->setMinimumSize(
                 QFontMetrics(starFont).horizontalAdvance(QStringLiteral("0000000")),
                 QFontMetrics(starFont).height() * 3);
