@@ -1,15 +1,11 @@
 #include "monthly.h"
 
+#include "mountains.h"
 #include "solarterms.h"
 
 namespace orrindel {
 
 namespace {
-
-constexpr const char *Terms[12] = {"小寒", "立春", "驚蟄", "清明", "立夏", "芒種",
-                                   "小暑", "立秋", "白露", "寒露", "立冬", "大雪"};
-constexpr const char *Branches[12] = {"丑", "寅", "卯", "辰", "巳", "午",
-                                      "未", "申", "酉", "戌", "亥", "子"};
 
 int starYearOf(int year, int month)
 {
@@ -28,8 +24,9 @@ SolarMonth solarMonth(int year, int month)
     SolarMonth solar;
     solar.month = month;
     solar.starYear = starYearOf(year, month);
-    solar.term = Terms[month - 1];
-    solar.branch = Branches[month - 1];
+    solar.term = SectionalTermNames[month - 1];
+    // The month's branch is a mountain: 子 (the 12th month's) is mountain 1, each next two on.
+    solar.branch = Mountains[2 * (month % 12) + 1].name;
     solar.start = sectionalTerm(year, month);
     solar.end = month == 12 ? sectionalTerm(year + 1, 1) : sectionalTerm(year, month + 1);
     return solar;
@@ -46,11 +43,7 @@ std::int16_t monthlyCentre(int year, int month)
 
 Stars monthlyStars(int year, int month)
 {
-    const int centre = monthlyCentre(year, month);
-    Stars stars{};
-    for (int i = 0; i < PalaceCount; ++i)
-        stars[i] = std::int16_t((centre - 1 + i) % 9 + 1);
-    return stars;
+    return flyStars(monthlyCentre(year, month), true);
 }
 
 } // namespace orrindel

@@ -1,6 +1,7 @@
 #include "chartdetails.h"
 
 #include "engine/runtimeerror.h"
+#include "report/phrases.h"
 #include "report/terms.h"
 
 #include <QClipboard>
@@ -36,70 +37,6 @@ constexpr std::array<RowText, 7> Rows = {{
     {"period", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Period:")},
     {"formation", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Formation:")},
 }};
-
-QString utf8(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-QString signedDegrees(double value)
-{
-    return (value > 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'g', 8);
-}
-
-QString formationTitle(std::optional<Formation> formation)
-{
-    if (!formation)
-        return ChartDetails::tr("none of the four");
-    switch (*formation) {
-    case Formation::WangShanWangShui:
-        return ChartDetails::tr("prosperous mountain, prosperous water (旺山旺水)");
-    case Formation::ShangShanXiaShui:
-        return ChartDetails::tr("reversed mountain and water (上山下水)");
-    case Formation::DoubleFacing:
-        return ChartDetails::tr("double stars at the facing (雙星到向)");
-    case Formation::DoubleSitting:
-        return ChartDetails::tr("double stars at the sitting (雙星到坐)");
-    }
-    return {};
-}
-
-QString mountainsText(const MountainReading &m)
-{
-    const Mountain &facing = Mountains[m.facing];
-    const Mountain &sitting = Mountains[m.sitting];
-    return ChartDetails::tr("%1 (sitting %2, facing %3; %4/%5)")
-        .arg(report::facingSittingName(m), report::mountainReading(m.sitting),
-             report::mountainReading(m.facing), utf8(sitting.code), utf8(facing.code));
-}
-
-QString leanText(const ChartReading &r)
-{
-    if (r.lean.lean == Lean::Standard)
-        return ChartDetails::tr(
-            "standard, within 4.5 degrees of the centre: the standard chart applies");
-    const auto [facing, sitting] = report::leaningSides(r);
-    return ChartDetails::tr("leaning (兼向), %1 / %2: most schools read the replacement chart")
-        .arg(facing, sitting);
-}
-
-QString voidText(const ChartReading &r)
-{
-    const QString tolerance = QString::number(r.request.tolerance, 'g', 8);
-    switch (r.lean.voidLine) {
-    case VoidLine::Major:
-        return ChartDetails::tr(
-                   "major (大空亡), within %1 degrees of a sector's boundary: measure again")
-            .arg(tolerance);
-    case VoidLine::Minor:
-        return ChartDetails::tr(
-                   "minor (小空亡), within %1 degrees of a mountain's boundary: measure again")
-            .arg(tolerance);
-    case VoidLine::None:
-        break;
-    }
-    return ChartDetails::tr("none, more than %1 degrees from a boundary").arg(tolerance);
-}
 
 // The compass codes round the grid: the squares' rows and columns sit at 1..3 of a 5 x 5
 // layout, the codes at 0 and 4.
@@ -209,7 +146,7 @@ ChartDetails::ChartDetails(QWidget *parent) : QWidget(parent, Qt::Window)
     }
 
     m_standard = makeGrid(tr("Standard chart (下卦)"), QStringLiteral("standard"), this);
-    m_replacement = makeGrid(tr("Replacement chart (替卦)"), QStringLiteral("replacement"), this);
+    m_replacement = makeGrid(report::replacementTitle(), QStringLiteral("replacement"), this);
     m_monthly = makeGrid(tr("Monthly stars"), QStringLiteral("monthly"), this);
     auto *grids = new QHBoxLayout;
     for (const Grid *grid : {&m_standard, &m_replacement, &m_monthly})
@@ -253,14 +190,12 @@ void ChartDetails::fill(const ChartReading &r)
     m_status->hide();
     m_values[ChartRow]->setText(
         tr("year %1, facing %2 degrees").arg(r.request.year).arg(r.request.facingText));
-    m_values[MountainsRow]->setText(mountainsText(r.mountains));
-    m_values[OffsetRow]->setText(
-        tr("%1 degrees from the centre of %2")
-            .arg(signedDegrees(r.mountains.offset), utf8(Mountains[r.mountains.facing].name)));
-    m_values[LeanRow]->setText(leanText(r));
-    m_values[VoidRow]->setText(voidText(r));
+    m_values[MountainsRow]->setText(report::mountainsPhrase(r.mountains));
+    m_values[OffsetRow]->setText(report::offsetPhrase(r.mountains));
+    m_values[LeanRow]->setText(report::leanPhrase(r));
+    m_values[VoidRow]->setText(report::voidPhrase(r));
     m_values[PeriodRow]->setText(QString::number(r.chart.period));
-    m_values[FormationRow]->setText(formationTitle(r.formation));
+    m_values[FormationRow]->setText(report::formationPhrase(r.formation));
 
     fillChartCells(m_standard, r.chart.mountain, r.chart.facing, r.chart);
     m_standard.note->setText(
@@ -269,7 +204,7 @@ void ChartDetails::fill(const ChartReading &r)
            "sitting palace."));
     fillChartCells(m_replacement, r.replacement.mountain, r.replacement.facing, r.chart);
     m_replacement.note->setText(
-        tr("Formation: %1.").arg(formationTitle(r.replacement.formation)) +
+        tr("Formation: %1.").arg(report::formationPhrase(r.replacement.formation)) +
         (r.replacement.sameAsStandard ? ' ' + tr("The same as the standard chart.") : QString()));
     m_replacement.box->setVisible(r.lean.lean == Lean::Leaning || r.request.showReplacement);
     fillMonth(r);
@@ -289,12 +224,10 @@ void ChartDetails::fillMonth(const ChartReading &r)
         m_monthly.cells[p]->setText(QString::number(m.monthly[p]));
         m_monthly.cells[p]->setAccessibleDescription(tr("monthly star %1").arg(m.monthly[p]));
     }
-    m_monthly.note->setText(tr("%1/%2: solar month %3 (%4), from %5 to %6")
-                                .arg(m.month.month, 2, 10, QLatin1Char('0'))
-                                .arg(m.month.year)
-                                .arg(utf8(m.solar.branch), report::solarTermName(m.solar.term),
-                                     report::localTime(m.solar.start),
-                                     report::localTime(m.solar.end)));
+    m_monthly.note->setText(
+        tr("%1: %2, from %3 to %4")
+            .arg(report::monthPhrase(m.month), report::solarMonthPhrase(m.solar),
+                 report::localTime(m.solar.start), report::localTime(m.solar.end)));
 }
 
 void ChartDetails::clear()
