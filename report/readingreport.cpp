@@ -91,20 +91,6 @@ QJsonArray mountainsJson(const std::array<int, 3> &mountains)
     return list;
 }
 
-// Nine stars as the tool prints a grid of single stars: compass code and star, south on top.
-void writeStars(QTextStream &s, const Stars &stars)
-{
-    int codeWidth = 0;
-    for (int p = 0; p < PalaceCount; ++p)
-        codeWidth = std::max(codeWidth, displayWidth(compassCode(p)));
-    for (const auto &row : GridPalaces) {
-        QStringList cells;
-        for (const int p : row)
-            cells << padded(compassCode(p), codeWidth) + ' ' + QString::number(stars[p]);
-        s << "  " << cells.join(QStringLiteral("   ")) << '\n';
-    }
-}
-
 void writeChartReadings(QTextStream &s, const QString &formations, const QString &gates,
                         const ChartReadings &readings)
 {
@@ -305,12 +291,12 @@ QString dayStarsText(const DayStarsReading &d)
     s << '\n'
       << ReadingReport::tr("Daily stars %1: %2").arg(d.date.toString(Qt::ISODate), dailyLine(d))
       << '\n';
-    writeStars(s, d.dailyStars);
+    s << starGridText(d.dailyStars);
     if (d.hourly) {
         s << ReadingReport::tr("Hourly stars %1: %2")
                  .arg(d.time->toString(QStringLiteral("HH:mm")), hourlyLine(d))
           << '\n';
-        writeStars(s, d.hourlyStars);
+        s << starGridText(d.hourlyStars);
     }
     return out;
 }

@@ -8,34 +8,6 @@
         <translation>坐宮</translation>
     </message>
     <message>
-        <source>Mountains: %1 (%2/%3, %4/%5), offset %6 degrees from the centre of %7</source>
-        <translation>山向：%1（坐%2向%3，%4/%5），距%7山中線 %6 度</translation>
-    </message>
-    <message>
-        <source>Lean: standard (within 4.5 degrees of the centre)</source>
-        <translation>立向：正向（距中線 4.5 度以內）</translation>
-    </message>
-    <message>
-        <source>Lean: leaning (兼向), %1 / %2; most schools read the replacement chart</source>
-        <translation>立向：兼向，%1 / %2；多數流派用替卦</translation>
-    </message>
-    <message>
-        <source>Void: major (大空亡), within %1 degrees of a sector&apos;s boundary: measure again</source>
-        <translation>空亡：大空亡，距兩卦交界 %1 度以內：請重新測量</translation>
-    </message>
-    <message>
-        <source>Void: minor (小空亡), within %1 degrees of a mountain&apos;s boundary: measure again</source>
-        <translation>空亡：小空亡，距兩山交界 %1 度以內：請重新測量</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>無</translation>
-    </message>
-    <message>
-        <source>Monthly stars %1: solar month %2 (%3), centre %4</source>
-        <translation>月飛星 %1：%2月（%3），中宮 %4</translation>
-    </message>
-    <message>
         <source>from %1</source>
         <translation>自 %1</translation>
     </message>
@@ -64,12 +36,28 @@
         <translation>流年飛星 %1：中宮 %2</translation>
     </message>
     <message>
-        <source>Replacement chart (替卦): formation %1</source>
-        <translation>替卦：格局 %1</translation>
-    </message>
-    <message>
         <source>, the same as the standard chart</source>
         <translation>，與下卦相同</translation>
+    </message>
+    <message>
+        <source>Monthly stars %1: %2, centre %3</source>
+        <translation>月飛星 %1：%2，中宮 %3</translation>
+    </message>
+    <message>
+        <source>Mountains: %1, offset %2</source>
+        <translation>山向：%1，%2</translation>
+    </message>
+    <message>
+        <source>Lean: %1</source>
+        <translation>立向：%1</translation>
+    </message>
+    <message>
+        <source>Void: %1</source>
+        <translation>空亡：%1</translation>
+    </message>
+    <message>
+        <source>%1: formation %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -87,16 +75,8 @@
         <translation>朝向度數，0 到小於 360。</translation>
     </message>
     <message>
-        <source>Annual and monthly stars of month MM/YYYY (01..12, 1000..9999).</source>
-        <translation>MM/YYYY 月的流年飛星和月飛星（01..12，1000..9999）。</translation>
-    </message>
-    <message>
         <source>Print the replacement chart even when the bearing does not lean.</source>
         <translation>即使不兼向也輸出替卦星盤。</translation>
-    </message>
-    <message>
-        <source>Warn of the void line within DEGREES of a boundary, 0 to 7.5 (default 0.5).</source>
-        <translation>距交界 DEGREES 度以內時警告空亡，0 到 7.5（預設 0.5）。</translation>
     </message>
     <message>
         <source>Print JSON.</source>
@@ -123,28 +103,36 @@
         <translation>--facing %1：度數只能在 0 到小於 360 之間，以數字書寫，最多一個小數點。</translation>
     </message>
     <message>
-        <source>--annual %1: give the month and year as MM/YYYY, month 01 to 12, year 1000 to 9999.</source>
-        <translation>--annual %1：請以 MM/YYYY 提供月份和年份，月份 01 到 12，年份 1000 到 9999。</translation>
+        <source>Annual and monthly stars of month MM/YYYY (01..12, %1..%2).</source>
+        <translation>MM/YYYY 月的流年飛星和月飛星（01..12，%1..%2）。</translation>
     </message>
     <message>
-        <source>--tolerance %1: give degrees from 0 to 7.5, written with digits and at most one decimal point.</source>
-        <translation>--tolerance %1：請提供 0 到 7.5 的度數，以數字書寫，最多一個小數點。</translation>
+        <source>Warn of the void line within DEGREES of a boundary, %1 to %2 (default %3).</source>
+        <translation>距交界 DEGREES 度以內時警告空亡，%1 到 %2（預設 %3）。</translation>
+    </message>
+    <message>
+        <source>--annual %1: give the month and year as MM/YYYY, month 01 to 12, year %2 to %3.</source>
+        <translation>--annual %1：請以 MM/YYYY 提供月份和年份，月份 01 到 12，年份 %2 到 %3。</translation>
+    </message>
+    <message>
+        <source>--tolerance %1: give degrees from %2 to %3, written with digits and at most one decimal point.</source>
+        <translation>--tolerance %1：請提供 %2 到 %3 的度數，以數字書寫，最多一個小數點。</translation>
+    </message>
+    <message>
+        <source>Daily stars of a local date, and hourly stars with a time (YYYY-MM-DD or YYYY-MM-DDTHH:MM).</source>
+        <translation>本地日期的日飛星，給出時刻時另有時飛星（YYYY-MM-DD 或 YYYY-MM-DDTHH:MM）。</translation>
     </message>
     <message>
         <source>--date %1: give the date as YYYY-MM-DD or YYYY-MM-DDTHH:MM.</source>
         <translation>--date %1：請以 YYYY-MM-DD 或 YYYY-MM-DDTHH:MM 給出日期。</translation>
     </message>
     <message>
-        <source>--date %1: the year must be from 1000 to 9999.</source>
-        <translation>--date %1：年份必須在 1000 到 9999 之間。</translation>
+        <source>--date %1: the year must be from %2 to %3.</source>
+        <translation>--date %1：年份必須在 %2 到 %3 之間。</translation>
     </message>
     <message>
         <source>--date %1: there is no such day or time.</source>
         <translation>--date %1：沒有這一天或這一時刻。</translation>
-    </message>
-    <message>
-        <source>Daily stars of a local date, and hourly stars with a time (YYYY-MM-DD or YYYY-MM-DDTHH:MM).</source>
-        <translation>本地日期的日飛星，給出時刻時另有時飛星（YYYY-MM-DD 或 YYYY-MM-DDTHH:MM）。</translation>
     </message>
 </context>
 <context>
@@ -200,19 +188,19 @@
 <context>
     <name>Formation</name>
     <message>
-        <source>wang-shan-wang-shui</source>
+        <source>prosperous mountain, prosperous water (旺山旺水)</source>
         <translation>旺山旺向</translation>
     </message>
     <message>
-        <source>shang-shan-xia-shui</source>
+        <source>reversed mountain and water (上山下水)</source>
         <translation>上山下水</translation>
     </message>
     <message>
-        <source>double-facing</source>
+        <source>double stars at the facing (双星到向)</source>
         <translation>雙星到向</translation>
     </message>
     <message>
-        <source>double-sitting</source>
+        <source>double stars at the sitting (双星到坐)</source>
         <translation>雙星到坐</translation>
     </message>
 </context>
@@ -355,6 +343,49 @@
     </message>
 </context>
 <context>
+    <name>Reading</name>
+    <message>
+        <source>%1 (sitting %2, facing %3; %4/%5)</source>
+        <translation>%1（坐%2向%3；%4/%5）</translation>
+    </message>
+    <message>
+        <source>%1 degrees from the centre of %2</source>
+        <translation>距%2山中線 %1 度</translation>
+    </message>
+    <message>
+        <source>standard, within %1 degrees of the centre: the standard chart applies</source>
+        <translation>正向，距中線 %1 度以內：用下卦</translation>
+    </message>
+    <message>
+        <source>leaning (兼向), %1 / %2: most schools read the replacement chart</source>
+        <translation>兼向，%1 / %2：多數流派用替卦</translation>
+    </message>
+    <message>
+        <source>major (大空亡), within %1 degrees of a sector&apos;s boundary: measure again</source>
+        <translation>大空亡，距兩卦交界 %1 度以內：請重新測量</translation>
+    </message>
+    <message>
+        <source>minor (小空亡), within %1 degrees of a mountain&apos;s boundary: measure again</source>
+        <translation>小空亡，距兩山交界 %1 度以內：請重新測量</translation>
+    </message>
+    <message>
+        <source>none, more than %1 degrees from a boundary</source>
+        <translation>無，距交界超過 %1 度</translation>
+    </message>
+    <message>
+        <source>none of the four</source>
+        <translation>不屬四種格局</translation>
+    </message>
+    <message>
+        <source>solar month %1 (%2)</source>
+        <translation>%1月（%2）</translation>
+    </message>
+    <message>
+        <source>Replacement chart (替卦)</source>
+        <translation>替卦星盤</translation>
+    </message>
+</context>
+<context>
     <name>ReadingReport</name>
     <message>
         <source>the mountain and the facing charts</source>
@@ -395,6 +426,10 @@
     <message>
         <source>父母三般, parent string: in every palace the period, mountain and facing stars are 1, 4, 7 or 2, 5, 8 or 3, 6, 9.</source>
         <translation>父母三般：每宮運星、山星、向星為 1、4、7，2、5、8 或 3、6、9。</translation>
+    </message>
+    <message>
+        <source>连珠三般, pearl string: in every palace the period, mountain and facing stars are three numbers in a row (1 follows 9).</source>
+        <translation>連珠三般：每宮運星、山星、向星為三個相連之數（9 之後為 1）。</translation>
     </message>
     <message>
         <source>伏吟 in %1: every palace holds its own Lo Shu number, as when 5 enters the centre and flies forward.</source>
@@ -496,10 +531,6 @@
         <source>Hourly stars %1: %2</source>
         <translation>時飛星 %1：%2</translation>
     </message>
-    <message>
-        <source>连珠三般, pearl string: in every palace the period, mountain and facing stars are three numbers in a row (1 follows 9).</source>
-        <translation>連珠三般：每宮運星、山星、向星為三個相連之數（9 之後為 1）。</translation>
-    </message>
 </context>
 <context>
     <name>SolarTerm</name>
@@ -600,50 +631,6 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
         <translation>格局：</translation>
     </message>
     <message>
-        <source>none of the four</source>
-        <translation>不屬四種格局</translation>
-    </message>
-    <message>
-        <source>prosperous mountain, prosperous water (旺山旺水)</source>
-        <translation>旺山旺向</translation>
-    </message>
-    <message>
-        <source>reversed mountain and water (上山下水)</source>
-        <translation>上山下水</translation>
-    </message>
-    <message>
-        <source>double stars at the facing (雙星到向)</source>
-        <translation>雙星到向</translation>
-    </message>
-    <message>
-        <source>double stars at the sitting (雙星到坐)</source>
-        <translation>雙星到坐</translation>
-    </message>
-    <message>
-        <source>%1 (sitting %2, facing %3; %4/%5)</source>
-        <translation>%1（坐%2向%3；%4/%5）</translation>
-    </message>
-    <message>
-        <source>standard, within 4.5 degrees of the centre: the standard chart applies</source>
-        <translation>正向，距中線 4.5 度以內：用下卦</translation>
-    </message>
-    <message>
-        <source>leaning (兼向), %1 / %2: most schools read the replacement chart</source>
-        <translation>兼向，%1 / %2：多數流派用替卦</translation>
-    </message>
-    <message>
-        <source>major (大空亡), within %1 degrees of a sector&apos;s boundary: measure again</source>
-        <translation>大空亡，距兩卦交界 %1 度以內：請重新測量</translation>
-    </message>
-    <message>
-        <source>minor (小空亡), within %1 degrees of a mountain&apos;s boundary: measure again</source>
-        <translation>小空亡，距兩山交界 %1 度以內：請重新測量</translation>
-    </message>
-    <message>
-        <source>none, more than %1 degrees from a boundary</source>
-        <translation>無，距交界超過 %1 度</translation>
-    </message>
-    <message>
         <source>%1, %2 palace</source>
         <translation>%1，%2宮</translation>
     </message>
@@ -664,10 +651,6 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
         <translation>下卦星盤</translation>
     </message>
     <message>
-        <source>Replacement chart (替卦)</source>
-        <translation>替卦星盤</translation>
-    </message>
-    <message>
         <source>Monthly stars</source>
         <translation>月飛星</translation>
     </message>
@@ -678,10 +661,6 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
     <message>
         <source>year %1, facing %2 degrees</source>
         <translation>建造年份 %1，朝向 %2 度</translation>
-    </message>
-    <message>
-        <source>%1 degrees from the centre of %2</source>
-        <translation>距%2山中線 %1 度</translation>
     </message>
     <message>
         <source>In each square the mountain star is on the left, the facing star on the right and the time star below; the shaded square is the sitting palace.</source>
@@ -700,12 +679,12 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
         <translation>月飛星 %1</translation>
     </message>
     <message>
-        <source>%1/%2: solar month %3 (%4), from %5 to %6</source>
-        <translation>%1/%2：%3月（%4），自 %5 至 %6</translation>
-    </message>
-    <message>
         <source>No chart is calculated: calculate one in the main window.</source>
         <translation>尚未計算星盤：請在主視窗中計算。</translation>
+    </message>
+    <message>
+        <source>%1: %2, from %3 to %4</source>
+        <translation>%1：%2，自 %3 至 %4</translation>
     </message>
     <message>
         <source>None of the named formations.</source>

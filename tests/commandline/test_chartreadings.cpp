@@ -23,7 +23,7 @@ const Lines Texts[] = {
      "  副城门, secondary castle gate: south-west at 坤, period star 5; undetermined (period star 5).",
      "Year afflictions, 午 year: 五黄 south, 二黑 north-west; 太岁 (Grand Duke) 午 (south); 岁破 (Year Breaker) 子 (north); 三煞 (Three Killings) 亥子丑 (north).",
      "Month afflictions, 子 month: 五黄 east, 二黑 south; 月破 (Month Breaker) 午 (south); 三煞 (Three Killings) 巳午未 (south)."}},
-    {Y2004 + "90", {"Lean: standard (within 4.5 degrees of the centre)", "", "Formations: none", "Castle gates:",
+    {Y2004 + "90", {"Formations: none", "Castle gates:",
      "  正城门, main castle gate: north-east at 艮, period star 2; not usable.", "  副城门, secondary castle gate: south-east at 巽, period star 7; usable."}},
     {Y2004 + "300", {"Formations:", "  连珠三般, pearl string: in every palace the period, mountain and facing stars are three numbers in a row (1 follows 9).",
      "Castle gates:", "  正城门, main castle gate: north at 壬, period star 4; usable.", "  副城门, secondary castle gate: west at 庚, period star 1; not usable."}},

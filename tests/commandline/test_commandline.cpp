@@ -26,33 +26,34 @@ const Run Runs[] = {
     {.command = Y + "--annual 13/2000", .status = Usage, .says = "13/2000:"}, {.command = Y + "--annual 06/0999", .status = Usage, .says = "0999:"},
     {.command = Y + "--tolerance 7.6", .status = Usage, .says = "--tolerance 7.6:"}, {.command = Y + "--tolerance -1", .status = Usage, .says = "-1: give degrees from 0 to 7.5"},
     {.command = Y + "--tolerance 1e1", .status = Usage, .says = "1e1:"}, {.command = Y + "--tolerance", .status = Usage, .says = "Missing value after '--tolerance'"},
-    {.command = Y + "--tolerance 7.5", .says = "offset -5 degrees from the centre of 癸\nLean: leaning (兼向), 癸兼子 / 丁兼午; most schools "
+    {.command = Y + "--tolerance 7.5", .says = "offset -5 degrees from the centre of 癸\nLean: leaning (兼向), 癸兼子 / 丁兼午: most schools "
                                                 "read the replacement chart Void: minor (小空亡), within 7.5 degrees"},
     {.command = Y + "--colour", .status = Usage, .says = "'colour'"}, {.command = Y + "north", .status = Usage, .says = "argument: north"},
     {.command = "orrindel-chart x --year 2004 --facing 10", .status = Usage, .says = "argument: x"},
-    {.command = "orrindel-chart --year 2004 --facing 22.49998", .says = "S3, mountain stars Reverse\nFormation: double-sitting"},
+    {.command = "orrindel-chart --year 2004 --facing 22.49998", .says = "S3, mountain stars Reverse\nFormation: double stars at the sitting (双星到坐)"},
     {.command = "orrindel-chart --year 2004 --facing 22.49999", .says = "NE1, facing stars Reverse\nSitting: south-west (palace 6), "
-                                                                       "mountain SW1, mountain stars Reverse\nFormation: wang-shan"},
-    {.command = "orrindel-chart --year 2004 --facing 225", .says = "NE2, mountain stars Forward\nFormation: shang-shan-xia-shui"},
+                                                                       "mountain SW1, mountain stars Reverse\nFormation: prosperous mountain"},
+    {.command = "orrindel-chart --year 2004 --facing 225", .says = "NE2, mountain stars Forward\nFormation: reversed mountain and water (上山下水)"},
     {.command = "orrindel-chart --year 2004 --facing 180 --annual 06/2000", .says =
      "SE S SW 3 4 8 8 1 6 7 3 5 [8] [4] [6] 2 5 4 3 6 1 E 6 8 1 W [7] [9] [2] 7 9 9 7 5 2 2 4 9 sitting "
      "[3] [5] [1] NE N NW Year 2004, facing 180: period 8 Facing: south (palace 4), mountain S2, facing "
-     "stars Reverse Sitting: north (palace 5), mountain N2, mountain stars Forward Formation: "
-     "double-facing Annual stars 06/2000: centre 9 Mountains: 子山午向 (Zi/Wu, N2/S2), offset 0 degrees from "
-     "the centre of 午 Lean: standard (within 4.5 degrees of the centre) Monthly stars 06/2000: solar month 午 (芒種), "
+     "stars Reverse Sitting: north (palace 5), mountain N2, mountain stars Forward Formation: double "
+     "stars at the facing (双星到向) Annual stars 06/2000: centre 9 Mountains: 子山午向 (sitting Zi, facing Wu; N2/S2), "
+     "offset 0 degrees from the centre of 午 Lean: standard, within 4.5 degrees of the centre: the standard chart "
+     "applies Monthly stars 06/2000: solar month 午 (芒種), "
      "centre 1 from 2000-06-05 "},
     // Leaning, on the line: both charts, the monthly stars from 大雪 to 小寒 in the test's zone (UTC+8;
     // the comparison drops the "+" of "+7" and "UTC+08:00").
     {.command = "orrindel-chart --year 2026 --facing 187 --annual 12/2026", .says =
-     "Annual stars 12/2026: centre 1 Mountains: 子山午向 (Zi/Wu, N2/S2), offset 7 degrees from the centre of 午 "
-     "Lean: leaning (兼向), 午兼丁 / 子兼癸; most schools read the replacement chart Void: minor (小空亡), within 0.5 "
-     "degrees of a mountain's boundary: measure again Replacement chart (替卦): formation none SE S SW 6 5 1 1 8 3"
+     "Annual stars 12/2026: centre 1 Mountains: 子山午向 (sitting Zi, facing Wu; N2/S2), offset 7 degrees from the centre of "
+     "午 Lean: leaning (兼向), 午兼丁 / 子兼癸: most schools read the replacement chart Void: minor (小空亡), within "
+     "0.5 degrees of a mountain's boundary: measure again Replacement chart (替卦): formation none of the four SE S SW 6 5 1 1 8 3"
      "\nMonthly stars 12/2026: solar month 子 (大雪), centre 7 from 2026-12-07 10:53 CST (UTC08:00) to 2027-01-05 "
      "\nSE 6 S 2 SW 4 E 5 C 7 W 9 NE 1 N 3 NW 8"},
     {.command = "orrindel-chart --year 2004 --facing 22.5 --replacement --tolerance 0", .says =
-     "Lean: leaning (兼向), 丑兼癸 / 未兼丁; most schools read the replacement chart Void: major (大空亡), within 0 "
-     "degrees of a sector's boundary: measure again Replacement chart (替卦): formation wang-shan-wang-shui, the same "
-     "as the standard chart"},
+     "Lean: leaning (兼向), 丑兼癸 / 未兼丁: most schools read the replacement chart Void: major (大空亡), within 0 "
+     "degrees of a sector's boundary: measure again Replacement chart (替卦): formation prosperous mountain, "
+     "prosperous water (旺山旺水), the same as the standard chart"},
     {.command = "orrindel-chart --year 2004 --facing 180 --annual 01/2000 --json", .says =
      "annual: { centre: 1, month: 1, year: 2000 }, facing: 180, facingMountain: S2, facingPalace: 4, "
      "facingStarDirection: Reverse, formation: double-facing, "
@@ -77,8 +78,8 @@ const Run Runs[] = {
     // In Chinese, the grid's words too (小暑 at 09:56:3x is 09:57 as almanacs round it); the
     // JSON is the same in every language (.sameAs: the same output as that command).
     {.command = "LANGUAGE=zh_CN orrindel-chart --year 2026 --facing 187 --annual 07/2026", .says = "东南 南 西南\n坐宫\n东北 北 西北\n"
-     "建造年份 2026，朝向 187 度：9 运 向：南（宫 4），山 S2，向星顺飞\n山向：子山午向（坐子向午，N2/S2）\n空亡：小空亡\n"
-     "替卦：格局 无\n月飞星 07/2026：未月（小暑），中宫 3 自 2026-07-07 09:57 CST\n东南 2 南 7 西南 9 东 1 中 3"},
+     "建造年份 2026，朝向 187 度：9 运 向：南（宫 4），山 S2，向星顺飞\n山向：子山午向（坐子向午；N2/S2）\n空亡：小空亡\n"
+     "替卦星盘：不属四种格局\n月飞星 07/2026：未月（小暑），中宫 3 自 2026-07-07 09:57 CST\n东南 2 南 7 西南 9 东 1 中 3"},
     {.command = "LANGUAGE=zh_TW orrindel-chart --year 2026 --facing 187 --annual 12/2026 --json",
      .sameAs = "LANGUAGE=en orrindel-chart --year 2026 --facing 187 --annual 12/2026 --json"}};
 // clang-format on

@@ -1,6 +1,7 @@
 #include "chartdetails.h"
 
 #include "engine/runtimeerror.h"
+#include "report/phrases.h"
 #include "report/readingreport.h"
 #include "report/terms.h"
 
@@ -40,70 +41,6 @@ constexpr std::array<RowText, 7> Rows = {{
     {"period", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Period:")},
     {"formation", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Formation:")},
 }};
-
-QString utf8(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-QString signedDegrees(double value)
-{
-    return (value > 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'g', 8);
-}
-
-QString formationTitle(std::optional<Formation> formation)
-{
-    if (!formation)
-        return ChartDetails::tr("none of the four");
-    switch (*formation) {
-    case Formation::WangShanWangShui:
-        return ChartDetails::tr("prosperous mountain, prosperous water (旺山旺水)");
-    case Formation::ShangShanXiaShui:
-        return ChartDetails::tr("reversed mountain and water (上山下水)");
-    case Formation::DoubleFacing:
-        return ChartDetails::tr("double stars at the facing (雙星到向)");
-    case Formation::DoubleSitting:
-        return ChartDetails::tr("double stars at the sitting (雙星到坐)");
-    }
-    return {};
-}
-
-QString mountainsText(const MountainReading &m)
-{
-    const Mountain &facing = Mountains[m.facing];
-    const Mountain &sitting = Mountains[m.sitting];
-    return ChartDetails::tr("%1 (sitting %2, facing %3; %4/%5)")
-        .arg(report::facingSittingName(m), report::mountainReading(m.sitting),
-             report::mountainReading(m.facing), utf8(sitting.code), utf8(facing.code));
-}
-
-QString leanText(const ChartReading &r)
-{
-    if (r.lean.lean == Lean::Standard)
-        return ChartDetails::tr(
-            "standard, within 4.5 degrees of the centre: the standard chart applies");
-    const auto [facing, sitting] = report::leaningSides(r);
-    return ChartDetails::tr("leaning (兼向), %1 / %2: most schools read the replacement chart")
-        .arg(facing, sitting);
-}
-
-QString voidText(const ChartReading &r)
-{
-    const QString tolerance = QString::number(r.request.tolerance, 'g', 8);
-    switch (r.lean.voidLine) {
-    case VoidLine::Major:
-        return ChartDetails::tr(
-                   "major (大空亡), within %1 degrees of a sector's boundary: measure again")
-            .arg(tolerance);
-    case VoidLine::Minor:
-        return ChartDetails::tr(
-                   "minor (小空亡), within %1 degrees of a mountain's boundary: measure again")
-            .arg(tolerance);
-    case VoidLine::None:
-        break;
-    }
-    return ChartDetails::tr("none, more than %1 degrees from a boundary").arg(tolerance);
-}
 
 // The compass codes round the grid: the squares' rows and columns sit at 1..3 of a 5 x 5
 // layout, the codes at 0 and 4.
@@ -273,7 +210,7 @@ ChartDetails::ChartDetails(QWidget *parent) : QWidget(parent, Qt::Window)
     }
 
     m_standard = makeGrid(tr("Standard chart (下卦)"), QStringLiteral("standard"), this);
-    m_replacement = makeGrid(tr("Replacement chart (替卦)"), QStringLiteral("replacement"), this);
+    m_replacement = makeGrid(report::replacementTitle(), QStringLiteral("replacement"), this);
     m_annual = makeGrid(tr("Annual stars"), QStringLiteral("annual"), this);
     m_monthly = makeGrid(tr("Monthly stars"), QStringLiteral("monthly"), this);
     m_daily = makeGrid(tr("Daily stars"), QStringLiteral("daily"), this);
@@ -286,7 +223,7 @@ ChartDetails::ChartDetails(QWidget *parent) : QWidget(parent, Qt::Window)
     readingsLayout->addLayout(form);
     m_standardReadings = readingsBox(tr("Standard chart (下卦)"),
                                      QStringLiteral("standardReadings"), readingsLayout);
-    m_replacementReadings = readingsBox(tr("Replacement chart (替卦)"),
+    m_replacementReadings = readingsBox(report::replacementTitle(),
                                         QStringLiteral("replacementReadings"), readingsLayout);
     readingsLayout->addStretch();
     auto *scroll = new QScrollArea;
@@ -360,14 +297,12 @@ void ChartDetails::fill(const ChartReading &r)
     m_status->hide();
     m_values[ChartRow]->setText(
         tr("year %1, facing %2 degrees").arg(r.request.year).arg(r.request.facingText));
-    m_values[MountainsRow]->setText(mountainsText(r.mountains));
-    m_values[OffsetRow]->setText(
-        tr("%1 degrees from the centre of %2")
-            .arg(signedDegrees(r.mountains.offset), utf8(Mountains[r.mountains.facing].name)));
-    m_values[LeanRow]->setText(leanText(r));
-    m_values[VoidRow]->setText(voidText(r));
+    m_values[MountainsRow]->setText(report::mountainsPhrase(r.mountains));
+    m_values[OffsetRow]->setText(report::offsetPhrase(r.mountains));
+    m_values[LeanRow]->setText(report::leanPhrase(r));
+    m_values[VoidRow]->setText(report::voidPhrase(r));
     m_values[PeriodRow]->setText(QString::number(r.chart.period));
-    m_values[FormationRow]->setText(formationTitle(r.formation));
+    m_values[FormationRow]->setText(report::formationPhrase(r.formation));
 
     fillChartCells(m_standard, r.chart.mountain, r.chart.facing, r.chart);
     m_standard.note->setText(
@@ -376,7 +311,7 @@ void ChartDetails::fill(const ChartReading &r)
            "sitting palace."));
     fillChartCells(m_replacement, r.replacement.mountain, r.replacement.facing, r.chart);
     m_replacement.note->setText(
-        tr("Formation: %1.").arg(formationTitle(r.replacement.formation)) +
+        tr("Formation: %1.").arg(report::formationPhrase(r.replacement.formation)) +
         (r.replacement.sameAsStandard ? ' ' + tr("The same as the standard chart.") : QString()));
     m_replacement.box->setVisible(r.lean.lean == Lean::Leaning || r.request.showReplacement);
     m_standardReadings->setText(readingsText(report::standardReadings(r)));
@@ -399,17 +334,14 @@ void ChartDetails::fillMonth(const ChartReading &r)
     const report::MonthStars &m = *r.month;
     const report::MonthAfflictionReading a = report::afflictionsOf(m);
     fillStars(m_annual, m.annual, tr("annual star %1"), a.year.fiveYellow, a.year.twoBlack);
-    m_annual.note->setText(
-        QStringLiteral("%1/%2").arg(m.month.month, 2, 10, QLatin1Char('0')).arg(m.month.year) +
-        '\n' + report::yearAfflictionLine(a.year));
+    m_annual.note->setText(report::monthPhrase(m.month) + '\n' +
+                           report::yearAfflictionLine(a.year));
     fillStars(m_monthly, m.monthly, tr("monthly star %1"), a.month.fiveYellow, a.month.twoBlack);
-    m_monthly.note->setText(tr("%1/%2: solar month %3 (%4), from %5 to %6")
-                                .arg(m.month.month, 2, 10, QLatin1Char('0'))
-                                .arg(m.month.year)
-                                .arg(utf8(m.solar.branch), report::solarTermName(m.solar.term),
-                                     report::localTime(m.solar.start),
-                                     report::localTime(m.solar.end)) +
-                            '\n' + report::monthAfflictionLine(a.month));
+    m_monthly.note->setText(
+        tr("%1: %2, from %3 to %4")
+            .arg(report::monthPhrase(m.month), report::solarMonthPhrase(m.solar),
+                 report::localTime(m.solar.start), report::localTime(m.solar.end)) +
+        '\n' + report::monthAfflictionLine(a.month));
 }
 
 void ChartDetails::fillDay()
