@@ -149,8 +149,8 @@ QLabel *readingsBox(const QString &title, const QString &name, QLayout *into)
     label->setObjectName(name);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    label->setFocusPolicy(Qt::StrongFocus); // a keyboard reader can reach and read it
-    label->setAccessibleName(title);
+    label->setFocusPolicy(
+        Qt::StrongFocus); // a keyboard reader can reach it; it is heard by its text
     (new QVBoxLayout(box))->addWidget(label);
     into->addWidget(box);
     return label;
