@@ -742,10 +742,6 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
         <source>hourly star %1</source>
         <translation>时飞星 %1</translation>
     </message>
-    <message>
-        <source>The stars of this day cannot be calculated.</source>
-        <translation>无法计算这一天的飞星。</translation>
-    </message>
 </context>
 <context>
     <name>orrindel::RuntimeError</name>

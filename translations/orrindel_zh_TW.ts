@@ -742,10 +742,6 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
         <source>hourly star %1</source>
         <translation>時飛星 %1</translation>
     </message>
-    <message>
-        <source>The stars of this day cannot be calculated.</source>
-        <translation>無法計算這一天的飛星。</translation>
-    </message>
 </context>
 <context>
     <name>orrindel::RuntimeError</name>

@@ -347,17 +347,11 @@ void ChartDetails::fillMonth(const ChartReading &r)
 void ChartDetails::fillDay()
 {
     const QDateTime moment = m_moment->dateTime();
-    try {
-        const report::DayStarsReading day = report::readDayStars(moment.date(), moment.time());
-        fillStars(m_daily, day.dailyStars, tr("daily star %1"));
-        m_daily.note->setText(report::dailyLine(day));
-        fillStars(m_hourly, day.hourlyStars, tr("hourly star %1"));
-        m_hourly.note->setText(report::hourlyLine(day));
-    } catch (const RuntimeError &) {
-        // A day beyond the solar terms' reach.
-        clearGrid(m_daily, tr("The stars of this day cannot be calculated."));
-        clearGrid(m_hourly, QString());
-    }
+    const report::DayStarsReading day = report::readDayStars(moment.date(), moment.time());
+    fillStars(m_daily, day.dailyStars, tr("daily star %1"));
+    m_daily.note->setText(report::dailyLine(day));
+    fillStars(m_hourly, day.hourlyStars, tr("hourly star %1"));
+    m_hourly.note->setText(report::hourlyLine(day));
     keepNotesWhole();
 }
 
