@@ -1,6 +1,7 @@
 #include "orrindel_chart.h"
 
 #include "engine/numerictext.h"
+#include "engine/runtimeerror.h"
 #include "engine/validation.h"
 #include "orrindel/version.h"
 #include "report/chartreport.h"
@@ -94,10 +95,14 @@ std::optional<double> parseTolerance(const QString &text)
     const std::string digits = text.toStdString();
     if (!isNumericText(digits))
         return std::nullopt;
-    const double tolerance = textToDouble(digits);
-    if (tolerance < LeastVoidTolerance || tolerance > MostVoidTolerance)
-        return std::nullopt;
-    return tolerance;
+    try {
+        const double tolerance = textToDouble(digits);
+        if (tolerance >= LeastVoidTolerance && tolerance <= MostVoidTolerance)
+            return tolerance;
+    } catch (const RuntimeError &) {
+        // Digits past what a double holds: out of range as much as 8 is.
+    }
+    return std::nullopt;
 }
 
 // The request the options ask for, or the message that refuses them.

@@ -25,7 +25,7 @@ const Run Runs[] = {
     {.command = Y + "--json=1", .status = Usage, .says = "'--json'"}, {.command = Y + "--annual 00/2000", .status = Usage, .says = "00/2000:"},
     {.command = Y + "--annual 13/2000", .status = Usage, .says = "13/2000:"}, {.command = Y + "--annual 06/0999", .status = Usage, .says = "0999:"},
     {.command = Y + "--tolerance 7.6", .status = Usage, .says = "--tolerance 7.6:"}, {.command = Y + "--tolerance -1", .status = Usage, .says = "-1: give degrees from 0 to 7.5"},
-    {.command = Y + "--tolerance 1e1", .status = Usage, .says = "1e1:"}, {.command = Y + "--tolerance", .status = Usage, .says = "Missing value after '--tolerance'"},
+    {.command = Y + "--tolerance 1e1", .status = Usage, .says = "1e1:"}, {.command = Y + "--tolerance " + QString(400, '9'), .status = Usage, .says = "99: give"}, {.command = Y + "--tolerance", .status = Usage, .says = "Missing value after '--tolerance'"},
     {.command = Y + "--tolerance 7.5", .says = "offset -5 degrees from the centre of 癸\nLean: leaning (兼向), 癸兼子 / 丁兼午: most schools "
                                                 "read the replacement chart Void: minor (小空亡), within 7.5 degrees"},
     {.command = Y + "--colour", .status = Usage, .says = "'colour'"}, {.command = Y + "north", .status = Usage, .says = "argument: north"},
