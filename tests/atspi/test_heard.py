@@ -114,17 +114,13 @@ def hear(pyatspi, app):
         (w for a in desktop for w in (a or []) if w and w.name == 'Chart Details'), None))
     labels = lambda prefix: {n.name: n.description for n in tree(details) if n.getRole() == pyatspi.ROLE_LABEL
                              and (n.name or '').startswith(prefix) and showing(n)}
-
-    def details_keys(*names):  # the window opened has the keyboard
-        time.sleep(0.5)
-        subprocess.run(['xdotool', 'key', *names], check=True, timeout=20)
-
-    details_keys('alt+y')
+    press = lambda key: time.sleep(0.5) or subprocess.run(['xdotool', 'key', key], check=True, timeout=20)  # to Details
+    press('alt+y')
     tagged = {'Annual stars, centre palace': 'annual star 5, 五黄', 'Annual stars, south-west palace': 'annual star 2, 二黑',
               'Annual stars, south palace': 'annual star 9'}
     wait('the annual grid', lambda: all(labels('Annual stars, ').get(k) == v for k, v in tagged.items()), 20,
          lambda: f'; heard {labels("Annual stars, ")}')
-    details_keys('alt+r')
+    press('alt+r')
     robbery = '离宫打劫, the true seven-star robbery: double stars at the facing; usable.'
     wait('the formations', lambda: labels(robbery), 20, lambda: f'; heard {labels("")}')
 
