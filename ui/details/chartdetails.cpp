@@ -1,6 +1,7 @@
 #include "chartdetails.h"
 
 #include "engine/runtimeerror.h"
+#include "engine/validation.h"
 #include "report/phrases.h"
 #include "report/readingreport.h"
 #include "report/terms.h"
@@ -149,8 +150,8 @@ QLabel *readingsBox(const QString &title, const QString &name, QLayout *into)
     label->setObjectName(name);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    label->setFocusPolicy(
-        Qt::StrongFocus); // a keyboard reader can reach it; it is heard by its text
+    // A keyboard reader reaches it by Tab; a screen reader hears it by its text.
+    label->setFocusPolicy(Qt::StrongFocus);
     (new QVBoxLayout(box))->addWidget(label);
     into->addWidget(box);
     return label;
@@ -235,7 +236,7 @@ ChartDetails::ChartDetails(QWidget *parent) : QWidget(parent, Qt::Window)
     m_moment = new QDateTimeEdit(QDateTime::currentDateTime(), this);
     m_moment->setObjectName(QStringLiteral("moment"));
     m_moment->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
-    m_moment->setDateRange(QDate(1000, 1, 1), QDate(9999, 12, 31));
+    m_moment->setDateRange(QDate(LowestAnnualYear, 1, 1), QDate(HighestAnnualYear, 12, 31));
     m_moment->setCalendarPopup(true);
     auto *momentLabel = new QLabel(tr("Date and &time:"), this);
     momentLabel->setObjectName(QStringLiteral("momentLabel"));
