@@ -22,7 +22,6 @@ int modulo(int value, int divisor)
 SolarMonth solarMonth(int year, int month)
 {
     SolarMonth solar;
-    solar.month = month;
     solar.starYear = starYearOf(year, month);
     solar.term = SectionalTermNames[month - 1];
     // The month's branch is a mountain: 子 (the 12th month's) is mountain 1, each next two on.
