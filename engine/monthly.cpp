@@ -22,7 +22,6 @@ int modulo(int value, int divisor)
 SolarMonth solarMonth(int year, int month)
 {
     SolarMonth solar;
-    solar.month = month;
     solar.starYear = starYearOf(year, month);
     solar.term = SectionalTermNames[month - 1];
     solar.branch = Branches[month % 12]; // 丑 for January

@@ -28,6 +28,7 @@ const Run Runs[] = {
     {.command = Y + "--tolerance 1e1", .status = Usage, .says = "1e1:"}, {.command = Y + "--tolerance " + QString(400, '9'), .status = Usage, .says = "99: give"}, {.command = Y + "--tolerance", .status = Usage, .says = "Missing value after '--tolerance'"},
     {.command = Y + "--tolerance 7.5", .says = "offset -5 degrees from the centre of 癸\nLean: leaning (兼向), 癸兼子 / 丁兼午: most schools "
                                                 "read the replacement chart Void: minor (小空亡), within 7.5 degrees"},
+    {.command = Y + "--tolerance 7.12345678", .says = "within 7.1234568 degrees"}, // to eight digits
     {.command = Y + "--colour", .status = Usage, .says = "'colour'"}, {.command = Y + "north", .status = Usage, .says = "argument: north"},
     {.command = "orrindel-chart x --year 2004 --facing 10", .status = Usage, .says = "argument: x"},
     {.command = "orrindel-chart --year 2004 --facing 22.49998", .says = "S3, mountain stars Reverse\nFormation: double stars at the sitting (双星到坐)"},
