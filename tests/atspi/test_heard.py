@@ -122,7 +122,8 @@ def hear(pyatspi, app):
          lambda: f'; heard {labels("Annual stars, ")}')
     press('alt+r')
     robbery = '离宫打劫, the true seven-star robbery: double stars at the facing; usable.'
-    wait('the formations', lambda: labels(robbery), 20, lambda: f'; heard {labels("")}')
+    wait('the formations and the mountains', lambda: labels(robbery) and labels('子山午向 (sitting Zi, facing Wu; N2/S2)'),
+         20, lambda: f'; heard {labels("")}')
 
     keys('alt+a', 'Return')  # the About menu's About
     about = wait('the About box', lambda: next(

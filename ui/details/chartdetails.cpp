@@ -205,7 +205,7 @@ ChartDetails::ChartDetails(QWidget *parent) : QWidget(parent, Qt::Window)
         value->setObjectName(QString::fromLatin1(Rows[row].name));
         value->setWordWrap(true);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        value->setAccessibleName(tr(Rows[row].caption).remove(QLatin1Char(':')));
+        // Heard by its text, after its caption: a name would hide the value from a reader.
         form->addRow(tr(Rows[row].caption), value);
         m_values[row] = value;
     }
