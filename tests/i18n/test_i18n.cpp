@@ -11,6 +11,7 @@
 #include "ui/print/frmprint.h"
 
 #include <QAccessible>
+#include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -118,6 +119,7 @@ private slots:
             frmPrint page({"2004", "180", {}, {}, {}}, &main, d.printer, d.msgBox);
             ChartDetails details; // leaning, on the line, with the monthly stars: all it says
             details.showChart(report::ChartRequest{2026, "187", report::MonthOfYear{12, 2026}});
+            details.findChild<QDateTimeEdit *>()->setDateTime({{2026, 12, 20}, {12, 0}}); // not now
             details.show();
             for (QWidget *window : std::initializer_list<QWidget *>{&main, &about, &page, &details})
                 visit(*window);
