@@ -13,6 +13,12 @@ std::int16_t checked16(int value)
     return static_cast<std::int16_t>(value);
 }
 
+StarDirection directionOf(const Calc &calc, std::int16_t star, std::int16_t timeStar)
+{
+    return calc.StarDirection(star, timeStar) == "Forward" ? StarDirection::Forward
+                                                           : StarDirection::Reverse;
+}
+
 // Lays a sequence out from the centre, forward (n, n+1, ...) or in reverse (n, n-1, ...).
 Stars layOut(std::int16_t centre, bool forward)
 {
@@ -47,8 +53,8 @@ BuildingChart buildChart(const Calc &calc)
 
     chart.facingPalace = calc.CompassHeading(0);
     const std::int16_t facingStar = chart.time[chart.facingPalace];
-    chart.facingDirection = calc.StarDirection(facingStar, chart.time[0]);
-    chart.facing = layOut(facingStar, chart.facingDirection == "Forward");
+    chart.facingDirection = directionOf(calc, facingStar, chart.time[0]);
+    chart.facing = layOut(facingStar, chart.facingDirection == StarDirection::Forward);
 
     chart.sittingPalace = calc.CompassHeading(1);
     const std::int16_t sittingStar = chart.time[chart.sittingPalace];
@@ -58,8 +64,8 @@ BuildingChart buildChart(const Calc &calc)
             break;
         }
     }
-    chart.mountainDirection = calc.StarDirection(sittingStar, chart.time[0]);
-    chart.mountain = layOut(sittingStar, chart.mountainDirection == "Forward");
+    chart.mountainDirection = directionOf(calc, sittingStar, chart.time[0]);
+    chart.mountain = layOut(sittingStar, chart.mountainDirection == StarDirection::Forward);
     return chart;
 }
 

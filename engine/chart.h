@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 namespace orrindel {
 
@@ -58,6 +57,9 @@ inline constexpr std::array<std::array<int, 3>, 3> GridPalaces = {{
 std::int16_t wrapHigh(int value);
 std::int16_t wrapBoth(int value);
 
+// The way a plate's stars fly from the centre: n, n+1, ... or n, n-1, ...
+enum class StarDirection { Forward, Reverse };
+
 // The building chart computed from a Calc, in the steps and call order the window relies on.
 struct BuildingChart
 {
@@ -67,9 +69,9 @@ struct BuildingChart
     Stars mountain{};
     int facingPalace = 0;
     int sittingPalace = 0;
-    int greyPalace = -1;           // the palace whose time star is the sitting star
-    std::string facingDirection;   // StarDirection of the facing star
-    std::string mountainDirection; // StarDirection of the sitting star
+    int greyPalace = -1; // the palace whose time star is the sitting star
+    StarDirection facingDirection = StarDirection::Forward;   // of the facing star
+    StarDirection mountainDirection = StarDirection::Forward; // of the sitting star
 };
 
 BuildingChart buildChart(const Calc &calc);

@@ -29,19 +29,4 @@ std::optional<Formation> formationOf(const BuildingChart &chart)
                        chart.sittingPalace);
 }
 
-const char *formationName(Formation formation)
-{
-    switch (formation) {
-    case Formation::WangShanWangShui:
-        return "wang-shan-wang-shui";
-    case Formation::ShangShanXiaShui:
-        return "shang-shan-xia-shui";
-    case Formation::DoubleFacing:
-        return "double-facing";
-    case Formation::DoubleSitting:
-        break;
-    }
-    return "double-sitting";
-}
-
 } // namespace orrindel

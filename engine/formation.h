@@ -2,6 +2,7 @@
 
 #include "chart.h"
 
+#include <array>
 #include <optional>
 
 namespace orrindel {
@@ -15,7 +16,12 @@ std::optional<Formation> formationOf(std::int16_t period, const Stars &mountain,
                                      const Stars &facing, int facingPalace, int sittingPalace);
 std::optional<Formation> formationOf(const BuildingChart &chart);
 
-// "wang-shan-wang-shui", "shang-shan-xia-shui", "double-facing", "double-sitting".
-const char *formationName(Formation formation);
+// Their names, by the enumeration's order; the JSON writes them.
+inline constexpr std::array<const char *, 4> FormationNames = {
+    "wang-shan-wang-shui", "shang-shan-xia-shui", "double-facing", "double-sitting"};
+constexpr const char *formationName(Formation formation)
+{
+    return FormationNames[std::size_t(formation)];
+}
 
 } // namespace orrindel

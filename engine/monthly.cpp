@@ -7,9 +7,6 @@ namespace orrindel {
 
 namespace {
 
-constexpr const char *Terms[12] = {"小寒", "立春", "驚蟄", "清明", "立夏", "芒種",
-                                   "小暑", "立秋", "白露", "寒露", "立冬", "大雪"};
-
 int starYearOf(int year, int month)
 {
     return month == 1 ? year - 1 : year;
@@ -25,9 +22,8 @@ int modulo(int value, int divisor)
 SolarMonth solarMonth(int year, int month)
 {
     SolarMonth solar;
-    solar.month = month;
     solar.starYear = starYearOf(year, month);
-    solar.term = Terms[month - 1];
+    solar.term = SectionalTermNames[month - 1];
     solar.branch = Branches[month % 12]; // 丑 for January
     solar.start = sectionalTerm(year, month);
     solar.end = month == 12 ? sectionalTerm(year + 1, 1) : sectionalTerm(year, month + 1);
@@ -45,11 +41,7 @@ std::int16_t monthlyCentre(int year, int month)
 
 Stars monthlyStars(int year, int month)
 {
-    const int centre = monthlyCentre(year, month);
-    Stars stars{};
-    for (int i = 0; i < PalaceCount; ++i)
-        stars[i] = std::int16_t((centre - 1 + i) % 9 + 1);
-    return stars;
+    return flyStars(monthlyCentre(year, month), true);
 }
 
 } // namespace orrindel

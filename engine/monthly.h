@@ -9,7 +9,6 @@ namespace orrindel {
 // The solar month that begins at the 節 falling in a calendar month, and ends at the next.
 struct SolarMonth
 {
-    int month = 1;           // the calendar month, 1..12
     int starYear = 0;        // the year, but January belongs to the one before
     const char *term = "";   // its 節, UTF-8: 小寒 for January ... 大雪 for December
     const char *branch = ""; // its earthly branch: 丑 for January ... 子 for December

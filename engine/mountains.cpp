@@ -10,10 +10,6 @@ namespace orrindel {
 
 namespace {
 
-using enum Dragon;
-constexpr Polarity Yang = Polarity::Yang;
-constexpr Polarity Yin = Polarity::Yin;
-
 // Palaces of the eight sectors clockwise from north.
 constexpr int SectorPalaces[8] = {North, NorthEast, East, SouthEast,
                                   South, SouthWest, West, NorthWest};
@@ -31,22 +27,10 @@ double decimalOf(float value)
 
 } // namespace
 
-// clang-format off
-const std::array<Mountain, MountainCount> Mountains = {{
-    {"壬", "Ren",   "N1",  345, 1, Earth, Yang}, {"子", "Zi",   "N2",    0, 1, Heaven, Yin},
-    {"癸", "Gui",   "N3",   15, 1, Man,   Yin},  {"丑", "Chou", "NE1",  30, 8, Earth,  Yin},
-    {"艮", "Gen",   "NE2",  45, 8, Heaven, Yang}, {"寅", "Yin",  "NE3",  60, 8, Man,   Yang},
-    {"甲", "Jia",   "E1",   75, 3, Earth, Yang}, {"卯", "Mao",  "E2",   90, 3, Heaven, Yin},
-    {"乙", "Yi",    "E3",  105, 3, Man,   Yin},  {"辰", "Chen", "SE1", 120, 4, Earth,  Yin},
-    {"巽", "Xun",   "SE2", 135, 4, Heaven, Yang}, {"巳", "Si",   "SE3", 150, 4, Man,   Yang},
-    {"丙", "Bing",  "S1",  165, 9, Earth, Yang}, {"午", "Wu",   "S2",  180, 9, Heaven, Yin},
-    {"丁", "Ding",  "S3",  195, 9, Man,   Yin},  {"未", "Wei",  "SW1", 210, 2, Earth,  Yin},
-    {"坤", "Kun",   "SW2", 225, 2, Heaven, Yang}, {"申", "Shen", "SW3", 240, 2, Man,   Yang},
-    {"庚", "Geng",  "W1",  255, 7, Earth, Yang}, {"酉", "You",  "W2",  270, 7, Heaven, Yin},
-    {"辛", "Xin",   "W3",  285, 7, Man,   Yin},  {"戌", "Xu",   "NW1", 300, 6, Earth,  Yin},
-    {"乾", "Qian",  "NW2", 315, 6, Heaven, Yang}, {"亥", "Hai",  "NW3", 330, 6, Man,   Yang},
-}};
-// clang-format on
+std::string mountainCode(int mountain)
+{
+    return PalaceCodes[palaceOfMountain(mountain)] + std::to_string(mountain % 3 + 1);
+}
 
 int mountainOf(int palace, int third)
 {
@@ -66,7 +50,7 @@ MountainReading readMountains(const Calc &calc)
     MountainReading reading;
     reading.facing = mountainOf(calc.CompassHeading(0), int(calc.CompassSubDirection()));
     reading.sitting = oppositeMountain(reading.facing);
-    double offset = decimalOf(calc.Degrees()) - Mountains[reading.facing].centre;
+    double offset = decimalOf(calc.Degrees()) - mountainCentre(reading.facing);
     offset = std::remainder(offset, 360.0);
     // Rounded to 1e-7 so that the subtraction leaves no binary tail; clamped because a hair
     // past a boundary still reads as the mountain the chart uses.

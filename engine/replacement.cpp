@@ -4,31 +4,14 @@ namespace orrindel {
 
 namespace {
 
-// Lays the nine stars out along the Lo Shu path from the centre.
-Stars fly(int centre, bool forward)
-{
-    Stars stars{};
-    for (int i = 0; i < PalaceCount; ++i)
-        stars[i] = std::int16_t(((centre - 1 + (forward ? i : 9 - i)) % 9) + 1);
-    return stars;
-}
-
-struct Plate
-{
-    Stars stars;
-    bool forward;
-};
-
-Plate replacePlate(const BuildingChart &chart, int mountain, const Stars &standard,
-                   bool standardForward)
+// One plate: the standard's when its time star is 5, else flown from the replacement star.
+Stars replacePlate(const BuildingChart &chart, int mountain, const Stars &standard)
 {
     const int s = chart.time[palaceOfMountain(mountain)];
     if (s == 5)
-        return {standard, standardForward};
-    const int palace = palaceOfLoShu(s);
-    const int found = mountainOf(palace, int(Mountains[mountain].dragon) + 1);
-    return {fly(replacementStar(found), Mountains[found].polarity == Polarity::Yang),
-            Mountains[found].polarity == Polarity::Yang};
+        return standard;
+    const int found = mountainOf(palaceOfLoShu(s), int(dragonOf(mountain)) + 1);
+    return flyStars(replacementStar(found), Mountains[found].polarity == Polarity::Yang);
 }
 
 } // namespace
@@ -47,17 +30,12 @@ int replacementStar(int mountain)
 ReplacementChart replacementChart(const BuildingChart &chart, const MountainReading &mountains)
 {
     ReplacementChart replacement;
-    const Plate m = replacePlate(chart, mountains.sitting, chart.mountain,
-                                 chart.mountainDirection == "Forward");
-    const Plate f =
-        replacePlate(chart, mountains.facing, chart.facing, chart.facingDirection == "Forward");
-    replacement.mountain = m.stars;
-    replacement.mountainForward = m.forward;
-    replacement.facing = f.stars;
-    replacement.facingForward = f.forward;
-    replacement.formation =
-        formationOf(chart.period, m.stars, f.stars, chart.facingPalace, chart.sittingPalace);
-    replacement.sameAsStandard = m.stars == chart.mountain && f.stars == chart.facing;
+    replacement.mountain = replacePlate(chart, mountains.sitting, chart.mountain);
+    replacement.facing = replacePlate(chart, mountains.facing, chart.facing);
+    replacement.formation = formationOf(chart.period, replacement.mountain, replacement.facing,
+                                        chart.facingPalace, chart.sittingPalace);
+    replacement.sameAsStandard =
+        replacement.mountain == chart.mountain && replacement.facing == chart.facing;
     return replacement;
 }
 

@@ -16,8 +16,6 @@ struct ReplacementChart
 {
     Stars mountain{};
     Stars facing{};
-    bool mountainForward = false;
-    bool facingForward = false;
     std::optional<Formation> formation;
     bool sameAsStandard = false;
 };

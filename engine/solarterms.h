@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 
 namespace orrindel {
@@ -26,5 +27,8 @@ std::chrono::sys_seconds solarLongitudeInstant(double longitude, std::chrono::sy
 // The sectional term (節) that falls in a calendar month (1..12) of a year: 小寒 (285 degrees)
 // in January, 立春 (315) in February, ... 大雪 (255) in December.
 std::chrono::sys_seconds sectionalTerm(int year, int month);
+// Their names, UTF-8, January's first.
+inline constexpr std::array<const char *, 12> SectionalTermNames = {
+    "小寒", "立春", "驚蟄", "清明", "立夏", "芒種", "小暑", "立秋", "白露", "寒露", "立冬", "大雪"};
 
 } // namespace orrindel

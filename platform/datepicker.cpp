@@ -4,9 +4,9 @@
 
 namespace orrindel::platform {
 
-DatePicker::DatePicker(QWidget *parent) : QDateEdit(parent)
+DatePicker::DatePicker(int firstYear, int lastYear, QWidget *parent) : QDateEdit(parent)
 {
-    setDateRange(QDate(1000, 1, 1), QDate(9999, 12, 31));
+    setDateRange(QDate(firstYear, 1, 1), QDate(lastYear, 12, 31));
     setDisplayFormat(QStringLiteral("MM/yyyy"));
     setCalendarPopup(true);
     // Stepping with the arrow keys or the wheel changes the section under the cursor.

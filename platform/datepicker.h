@@ -6,14 +6,14 @@
 namespace orrindel::platform {
 
 // The month-and-year date picker: shows "MM/yyyy", drops down a calendar, and keeps its
-// value between 1 January 1000 and 31 December 9999. The day of the value is kept but
+// value within the years given. The day of the value is kept but
 // neither shown nor used. Change is raised only when the user picks another date, not
 // when the program sets the value.
 class DatePicker : public QDateEdit
 {
     Q_OBJECT
 public:
-    explicit DatePicker(QWidget *parent = nullptr);
+    DatePicker(int firstYear, int lastYear, QWidget *parent = nullptr);
 
     void setValue(const QDate &value);
     int Year() const { return date().year(); }

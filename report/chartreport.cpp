@@ -1,6 +1,7 @@
 #include "chartreport.h"
 
 #include "engine/numerictext.h"
+#include "phrases.h"
 #include "terms.h"
 
 #include <QCoreApplication>
@@ -24,9 +25,54 @@ QString utf8(const char *text)
     return QString::fromUtf8(text);
 }
 
-QString signedNumber(double value)
+// East Asian wide and full-width characters (Unicode's W and F), as terminals draw them.
+bool isWide(char32_t c)
 {
-    return (value > 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'g', 8);
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) ||
+           (c >= 0x3041 && c <= 0x33FF) || (c >= 0x3400 && c <= 0x4DBF) ||
+           (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA000 && c <= 0xA4CF) ||
+           (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+           (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+           (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+}
+
+// Columns a text takes in a terminal: CJK characters and full-width forms take two.
+int displayWidth(const QString &text)
+{
+    int width = 0;
+    for (const char32_t c : text.toUcs4())
+        width += isWide(c) ? 2 : 1;
+    return width;
+}
+
+// The text padded with spaces to a display width: on the right, or centred.
+QString padded(const QString &text, int width)
+{
+    return text + QString(std::max(0, width - displayWidth(text)), QLatin1Char(' '));
+}
+
+QString centred(const QString &text, int width)
+{
+    const int left = std::max(0, width - displayWidth(text)) / 2;
+    return padded(QString(left, QLatin1Char(' ')) + text, width);
+}
+
+QString mountainCode(int mountain)
+{
+    return QString::fromStdString(orrindel::mountainCode(mountain));
+}
+
+QString utcTime(std::chrono::sys_seconds instant)
+{
+    return QDateTime::fromSecsSinceEpoch(instant.time_since_epoch().count(), QTimeZone::utc())
+        .toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'"));
+}
+
+// The JSON's words for the way a plate flies.
+QString directionName(StarDirection direction)
+{
+    return direction == StarDirection::Forward ? QStringLiteral("Forward")
+                                               : QStringLiteral("Reverse");
 }
 
 // The plates of one grid: the standard chart's, or the replacement's with the same time stars.
@@ -80,98 +126,27 @@ void writeGrid(QTextStream &s, const Grid &grid)
     s << codes(GridPalaces[2]);
 }
 
-QString mountainLine(const ChartReading &r)
-{
-    const Mountain &facing = Mountains[r.mountains.facing];
-    const Mountain &sitting = Mountains[r.mountains.sitting];
-    return ChartReport::tr("Mountains: %1 (%2/%3, %4/%5), offset %6 degrees from the centre of %7")
-        .arg(facingSittingName(r.mountains), mountainReading(r.mountains.sitting),
-             mountainReading(r.mountains.facing), utf8(sitting.code), utf8(facing.code),
-             signedNumber(r.mountains.offset), utf8(facing.name));
-}
-
-QString leanLine(const ChartReading &r)
-{
-    if (r.lean.lean == Lean::Standard)
-        return ChartReport::tr("Lean: standard (within 4.5 degrees of the centre)");
-    const auto [facing, sitting] = leaningSides(r);
-    return ChartReport::tr("Lean: leaning (兼向), %1 / %2; most schools read the replacement chart")
-        .arg(facing, sitting);
-}
-
-QString voidLine(const ChartReading &r)
-{
-    const QString tolerance = QString::number(r.request.tolerance, 'g', 8);
-    switch (r.lean.voidLine) {
-    case VoidLine::Major:
-        return ChartReport::tr(
-                   "Void: major (大空亡), within %1 degrees of a sector's boundary: measure again")
-            .arg(tolerance);
-    case VoidLine::Minor:
-        return ChartReport::
-            tr("Void: minor (小空亡), within %1 degrees of a mountain's boundary: measure again")
-                .arg(tolerance);
-    case VoidLine::None:
-        break;
-    }
-    return {};
-}
-
-QString formationText(const std::optional<Formation> &formation)
-{
-    return formation ? formationWords(*formation) : ChartReport::tr("none");
-}
-
 void writeMonthly(QTextStream &s, const MonthStars &m)
 {
-    s << ChartReport::tr("Monthly stars %1: solar month %2 (%3), centre %4")
-             .arg(QStringLiteral("%1/%2").arg(m.month.month, 2, 10, QChar('0')).arg(m.month.year),
-                  utf8(m.solar.branch), solarTermName(m.solar.term), QString::number(m.monthly[0]))
+    s << ChartReport::tr("Monthly stars %1: %2, centre %3")
+             .arg(monthPhrase(m.month), solarMonthPhrase(m.solar), QString::number(m.monthly[0]))
       << '\n';
     s << "  " << ChartReport::tr("from %1").arg(localTime(m.solar.start)) << '\n';
     s << "  " << ChartReport::tr("to   %1").arg(localTime(m.solar.end)) << '\n';
-    int codeWidth = 0;
-    for (int p = 0; p < PalaceCount; ++p)
-        codeWidth = std::max(codeWidth, displayWidth(compassCode(p)));
-    for (const auto &row : GridPalaces) {
-        QStringList cells;
-        for (const int p : row)
-            cells << padded(compassCode(p), codeWidth) + ' ' + QString::number(m.monthly[p]);
-        s << "  " << cells.join(QStringLiteral("   ")) << '\n';
-    }
+    s << starGridText(m.monthly);
 }
 
 QJsonObject mountainJson(int mountain, double offset)
 {
     const Mountain &m = Mountains[mountain];
-    return {{"code", utf8(m.code)},
+    return {{"code", mountainCode(mountain)},
             {"name", utf8(m.name)},
             {"pinyin", utf8(m.pinyin)},
-            {"centre", m.centre},
+            {"centre", mountainCentre(mountain)},
             {"offset", offset}};
 }
 
 } // namespace
-
-QString mountainCode(int mountain)
-{
-    return utf8(Mountains[mountain].code);
-}
-
-std::pair<QString, QString> leaningSides(const ChartReading &r)
-{
-    const auto leaning = [](int mountain, int toward) {
-        return utf8(Mountains[mountain].name) + utf8("兼") + utf8(Mountains[toward].name);
-    };
-    return {leaning(r.mountains.facing, r.lean.facingToward.value_or(r.mountains.facing)),
-            leaning(r.mountains.sitting, r.lean.sittingToward.value_or(r.mountains.sitting))};
-}
-
-QString facingSittingName(const MountainReading &m)
-{
-    return utf8(Mountains[m.sitting].name) + utf8("山") + utf8(Mountains[m.facing].name) +
-           utf8("向");
-}
 
 QString localTime(std::chrono::sys_seconds instant)
 {
@@ -195,12 +170,6 @@ QString localTime(std::chrono::sys_seconds instant)
     return time + ' ' + abbreviation + QStringLiteral(" (") + utcOffset + ')';
 }
 
-QString utcTime(std::chrono::sys_seconds instant)
-{
-    return QDateTime::fromSecsSinceEpoch(instant.time_since_epoch().count(), QTimeZone::utc())
-        .toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'"));
-}
-
 ChartReading readChart(const ChartRequest &request)
 {
     ChartReading r;
@@ -208,7 +177,6 @@ ChartReading readChart(const ChartRequest &request)
     Calc calc;
     calc.setYear(std::int16_t(request.year));
     calc.setDegrees(textToSingle(request.facingText.toStdString()));
-    r.subDirection = int(calc.CompassSubDirection());
     r.chart = buildChart(calc);
     // A standard chart always has one of the four.
     r.formation = formationOf(r.chart).value_or(Formation::DoubleSitting);
@@ -221,6 +189,21 @@ ChartReading readChart(const ChartRequest &request)
                              solarMonth(m.year, m.month), monthlyStars(m.year, m.month)};
     }
     return r;
+}
+
+QString starGridText(const Stars &stars)
+{
+    int codeWidth = 0;
+    for (int p = 0; p < PalaceCount; ++p)
+        codeWidth = std::max(codeWidth, displayWidth(compassCode(p)));
+    QString out;
+    for (const auto &row : GridPalaces) {
+        QStringList cells;
+        for (const int p : row)
+            cells << padded(compassCode(p), codeWidth) + ' ' + QString::number(stars[p]);
+        out += QStringLiteral("  ") + cells.join(QStringLiteral("   ")) + '\n';
+    }
+    return out;
 }
 
 QString chartText(const ChartReading &r)
@@ -248,22 +231,23 @@ QString chartText(const ChartReading &r)
              .arg(c.sittingPalace)
              .arg(sittingMountain, flightWords(c.mountainDirection))
       << '\n';
-    s << ChartReport::tr("Formation: %1").arg(formationWords(r.formation)) << '\n';
+    s << ChartReport::tr("Formation: %1").arg(formationPhrase(r.formation)) << '\n';
     if (r.month)
         s << ChartReport::tr("Annual stars %1: centre %2")
-                 .arg(QStringLiteral("%1/%2")
-                          .arg(r.month->month.month, 2, 10, QChar('0'))
-                          .arg(r.month->month.year))
+                 .arg(monthPhrase(r.month->month))
                  .arg(r.month->annual[0])
           << '\n';
 
-    s << mountainLine(r) << '\n' << leanLine(r) << '\n';
+    s << ChartReport::tr("Mountains: %1, offset %2")
+             .arg(mountainsPhrase(r.mountains), offsetPhrase(r.mountains))
+      << '\n';
+    s << ChartReport::tr("Lean: %1").arg(leanPhrase(r)) << '\n';
     if (r.lean.voidLine != VoidLine::None)
-        s << voidLine(r) << '\n';
+        s << ChartReport::tr("Void: %1").arg(voidPhrase(r)) << '\n';
     if (r.lean.lean == Lean::Leaning || r.request.showReplacement) {
         s << '\n'
-          << ChartReport::tr("Replacement chart (替卦): formation %1")
-                 .arg(formationText(r.replacement.formation));
+          << ChartReport::tr("%1: formation %2")
+                 .arg(replacementTitle(), formationPhrase(r.replacement.formation));
         if (r.replacement.sameAsStandard)
             s << ChartReport::tr(", the same as the standard chart");
         s << '\n';
@@ -307,13 +291,13 @@ QJsonObject chartJson(const ChartReading &r)
         {"year", r.request.year},
         {"facing", r.request.facingText},
         {"period", c.period},
-        {"subDirection", r.subDirection},
+        {"subDirection", r.mountains.facing % 3 + 1}, // the facing mountain's third
         {"facingPalace", c.facingPalace},
         {"sittingPalace", c.sittingPalace},
         {"facingMountain", mountainCode(r.mountains.facing)},
         {"sittingMountain", mountainCode(r.mountains.sitting)},
-        {"facingStarDirection", QString::fromStdString(c.facingDirection)},
-        {"mountainStarDirection", QString::fromStdString(c.mountainDirection)},
+        {"facingStarDirection", directionName(c.facingDirection)},
+        {"mountainStarDirection", directionName(c.mountainDirection)},
         {"formation", QString::fromLatin1(formationName(r.formation))},
         {"palaces", palaces},
         {"mountains",

@@ -11,7 +11,6 @@
 
 #include <chrono>
 #include <optional>
-#include <utility>
 
 namespace orrindel::report {
 
@@ -45,7 +44,6 @@ struct MonthStars
 struct ChartReading
 {
     ChartRequest request;
-    int subDirection = 0;
     BuildingChart chart;
     Formation formation = Formation::DoubleSitting;
     MountainReading mountains;
@@ -60,13 +58,10 @@ ChartReading readChart(const ChartRequest &request);
 // The text orrindel-chart prints, local times in the system's zone; and its JSON, in UTC.
 QString chartText(const ChartReading &reading);
 QJsonObject chartJson(const ChartReading &reading);
+// Nine single stars as the text prints the monthly ones: compass code and star, south on top.
+QString starGridText(const Stars &stars);
 
-// Pieces the windows show by themselves.
-QString mountainCode(int mountain);                  // "N2"
-QString facingSittingName(const MountainReading &m); // "子山午向"
-// How each side of a leaning house leans: facing "午兼丁", sitting "子兼癸".
-std::pair<QString, QString> leaningSides(const ChartReading &reading);
-QString localTime(std::chrono::sys_seconds instant); // "2026-12-07 10:52 CST (UTC+08:00)"
-QString utcTime(std::chrono::sys_seconds instant);   // "2026-12-07T02:52:31Z"
+// A moment in the system's zone, to the minute: "2026-12-07 10:52 CST (UTC+08:00)".
+QString localTime(std::chrono::sys_seconds instant);
 
 } // namespace orrindel::report

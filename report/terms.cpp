@@ -2,10 +2,10 @@
 
 #include "engine/chart.h"
 #include "engine/mountains.h"
+#include "engine/solarterms.h"
 
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -13,12 +13,30 @@ namespace orrindel::report {
 
 namespace {
 
+constexpr std::string_view wordOf(const char *word)
+{
+    return word;
+}
+constexpr std::string_view wordOf(const Mountain &mountain)
+{
+    return mountain.pinyin;
+}
+struct Gloss
+{
+    const char *name; // the engine's
+    const char *words;
+};
+constexpr std::string_view wordOf(const Gloss &gloss)
+{
+    return gloss.name;
+}
+
 // Whether a marked table spells the engine's words, from entry `from` on.
 template <typename Marked, typename Engine>
 constexpr bool sameWords(const Marked &marked, const Engine &engine, std::size_t from = 0)
 {
     for (std::size_t i = from; i < marked.size(); ++i) {
-        if (std::string_view(marked[i]) != engine[i])
+        if (wordOf(marked[i]) != wordOf(engine[i]))
             return false;
     }
     return marked.size() == engine.size();
@@ -44,8 +62,7 @@ constexpr std::array<const char *, PalaceCount> CompassCodes = {
 };
 static_assert(sameWords(CompassCodes, PalaceCodes, 1)); // the centre's "C" is the report's own
 
-// The engine's pinyin, listed for the translators; the engine's table is what is looked up.
-[[maybe_unused]] constexpr std::array<const char *, MountainCount> Pinyin = {
+constexpr std::array<const char *, MountainCount> Pinyin = {
     QT_TRANSLATE_NOOP("Mountain", "Ren"),  QT_TRANSLATE_NOOP("Mountain", "Zi"),
     QT_TRANSLATE_NOOP("Mountain", "Gui"),  QT_TRANSLATE_NOOP("Mountain", "Chou"),
     QT_TRANSLATE_NOOP("Mountain", "Gen"),  QT_TRANSLATE_NOOP("Mountain", "Yin"),
@@ -59,9 +76,10 @@ static_assert(sameWords(CompassCodes, PalaceCodes, 1)); // the centre's "C" is t
     QT_TRANSLATE_NOOP("Mountain", "Xin"),  QT_TRANSLATE_NOOP("Mountain", "Xu"),
     QT_TRANSLATE_NOOP("Mountain", "Qian"), QT_TRANSLATE_NOOP("Mountain", "Hai"),
 };
+static_assert(sameWords(Pinyin, Mountains));
 
 // The twelve 節 of the engine; only Simplified writes some of them differently.
-[[maybe_unused]] constexpr const char *SolarTerms[] = {
+constexpr std::array<const char *, 12> SolarTerms = {
     QT_TRANSLATE_NOOP("SolarTerm", "小寒"), QT_TRANSLATE_NOOP("SolarTerm", "立春"),
     QT_TRANSLATE_NOOP("SolarTerm", "驚蟄"), QT_TRANSLATE_NOOP("SolarTerm", "清明"),
     QT_TRANSLATE_NOOP("SolarTerm", "立夏"), QT_TRANSLATE_NOOP("SolarTerm", "芒種"),
@@ -69,25 +87,18 @@ static_assert(sameWords(CompassCodes, PalaceCodes, 1)); // the centre's "C" is t
     QT_TRANSLATE_NOOP("SolarTerm", "白露"), QT_TRANSLATE_NOOP("SolarTerm", "寒露"),
     QT_TRANSLATE_NOOP("SolarTerm", "立冬"), QT_TRANSLATE_NOOP("SolarTerm", "大雪"),
 };
+static_assert(sameWords(SolarTerms, SectionalTermNames));
 
-// formationName()'s words.
-[[maybe_unused]] constexpr std::array<const char *, 4> FormationNames = {
-    QT_TRANSLATE_NOOP("Formation", "wang-shan-wang-shui"),
-    QT_TRANSLATE_NOOP("Formation", "shang-shan-xia-shui"),
-    QT_TRANSLATE_NOOP("Formation", "double-facing"),
-    QT_TRANSLATE_NOOP("Formation", "double-sitting"),
-};
-
-// East Asian wide and full-width characters (Unicode's W and F), as terminals draw them.
-bool isWide(char32_t c)
-{
-    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) ||
-           (c >= 0x3041 && c <= 0x33FF) || (c >= 0x3400 && c <= 0x4DBF) ||
-           (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA000 && c <= 0xA4CF) ||
-           (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
-           (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
-           (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
-}
+// The formations' glosses by the engine's names, with their Chinese names in Simplified.
+constexpr std::array<Gloss, 4> Formations = {{
+    {"wang-shan-wang-shui",
+     QT_TRANSLATE_NOOP("Formation", "prosperous mountain, prosperous water (旺山旺水)")},
+    {"shang-shan-xia-shui",
+     QT_TRANSLATE_NOOP("Formation", "reversed mountain and water (上山下水)")},
+    {"double-facing", QT_TRANSLATE_NOOP("Formation", "double stars at the facing (双星到向)")},
+    {"double-sitting", QT_TRANSLATE_NOOP("Formation", "double stars at the sitting (双星到坐)")},
+}};
+static_assert(sameWords(Formations, FormationNames));
 
 } // namespace
 
@@ -103,7 +114,7 @@ QString compassCode(int palace)
 
 QString mountainReading(int mountain)
 {
-    return QCoreApplication::translate("Mountain", Mountains[mountain].pinyin);
+    return QCoreApplication::translate("Mountain", Pinyin[mountain]);
 }
 
 QString solarTermName(const char *term)
@@ -113,32 +124,13 @@ QString solarTermName(const char *term)
 
 QString formationWords(Formation formation)
 {
-    return QCoreApplication::translate("Formation", formationName(formation));
+    return QCoreApplication::translate("Formation", Formations[std::size_t(formation)].words);
 }
 
-QString flightWords(std::string_view direction)
+QString flightWords(StarDirection direction)
 {
-    return direction == "Forward" ? QCoreApplication::translate("Flight", "Forward")
-                                  : QCoreApplication::translate("Flight", "Reverse");
-}
-
-int displayWidth(const QString &text)
-{
-    int width = 0;
-    for (const char32_t c : text.toUcs4())
-        width += isWide(c) ? 2 : 1;
-    return width;
-}
-
-QString padded(const QString &text, int width)
-{
-    return text + QString(std::max(0, width - displayWidth(text)), QLatin1Char(' '));
-}
-
-QString centred(const QString &text, int width)
-{
-    const int left = std::max(0, width - displayWidth(text)) / 2;
-    return padded(QString(left, QLatin1Char(' ')) + text, width);
+    return direction == StarDirection::Forward ? QCoreApplication::translate("Flight", "Forward")
+                                               : QCoreApplication::translate("Flight", "Reverse");
 }
 
 } // namespace orrindel::report

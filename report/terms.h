@@ -1,10 +1,9 @@
 #pragma once
 
+#include "engine/chart.h"
 #include "engine/formation.h"
 
 #include <QString>
-
-#include <string_view>
 
 // The engine's words and codes as the program's language writes them, translated in this
 // one place for the windows and orrindel-chart's text alike. The JSON never uses them.
@@ -19,15 +18,9 @@ QString compassCode(int palace);
 QString mountainReading(int mountain);
 // A solar term (節), as the engine names it in Traditional characters ("芒種").
 QString solarTermName(const char *term);
-// "double-facing" and the rest.
+// A formation with its Chinese name: "double stars at the facing (双星到向)".
 QString formationWords(Formation formation);
 // "Forward" or "Reverse", the way a plate's stars fly.
-QString flightWords(std::string_view direction);
-
-// Columns a text takes in a terminal: CJK characters and full-width forms take two.
-int displayWidth(const QString &text);
-// The text padded with spaces to a display width: on the right, or centred.
-QString padded(const QString &text, int width);
-QString centred(const QString &text, int width);
+QString flightWords(StarDirection direction);
 
 } // namespace orrindel::report

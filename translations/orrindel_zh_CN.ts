@@ -8,34 +8,6 @@
         <translation>坐宫</translation>
     </message>
     <message>
-        <source>Mountains: %1 (%2/%3, %4/%5), offset %6 degrees from the centre of %7</source>
-        <translation>山向：%1（坐%2向%3，%4/%5），距%7山中线 %6 度</translation>
-    </message>
-    <message>
-        <source>Lean: standard (within 4.5 degrees of the centre)</source>
-        <translation>立向：正向（距中线 4.5 度以内）</translation>
-    </message>
-    <message>
-        <source>Lean: leaning (兼向), %1 / %2; most schools read the replacement chart</source>
-        <translation>立向：兼向，%1 / %2；多数流派用替卦</translation>
-    </message>
-    <message>
-        <source>Void: major (大空亡), within %1 degrees of a sector&apos;s boundary: measure again</source>
-        <translation>空亡：大空亡，距两卦交界 %1 度以内：请重新测量</translation>
-    </message>
-    <message>
-        <source>Void: minor (小空亡), within %1 degrees of a mountain&apos;s boundary: measure again</source>
-        <translation>空亡：小空亡，距两山交界 %1 度以内：请重新测量</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>无</translation>
-    </message>
-    <message>
-        <source>Monthly stars %1: solar month %2 (%3), centre %4</source>
-        <translation>月飞星 %1：%2月（%3），中宫 %4</translation>
-    </message>
-    <message>
         <source>from %1</source>
         <translation>自 %1</translation>
     </message>
@@ -64,12 +36,28 @@
         <translation>流年飞星 %1：中宫 %2</translation>
     </message>
     <message>
-        <source>Replacement chart (替卦): formation %1</source>
-        <translation>替卦：格局 %1</translation>
-    </message>
-    <message>
         <source>, the same as the standard chart</source>
         <translation>，与下卦相同</translation>
+    </message>
+    <message>
+        <source>Monthly stars %1: %2, centre %3</source>
+        <translation>月飞星 %1：%2，中宫 %3</translation>
+    </message>
+    <message>
+        <source>Mountains: %1, offset %2</source>
+        <translation>山向：%1，%2</translation>
+    </message>
+    <message>
+        <source>Lean: %1</source>
+        <translation>立向：%1</translation>
+    </message>
+    <message>
+        <source>Void: %1</source>
+        <translation>空亡：%1</translation>
+    </message>
+    <message>
+        <source>%1: formation %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -87,16 +75,8 @@
         <translation>朝向度数，0 到小于 360。</translation>
     </message>
     <message>
-        <source>Annual and monthly stars of month MM/YYYY (01..12, 1000..9999).</source>
-        <translation>MM/YYYY 月的流年飞星和月飞星（01..12，1000..9999）。</translation>
-    </message>
-    <message>
         <source>Print the replacement chart even when the bearing does not lean.</source>
         <translation>即使不兼向也输出替卦星盘。</translation>
-    </message>
-    <message>
-        <source>Warn of the void line within DEGREES of a boundary, 0 to 7.5 (default 0.5).</source>
-        <translation>距交界 DEGREES 度以内时警告空亡，0 到 7.5（默认 0.5）。</translation>
     </message>
     <message>
         <source>Print JSON.</source>
@@ -123,12 +103,36 @@
         <translation>--facing %1：度数只能在 0 到小于 360 之间，用数字书写，最多一个小数点。</translation>
     </message>
     <message>
-        <source>--annual %1: give the month and year as MM/YYYY, month 01 to 12, year 1000 to 9999.</source>
-        <translation>--annual %1：请以 MM/YYYY 给出月份和年份，月份 01 到 12，年份 1000 到 9999。</translation>
+        <source>Annual and monthly stars of month MM/YYYY (01..12, %1..%2).</source>
+        <translation>MM/YYYY 月的流年飞星和月飞星（01..12，%1..%2）。</translation>
     </message>
     <message>
-        <source>--tolerance %1: give degrees from 0 to 7.5, written with digits and at most one decimal point.</source>
-        <translation>--tolerance %1：请给出 0 到 7.5 的度数，用数字书写，最多一个小数点。</translation>
+        <source>Warn of the void line within DEGREES of a boundary, %1 to %2 (default %3).</source>
+        <translation>距交界 DEGREES 度以内时警告空亡，%1 到 %2（默认 %3）。</translation>
+    </message>
+    <message>
+        <source>--annual %1: give the month and year as MM/YYYY, month 01 to 12, year %2 to %3.</source>
+        <translation>--annual %1：请以 MM/YYYY 给出月份和年份，月份 01 到 12，年份 %2 到 %3。</translation>
+    </message>
+    <message>
+        <source>--tolerance %1: give degrees from %2 to %3, written with digits and at most one decimal point.</source>
+        <translation>--tolerance %1：请给出 %2 到 %3 的度数，用数字书写，最多一个小数点。</translation>
+    </message>
+    <message>
+        <source>Daily stars of a local date, and hourly stars with a time (YYYY-MM-DD or YYYY-MM-DDTHH:MM).</source>
+        <translation>本地日期的日飞星，给出时刻时另有时飞星（YYYY-MM-DD 或 YYYY-MM-DDTHH:MM）。</translation>
+    </message>
+    <message>
+        <source>--date %1: give the date as YYYY-MM-DD or YYYY-MM-DDTHH:MM.</source>
+        <translation>--date %1：请以 YYYY-MM-DD 或 YYYY-MM-DDTHH:MM 给出日期。</translation>
+    </message>
+    <message>
+        <source>--date %1: the year must be from %2 to %3.</source>
+        <translation>--date %1：年份必须在 %2 到 %3 之间。</translation>
+    </message>
+    <message>
+        <source>--date %1: there is no such day or time.</source>
+        <translation>--date %1：没有这一天或这一时刻。</translation>
     </message>
 </context>
 <context>
@@ -184,19 +188,19 @@
 <context>
     <name>Formation</name>
     <message>
-        <source>wang-shan-wang-shui</source>
+        <source>prosperous mountain, prosperous water (旺山旺水)</source>
         <translation>旺山旺向</translation>
     </message>
     <message>
-        <source>shang-shan-xia-shui</source>
+        <source>reversed mountain and water (上山下水)</source>
         <translation>上山下水</translation>
     </message>
     <message>
-        <source>double-facing</source>
+        <source>double stars at the facing (双星到向)</source>
         <translation>双星到向</translation>
     </message>
     <message>
-        <source>double-sitting</source>
+        <source>double stars at the sitting (双星到坐)</source>
         <translation>双星到坐</translation>
     </message>
 </context>
@@ -607,6 +611,196 @@ Commands:
     </message>
 </context>
 <context>
+    <name>Reading</name>
+    <message>
+        <source>%1 (sitting %2, facing %3; %4/%5)</source>
+        <translation>%1（坐%2向%3；%4/%5）</translation>
+    </message>
+    <message>
+        <source>%1 degrees from the centre of %2</source>
+        <translation>距%2山中线 %1 度</translation>
+    </message>
+    <message>
+        <source>standard, within %1 degrees of the centre: the standard chart applies</source>
+        <translation>正向，距中线 %1 度以内：用下卦</translation>
+    </message>
+    <message>
+        <source>leaning (兼向), %1 / %2: most schools read the replacement chart</source>
+        <translation>兼向，%1 / %2：多数流派用替卦</translation>
+    </message>
+    <message>
+        <source>major (大空亡), within %1 degrees of a sector&apos;s boundary: measure again</source>
+        <translation>大空亡，距两卦交界 %1 度以内：请重新测量</translation>
+    </message>
+    <message>
+        <source>minor (小空亡), within %1 degrees of a mountain&apos;s boundary: measure again</source>
+        <translation>小空亡，距两山交界 %1 度以内：请重新测量</translation>
+    </message>
+    <message>
+        <source>none, more than %1 degrees from a boundary</source>
+        <translation>无，距交界超过 %1 度</translation>
+    </message>
+    <message>
+        <source>none of the four</source>
+        <translation>不属四种格局</translation>
+    </message>
+    <message>
+        <source>solar month %1 (%2)</source>
+        <translation>%1月（%2）</translation>
+    </message>
+    <message>
+        <source>Replacement chart (替卦)</source>
+        <translation>替卦星盘</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingReport</name>
+    <message>
+        <source>the mountain and the facing charts</source>
+        <translation>山盘和向盘</translation>
+    </message>
+    <message>
+        <source>the mountain chart</source>
+        <translation>山盘</translation>
+    </message>
+    <message>
+        <source>the facing chart</source>
+        <translation>向盘</translation>
+    </message>
+    <message>
+        <source>undetermined (period star 5)</source>
+        <translation>未定（运星为 5）</translation>
+    </message>
+    <message>
+        <source>usable</source>
+        <translation>可用</translation>
+    </message>
+    <message>
+        <source>not usable</source>
+        <translation>不可用</translation>
+    </message>
+    <message>
+        <source>%1: none</source>
+        <translation>%1：无</translation>
+    </message>
+    <message>
+        <source>五黄 %1, 二黑 %2</source>
+        <translation>五黄 %1，二黑 %2</translation>
+    </message>
+    <message>
+        <source>合十, sum of ten in %1: its star and the period star add up to ten in every palace.</source>
+        <translation>合十（%1）：每宫此盘之星与运星之和为十。</translation>
+    </message>
+    <message>
+        <source>父母三般, parent string: in every palace the period, mountain and facing stars are 1, 4, 7 or 2, 5, 8 or 3, 6, 9.</source>
+        <translation>父母三般：每宫运星、山星、向星为 1、4、7，2、5、8 或 3、6、9。</translation>
+    </message>
+    <message>
+        <source>连珠三般, pearl string: in every palace the period, mountain and facing stars are three numbers in a row (1 follows 9).</source>
+        <translation>连珠三般：每宫运星、山星、向星为三个相连之数（9 之后为 1）。</translation>
+    </message>
+    <message>
+        <source>伏吟 in %1: every palace holds its own Lo Shu number, as when 5 enters the centre and flies forward.</source>
+        <translation>伏吟（%1）：每宫为本宫洛书之数，如五入中顺飞。</translation>
+    </message>
+    <message>
+        <source>反吟 in %1: every palace holds ten less its own Lo Shu number, as when 5 enters the centre and flies in reverse.</source>
+        <translation>反吟（%1）：每宫为十减本宫洛书之数，如五入中逆飞。</translation>
+    </message>
+    <message>
+        <source>离宫打劫, the true seven-star robbery</source>
+        <translation>离宫打劫（真七星打劫）</translation>
+    </message>
+    <message>
+        <source>坎宫打劫, the false seven-star robbery</source>
+        <translation>坎宫打劫（假七星打劫）</translation>
+    </message>
+    <message>
+        <source>%1: double stars at the facing; usable.</source>
+        <translation>%1：双星到向；可用。</translation>
+    </message>
+    <message>
+        <source>%1: double stars at the facing; not usable, as a star chart is 伏吟.</source>
+        <translation>%1：双星到向；因星盘伏吟，不可用。</translation>
+    </message>
+    <message>
+        <source>正城门, main castle gate: %1 at %2, period star %3; %4.</source>
+        <translation>正城门：%1宫%2山，运星 %3；%4。</translation>
+    </message>
+    <message>
+        <source>副城门, secondary castle gate: %1 at %2, period star %3; %4.</source>
+        <translation>副城门：%1宫%2山，运星 %3；%4。</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>太岁 (Grand Duke) %1; 岁破 (Year Breaker) %2; 三煞 (Three Killings) %3.</source>
+        <translation>太岁 %1；岁破 %2；三煞 %3。</translation>
+    </message>
+    <message>
+        <source>月破 (Month Breaker) %1; 三煞 (Three Killings) %2.</source>
+        <translation>月破 %1；三煞 %2。</translation>
+    </message>
+    <message>
+        <source>五黄</source>
+        <translation>五黄</translation>
+    </message>
+    <message>
+        <source>二黑</source>
+        <translation>二黑</translation>
+    </message>
+    <message>
+        <source>阳遁 (yang)</source>
+        <translation>阳遁</translation>
+    </message>
+    <message>
+        <source>阴遁 (yin)</source>
+        <translation>阴遁</translation>
+    </message>
+    <message>
+        <source>%1 day, %2, centre %3</source>
+        <translation>%1日，%2，中宫 %3</translation>
+    </message>
+    <message>
+        <source>%1 hour (%2), %3, centre %4</source>
+        <translation>%1时（%2），%3，中宫 %4</translation>
+    </message>
+    <message>
+        <source>Formations</source>
+        <translation>格局</translation>
+    </message>
+    <message>
+        <source>Castle gates</source>
+        <translation>城门</translation>
+    </message>
+    <message>
+        <source>Replacement chart formations</source>
+        <translation>替卦格局</translation>
+    </message>
+    <message>
+        <source>Replacement chart castle gates</source>
+        <translation>替卦城门</translation>
+    </message>
+    <message>
+        <source>Year afflictions, %1 year: %2; %3</source>
+        <translation>流年煞（%1年）：%2；%3</translation>
+    </message>
+    <message>
+        <source>Month afflictions, %1 month: %2; %3</source>
+        <translation>流月煞（%1月）：%2；%3</translation>
+    </message>
+    <message>
+        <source>Daily stars %1: %2</source>
+        <translation>日飞星 %1：%2</translation>
+    </message>
+    <message>
+        <source>Hourly stars %1: %2</source>
+        <translation>时飞星 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>SolarTerm</name>
     <message>
         <source>小寒</source>
@@ -709,50 +903,6 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
         <translation>格局：</translation>
     </message>
     <message>
-        <source>none of the four</source>
-        <translation>不属四种格局</translation>
-    </message>
-    <message>
-        <source>prosperous mountain, prosperous water (旺山旺水)</source>
-        <translation>旺山旺向</translation>
-    </message>
-    <message>
-        <source>reversed mountain and water (上山下水)</source>
-        <translation>上山下水</translation>
-    </message>
-    <message>
-        <source>double stars at the facing (雙星到向)</source>
-        <translation>双星到向</translation>
-    </message>
-    <message>
-        <source>double stars at the sitting (雙星到坐)</source>
-        <translation>双星到坐</translation>
-    </message>
-    <message>
-        <source>%1 (sitting %2, facing %3; %4/%5)</source>
-        <translation>%1（坐%2向%3；%4/%5）</translation>
-    </message>
-    <message>
-        <source>standard, within 4.5 degrees of the centre: the standard chart applies</source>
-        <translation>正向，距中线 4.5 度以内：用下卦</translation>
-    </message>
-    <message>
-        <source>leaning (兼向), %1 / %2: most schools read the replacement chart</source>
-        <translation>兼向，%1 / %2：多数流派用替卦</translation>
-    </message>
-    <message>
-        <source>major (大空亡), within %1 degrees of a sector&apos;s boundary: measure again</source>
-        <translation>大空亡，距两卦交界 %1 度以内：请重新测量</translation>
-    </message>
-    <message>
-        <source>minor (小空亡), within %1 degrees of a mountain&apos;s boundary: measure again</source>
-        <translation>小空亡，距两山交界 %1 度以内：请重新测量</translation>
-    </message>
-    <message>
-        <source>none, more than %1 degrees from a boundary</source>
-        <translation>无，距交界超过 %1 度</translation>
-    </message>
-    <message>
         <source>%1, %2 palace</source>
         <translation>%1，%2宫</translation>
     </message>
@@ -773,10 +923,6 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
         <translation>下卦星盘</translation>
     </message>
     <message>
-        <source>Replacement chart (替卦)</source>
-        <translation>替卦星盘</translation>
-    </message>
-    <message>
         <source>Monthly stars</source>
         <translation>月飞星</translation>
     </message>
@@ -787,10 +933,6 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
     <message>
         <source>year %1, facing %2 degrees</source>
         <translation>建造年份 %1，朝向 %2 度</translation>
-    </message>
-    <message>
-        <source>%1 degrees from the centre of %2</source>
-        <translation>距%2山中线 %1 度</translation>
     </message>
     <message>
         <source>In each square the mountain star is on the left, the facing star on the right and the time star below; the shaded square is the sitting palace.</source>
@@ -805,20 +947,72 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
         <translation>与下卦相同。</translation>
     </message>
     <message>
-        <source>Switch on the annual stars in the main window to see the monthly stars of their month.</source>
-        <translation>在主窗口中打开流年飞星，即可查看该月的月飞星。</translation>
-    </message>
-    <message>
         <source>monthly star %1</source>
         <translation>月飞星 %1</translation>
     </message>
     <message>
-        <source>%1/%2: solar month %3 (%4), from %5 to %6</source>
-        <translation>%1/%2：%3月（%4），自 %5 至 %6</translation>
-    </message>
-    <message>
         <source>No chart is calculated: calculate one in the main window.</source>
         <translation>尚未计算星盘：请在主窗口中计算。</translation>
+    </message>
+    <message>
+        <source>%1: %2, from %3 to %4</source>
+        <translation>%1：%2，自 %3 至 %4</translation>
+    </message>
+    <message>
+        <source>None of the named formations.</source>
+        <translation>没有任何特定格局。</translation>
+    </message>
+    <message>
+        <source>Annual stars</source>
+        <translation>流年飞星</translation>
+    </message>
+    <message>
+        <source>Daily stars</source>
+        <translation>日飞星</translation>
+    </message>
+    <message>
+        <source>Hourly stars</source>
+        <translation>时飞星</translation>
+    </message>
+    <message>
+        <source>Date and &amp;time:</source>
+        <translation>日期和时刻(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>日期和时刻</translation>
+    </message>
+    <message>
+        <source>C&amp;hart</source>
+        <translation>星盘(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Readings</source>
+        <translation>解读(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Year &amp;&amp; month</source>
+        <translation>年与月(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Day &amp;&amp; hour</source>
+        <translation>日与时(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Switch on the annual stars in the main window to see them here with the monthly stars of their month.</source>
+        <translation>在主窗口中打开流年飞星，即可在此查看流年飞星及该月的月飞星。</translation>
+    </message>
+    <message>
+        <source>annual star %1</source>
+        <translation>流年飞星 %1</translation>
+    </message>
+    <message>
+        <source>daily star %1</source>
+        <translation>日飞星 %1</translation>
+    </message>
+    <message>
+        <source>hourly star %1</source>
+        <translation>时飞星 %1</translation>
     </message>
 </context>
 <context>
@@ -986,22 +1180,6 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
 <context>
     <name>orrindel::HouseReport</name>
     <message>
-        <source>%1 (sitting %2, facing %3)</source>
-        <translation>%1（坐%2，向%3）</translation>
-    </message>
-    <message>
-        <source>none of the four</source>
-        <translation>不属四者之一</translation>
-    </message>
-    <message>
-        <source>standard: the standard chart applies</source>
-        <translation>正向：适用下卦</translation>
-    </message>
-    <message>
-        <source>leaning (兼向), %1 / %2: the replacement chart applies</source>
-        <translation>兼向，%1 / %2：适用替卦</translation>
-    </message>
-    <message>
         <source>The house&apos;s year %1 or bearing %2 gives no chart.</source>
         <translation>房屋的年份 %1 或度数 %2 无法起盘。</translation>
     </message>
@@ -1104,6 +1282,10 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
     <message>
         <source>the PDF cannot be started</source>
         <translation>无法开始生成 PDF</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>

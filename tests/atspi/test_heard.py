@@ -117,6 +117,23 @@ def hear(pyatspi, app):
     want = ['Close', 'Delete', 'Edit…', 'Export Report…', 'Houses', 'Open', 'Save Current House…',
             'Search houses', 'Undo Delete']
     wait('the Houses window heard', lambda: named() == want, 20, lambda: f'; heard {named()}')
+    # Chart Details: the afflictions tagged on the annual grid, and the formations in words.
+    keys('alt+f', 't')
+    details = wait('Chart Details', lambda: next(
+        (w for a in desktop for w in (a or []) if w and w.name == 'Chart Details'), None))
+    labels = lambda prefix: {n.name: n.description for n in tree(details) if n.getRole() == pyatspi.ROLE_LABEL
+                             and (n.name or '').startswith(prefix) and showing(n)}
+    press = lambda key: time.sleep(0.5) or subprocess.run(['xdotool', 'key', key], check=True, timeout=20)  # to Details
+    press('alt+y')
+    tagged = {'Annual stars, centre palace': 'annual star 5, 五黄', 'Annual stars, south-west palace': 'annual star 2, 二黑',
+              'Annual stars, south palace': 'annual star 9'}
+    wait('the annual grid', lambda: all(labels('Annual stars, ').get(k) == v for k, v in tagged.items()), 20,
+         lambda: f'; heard {labels("Annual stars, ")}')
+    press('alt+r')
+    robbery = '离宫打劫, the true seven-star robbery: double stars at the facing; usable.'
+    wait('the formations and the mountains', lambda: labels(robbery) and labels('子山午向 (sitting Zi, facing Wu; N2/S2)'),
+         20, lambda: f'; heard {labels("")}')
+
     keys('alt+a', 'Return')  # the About menu's About
     about = wait('the About box', lambda: next(
         (w for a in desktop for w in (a or []) if w and w.name == 'About Orrindel'), None))
@@ -130,7 +147,7 @@ def hear(pyatspi, app):
         sys.exit(f'test_heard: About box: heard {heard}')
     if failures:
         sys.exit(f'test_heard: palaces {palaces}, check box {box.name!r}: not as expected')
-    print('test_heard: every star, the palaces, the check box, the About box and the Houses window are heard')
+    print('test_heard: every star, the palaces, the check box, the Houses window, the Details readings and the About box are heard')
     return 0
 
 

@@ -33,21 +33,21 @@ const Run Runs[] = {
     {.command = Y + "--tolerance -1", .status = Usage, .says = Tolerance.arg("-1")}, {.command = Y + "--tolerance 1e1", .status = Usage, .says = Tolerance.arg("1e1")},
     {.command = Y + "--tolerance", .status = Usage, .says = "orrindel-chart: Missing value after '--tolerance'."}, {.command = Y + "--colour", .status = Usage, .says = "orrindel-chart: Unknown option 'colour'."},
     {.command = Y + "north", .status = Usage, .says = "orrindel-chart: unexpected argument: north"}, {.command = "orrindel-chart x --year 2004 --facing 10", .status = Usage, .says = "orrindel-chart: unexpected argument: x"},
-    {.command = Y + "--tolerance 7.5", .says = "Mountains: 丁山癸向 (Ding/Gui, S3/N3), offset -5 degrees from the centre of 癸\nLean: leaning (兼向), 癸兼子 / 丁兼午; most schools read the replacement chart\nVoid: minor (小空亡), within 7.5 degrees of a mountain's boundary: measure again"},
-    {.command = "orrindel-chart --year 2004 --facing 22.49998", .says = "Sitting: south (palace 4), mountain S3, mountain stars Reverse\nFormation: double-sitting"},
-    {.command = "orrindel-chart --year 2004 --facing 22.49999", .says = "Facing:  north-east (palace 3), mountain NE1, facing stars Reverse\nSitting: south-west (palace 6), mountain SW1, mountain stars Reverse\nFormation: wang-shan-wang-shui"},
-    {.command = "orrindel-chart --year 2004 --facing 225", .says = "Sitting: north-east (palace 3), mountain NE2, mountain stars Forward\nFormation: shang-shan-xia-shui"},
+    {.command = Y + "--tolerance 7.5", .says = "Mountains: 丁山癸向 (sitting Ding, facing Gui; S3/N3), offset -5 degrees from the centre of 癸\nLean: leaning (兼向), 癸兼子 / 丁兼午: most schools read the replacement chart\nVoid: minor (小空亡), within 7.5 degrees of a mountain's boundary: measure again"},
+    {.command = "orrindel-chart --year 2004 --facing 22.49998", .says = "Sitting: south (palace 4), mountain S3, mountain stars Reverse\nFormation: double stars at the sitting (双星到坐)"},
+    {.command = "orrindel-chart --year 2004 --facing 22.49999", .says = "Facing:  north-east (palace 3), mountain NE1, facing stars Reverse\nSitting: south-west (palace 6), mountain SW1, mountain stars Reverse\nFormation: prosperous mountain, prosperous water (旺山旺水)"},
+    {.command = "orrindel-chart --year 2004 --facing 225", .says = "Sitting: north-east (palace 3), mountain NE2, mountain stars Forward\nFormation: reversed mountain and water (上山下水)"},
     // The grid with the annual stars in brackets, then the words and the monthly stars.
     {.command = "orrindel-chart --year 2004 --facing 180 --annual 06/2000", .says = "SE          S           SW\n| 3       4 | 8       8 | 1       6 |\n|[8]        |[4]        |[6]        |\n| 2       5 | 4       3 | 6       1 |\n"
      "E |     6     |     8     |     1     | W\n|[7]        |[9]        |[2]        |\n| 7       9 | 9       7 | 5       2 |\n|           |  sitting  |           |\n|[3]        |[5]        |[1]        |\nNE          N           NW\n"
-     "Year 2004, facing 180: period 8\nFacing:  south (palace 4), mountain S2, facing stars Reverse\nSitting: north (palace 5), mountain N2, mountain stars Forward\nFormation: double-facing\nAnnual stars 06/2000: centre 9\n"
-     "Mountains: 子山午向 (Zi/Wu, N2/S2), offset 0 degrees from the centre of 午\nLean: standard (within 4.5 degrees of the centre)\nMonthly stars 06/2000: solar month 午 (芒種), centre 1\nfrom 2000-06-05 16:59 CST (UTC+08:00)\nSE 9   S  5   SW 7\nE  8   C  1   W  3\nNE 4   N  6   NW 2"},
+     "Year 2004, facing 180: period 8\nFacing:  south (palace 4), mountain S2, facing stars Reverse\nSitting: north (palace 5), mountain N2, mountain stars Forward\nFormation: double stars at the facing (双星到向)\nAnnual stars 06/2000: centre 9\n"
+     "Mountains: 子山午向 (sitting Zi, facing Wu; N2/S2), offset 0 degrees from the centre of 午\nLean: standard, within 4.5 degrees of the centre: the standard chart applies\nMonthly stars 06/2000: solar month 午 (芒種), centre 1\nfrom 2000-06-05 16:59 CST (UTC+08:00)\nSE 9   S  5   SW 7\nE  8   C  1   W  3\nNE 4   N  6   NW 2"},
     // Leaning, on the line: both charts, the monthly stars from 大雪 to 小寒 in the test's zone.
-    {.command = "orrindel-chart --year 2026 --facing 187 --annual 12/2026", .says = "Annual stars 12/2026: centre 1\nMountains: 子山午向 (Zi/Wu, N2/S2), offset +7 degrees from the centre of 午\n"
-     "Lean: leaning (兼向), 午兼丁 / 子兼癸; most schools read the replacement chart\nVoid: minor (小空亡), within 0.5 degrees of a mountain's boundary: measure again\nReplacement chart (替卦): formation none\n| 6       5 | 1       1 | 8       3 |\n"
+    {.command = "orrindel-chart --year 2026 --facing 187 --annual 12/2026", .says = "Annual stars 12/2026: centre 1\nMountains: 子山午向 (sitting Zi, facing Wu; N2/S2), offset +7 degrees from the centre of 午\n"
+     "Lean: leaning (兼向), 午兼丁 / 子兼癸: most schools read the replacement chart\nVoid: minor (小空亡), within 0.5 degrees of a mountain's boundary: measure again\nReplacement chart (替卦): formation none of the four\n| 6       5 | 1       1 | 8       3 |\n"
      "Monthly stars 12/2026: solar month 子 (大雪), centre 7\nfrom 2026-12-07 10:53 CST (UTC+08:00)\nto   2027-01-05 22:10 CST (UTC+08:00)\nSE 6   S  2   SW 4\nE  5   C  7   W  9\nNE 1   N  3   NW 8"},
-    {.command = "orrindel-chart --year 2004 --facing 22.5 --replacement --tolerance 0", .says = "Lean: leaning (兼向), 丑兼癸 / 未兼丁; most schools read the replacement chart\n"
-     "Void: major (大空亡), within 0 degrees of a sector's boundary: measure again\nReplacement chart (替卦): formation wang-shan-wang-shui, the same as the standard chart"},
+    {.command = "orrindel-chart --year 2004 --facing 22.5 --replacement --tolerance 0", .says = "Lean: leaning (兼向), 丑兼癸 / 未兼丁: most schools read the replacement chart\n"
+     "Void: major (大空亡), within 0 degrees of a sector's boundary: measure again\nReplacement chart (替卦): formation prosperous mountain, prosperous water (旺山旺水), the same as the standard chart"},
     {.command = "orrindel-chart --year 2004 --facing 180 --annual 01/2000 --json", .says = "\"annual\": {\n\"centre\": 1,\n\"month\": 1,\n\"year\": 2000\n\"facing\": \"180\",\n\"facingMountain\": \"S2\",\n\"facingPalace\": 4,\n"
      "\"facingStarDirection\": \"Reverse\",\n\"formation\": \"double-facing\",\n\"lean\": \"standard\",\n\"leanToward\": null,\n\"monthly\": {\n\"branch\": \"丑\",\n\"centre\": 6,\n\"end\": \"2000-02-04T12:40:23Z\",\n\"start\": \"2000-01-06T01:00:41Z\",\n"
      "\"term\": \"小寒\"\n\"mountainStarDirection\": \"Forward\",\n\"facing\": {\n\"centre\": 180,\n\"code\": \"S2\",\n\"name\": \"午\",\n\"offset\": 0,\n\"pinyin\": \"Wu\"\n\"sitting\": {\n\"centre\": 0,\n\"code\": \"N2\",\n\"name\": \"子\",\n\"offset\": 0,\n\"pinyin\": \"Zi\"\n"
@@ -64,7 +64,7 @@ const Run Runs[] = {
     // In Chinese, the grid's words too (小暑 at 09:56:3x is 09:57 as almanacs round it); the
     // JSON is the same in every language.
     {.command = "LANGUAGE=zh_CN orrindel-chart --year 2026 --facing 187 --annual 07/2026", .says = "东南        南          西南\n|           |   坐宫    |           |\n东北        北          西北\n建造年份 2026，朝向 187 度：9 运\n"
-     "向：南（宫 4），山 S2，向星顺飞\n山向：子山午向（坐子向午，N2/S2），距午山中线 +7 度\n空亡：小空亡，距两山交界 0.5 度以内：请重新测量\n替卦：格局 无\n月飞星 07/2026：未月（小暑），中宫 3\n自 2026-07-07 09:57 CST (UTC+08:00)\n东南 2   南   7   西南 9\n东   1   中   3   西   5"},
+     "向：南（宫 4），山 S2，向星顺飞\n山向：子山午向（坐子向午；N2/S2），距午山中线 +7 度\n空亡：小空亡，距两山交界 0.5 度以内：请重新测量\n替卦星盘：不属四种格局\n月飞星 07/2026：未月（小暑），中宫 3\n自 2026-07-07 09:57 CST (UTC+08:00)\n东南 2   南   7   西南 9\n东   1   中   3   西   5"},
     {.command = "LANGUAGE=zh_TW orrindel-chart --year 2026 --facing 187 --annual 12/2026 --json", .sameAs = "LANGUAGE=en orrindel-chart --year 2026 --facing 187 --annual 12/2026 --json"}};
 // clang-format on
 

@@ -79,9 +79,12 @@ QString chartLine(int year, float degrees)
     calc.setYear(std::int16_t(year));
     calc.setDegrees(degrees);
     const BuildingChart c = buildChart(calc);
+    const auto way = [](StarDirection d) {
+        return d == StarDirection::Forward ? "Forward" : "Reverse";
+    };
     QString line = QString::asprintf("%d %g %d/%d %d %s %s", c.period, calc.CompassSubDirection(),
                                      c.facingPalace, c.sittingPalace, c.greyPalace,
-                                     c.facingDirection.c_str(), c.mountainDirection.c_str());
+                                     way(c.facingDirection), way(c.mountainDirection));
     for (const Stars &plate : {c.time, c.facing, c.mountain})
         for (int i = -1; i < PalaceCount; ++i)
             line += i < 0 ? QChar(' ') : QChar('0' + plate[i]);

@@ -54,7 +54,7 @@ Calc calcOf(int period, int facingMountain)
 {
     Calc calc;
     calc.setYear(std::int16_t(1864 + 20 * (period - 1)));
-    calc.setDegrees(float(Mountains[facingMountain].centre));
+    calc.setDegrees(float(mountainCentre(facingMountain)));
     return calc;
 }
 
@@ -130,7 +130,7 @@ private slots:
                 for (const CastleGate &gate : r.castleGates) {
                     // A neighbour of the facing palace, read at the facing mountain's 元龙.
                     const int apart =
-                        std::abs(Mountains[gate.mountain].centre - Mountains[facing].centre);
+                        std::abs(mountainCentre(gate.mountain) - mountainCentre(facing));
                     QVERIFY2(apart == 45 || apart == 315, qPrintable(where));
                     QCOMPARE(gate.periodStar, chart.time[gate.palace]);
                     // Usable when the period star flown as the chart flies it comes back

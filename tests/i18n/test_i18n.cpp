@@ -13,10 +13,12 @@
 #include "ui/print/frmprint.h"
 
 #include <QAccessible>
+#include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTabWidget>
 #include <QTextLayout>
 #include <QtTest>
 
@@ -78,6 +80,10 @@ bool fits(const QWidget *w)
     return size.width() + margin <= w->width() && size.height() <= w->height();
 }
 
+// A 1920 x 1080 screen at scale 2 in logical pixels, less a title bar and a panel; 1366 x 768
+// at scale 1 is larger.
+constexpr QSize SmallScreen(960, 490);
+
 // A hidden widget that a layout places has no place to fit; one of a fixed form keeps its own.
 bool hiddenInLayout(const QWidget *w, const QWidget &window)
 {
@@ -114,6 +120,7 @@ private slots:
             frmPrint page({"2004", "180", {}, {}, {}}, &main, d.printer, d.msgBox);
             ChartDetails details; // leaning, on the line, with the monthly stars: all it says
             details.showChart(report::ChartRequest{2026, "187", report::MonthOfYear{12, 2026}});
+            details.findChild<QDateTimeEdit *>()->setDateTime({{2026, 12, 20}, {12, 0}}); // not now
             details.show();
             const QTemporaryDir dir; // an empty register, and the form that saves its first house
             HouseRegister houses(dir.filePath("houses.sqlite"), d.msgBox, {});
@@ -131,9 +138,23 @@ private slots:
         translation.install();
         platform::installFontSubstitutes(cjkFontRegion(language));
         build([&shown](QWidget &window) {
-            for (const QWidget *w : window.findChildren<QWidget *>())
-                QVERIFY2(hiddenInLayout(w, window) || fits(w), qPrintable(w->objectName()));
-            shown.insert(texts(window));
+            shown.insert(texts(window)); // before a tab raised changes the order of the unnamed
+            // The Details window opens within a small screen, and at its least size every tab
+            // still shows all it says.
+            auto *tabs = window.findChild<QTabWidget *>();
+            if (tabs) {
+                for (const QSize size : {window.size(), window.minimumSize()})
+                    QVERIFY2(size.boundedTo(SmallScreen) == size,
+                             qPrintable(QDebug::toString(size)));
+                window.resize(window.minimumSize());
+            }
+            for (int tab = 0; tab < (tabs ? tabs->count() : 1); ++tab) {
+                if (tabs)
+                    tabs->setCurrentIndex(tab);
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                for (const QWidget *w : window.findChildren<QWidget *>())
+                    QVERIFY2(hiddenInLayout(w, window) || fits(w), qPrintable(w->objectName()));
+            }
         });
         QCOMPARE(shown == english, language == L::English);
         const frmMain main(d.services);

@@ -172,14 +172,16 @@ private slots:
         QCOMPARE(m_doubles->printer.pages, 0);
     }
 
-    // The annual stars, on from February 2000, follow the picker's month when Calculate runs
-    // and when the user steps it, not when the program writes it; the edit keeps them, and
-    // they hide with the picker.
+    // The picker offers nothing before January 1000. The annual stars, on from February 2000,
+    // follow the picker's month when Calculate runs and when the user steps it, not when the
+    // program writes it; the edit keeps them, and they hide with the picker.
     void workedCharts_data() { addRows(Worked, &Chart::name); }
     void workedCharts()
     {
         const Chart &row = current(Worked);
         auto *picker = find<platform::DatePicker>("dtDatePicker");
+        picker->setValue(QDate(999, 12, 20));
+        QCOMPARE(picker->date(), QDate(1000, 1, 1));
         picker->setValue(QDate(2000, 2, 20));
         QTest::mouseClick(find("chkDate"), Qt::LeftButton);
         picker->setValue(QDate(2000, 1, 20));

@@ -1,9 +1,13 @@
 #include "chartdetails.h"
 
 #include "engine/runtimeerror.h"
+#include "engine/validation.h"
+#include "report/phrases.h"
+#include "report/readingreport.h"
 #include "report/terms.h"
 
 #include <QClipboard>
+#include <QDateTimeEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -12,6 +16,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace orrindel {
@@ -36,70 +42,6 @@ constexpr std::array<RowText, 7> Rows = {{
     {"period", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Period:")},
     {"formation", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Formation:")},
 }};
-
-QString utf8(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-QString signedDegrees(double value)
-{
-    return (value > 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'g', 8);
-}
-
-QString formationTitle(std::optional<Formation> formation)
-{
-    if (!formation)
-        return ChartDetails::tr("none of the four");
-    switch (*formation) {
-    case Formation::WangShanWangShui:
-        return ChartDetails::tr("prosperous mountain, prosperous water (旺山旺水)");
-    case Formation::ShangShanXiaShui:
-        return ChartDetails::tr("reversed mountain and water (上山下水)");
-    case Formation::DoubleFacing:
-        return ChartDetails::tr("double stars at the facing (雙星到向)");
-    case Formation::DoubleSitting:
-        return ChartDetails::tr("double stars at the sitting (雙星到坐)");
-    }
-    return {};
-}
-
-QString mountainsText(const MountainReading &m)
-{
-    const Mountain &facing = Mountains[m.facing];
-    const Mountain &sitting = Mountains[m.sitting];
-    return ChartDetails::tr("%1 (sitting %2, facing %3; %4/%5)")
-        .arg(report::facingSittingName(m), report::mountainReading(m.sitting),
-             report::mountainReading(m.facing), utf8(sitting.code), utf8(facing.code));
-}
-
-QString leanText(const ChartReading &r)
-{
-    if (r.lean.lean == Lean::Standard)
-        return ChartDetails::tr(
-            "standard, within 4.5 degrees of the centre: the standard chart applies");
-    const auto [facing, sitting] = report::leaningSides(r);
-    return ChartDetails::tr("leaning (兼向), %1 / %2: most schools read the replacement chart")
-        .arg(facing, sitting);
-}
-
-QString voidText(const ChartReading &r)
-{
-    const QString tolerance = QString::number(r.request.tolerance, 'g', 8);
-    switch (r.lean.voidLine) {
-    case VoidLine::Major:
-        return ChartDetails::tr(
-                   "major (大空亡), within %1 degrees of a sector's boundary: measure again")
-            .arg(tolerance);
-    case VoidLine::Minor:
-        return ChartDetails::tr(
-                   "minor (小空亡), within %1 degrees of a mountain's boundary: measure again")
-            .arg(tolerance);
-    case VoidLine::None:
-        break;
-    }
-    return ChartDetails::tr("none, more than %1 degrees from a boundary").arg(tolerance);
-}
 
 // The compass codes round the grid: the squares' rows and columns sit at 1..3 of a 5 x 5
 // layout, the codes at 0 and 4.
@@ -141,6 +83,7 @@ ChartDetails::Grid makeGrid(const QString &title, const QString &name, QWidget *
             cell->setAlignment(Qt::AlignCenter);
             cell->setFont(starFont);
             cell->setAutoFillBackground(true);
+            cell->setBackgroundRole(QPalette::Base);
             cell->setMinimumSize(
                 QFontMetrics(starFont).horizontalAdvance(QStringLiteral("0000000")),
                 QFontMetrics(starFont).height() * 3);
@@ -177,6 +120,65 @@ void fillChartCells(const ChartDetails::Grid &grid, const Stars &mountain, const
     }
 }
 
+// Grids side by side, at the top of their row.
+QHBoxLayout *gridRow(std::initializer_list<const ChartDetails::Grid *> grids)
+{
+    auto *row = new QHBoxLayout;
+    for (const ChartDetails::Grid *grid : grids)
+        row->addWidget(grid->box, 0, Qt::AlignTop);
+    row->addStretch();
+    return row;
+}
+
+// A tab's page: its sections from the top, the space left below them.
+QWidget *page(QLayout *sections, const QString &name)
+{
+    auto *widget = new QWidget;
+    widget->setObjectName(name);
+    auto *layout = new QVBoxLayout(widget);
+    layout->addLayout(sections);
+    layout->addStretch();
+    return widget;
+}
+
+// A label of readings in a titled box, word-wrapped and selectable.
+QLabel *readingsBox(const QString &title, const QString &name, QLayout *into)
+{
+    auto *box = new QGroupBox(title);
+    box->setObjectName(name + QStringLiteral("Box"));
+    auto *label = new QLabel;
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // A keyboard reader reaches it by Tab; a screen reader hears it by its text.
+    label->setFocusPolicy(Qt::StrongFocus);
+    (new QVBoxLayout(box))->addWidget(label);
+    into->addWidget(box);
+    return label;
+}
+
+// One star to a square, with the affliction it carries tagged below it.
+void fillStars(const ChartDetails::Grid &grid, const Stars &stars, const QString &description,
+               int fiveYellow = -1, int twoBlack = -1)
+{
+    for (int p = 0; p < PalaceCount; ++p) {
+        const QString tag = report::afflictionTag(p, fiveYellow, twoBlack);
+        grid.cells[p]->setText(QString::number(stars[p]) +
+                               (tag.isEmpty() ? QString() : '\n' + tag));
+        grid.cells[p]->setAccessibleDescription(
+            description.arg(stars[p]) + (tag.isEmpty() ? QString() : QStringLiteral(", ") + tag));
+    }
+}
+
+// The formations of one chart, "none" for a chart without any, and its castle gates.
+QString readingsText(const ChartReadings &readings)
+{
+    QStringList lines = report::formationLines(readings);
+    if (lines.isEmpty())
+        lines << ChartDetails::tr("None of the named formations.");
+    return (lines + report::castleGateLines(readings)).join(QLatin1Char('\n'));
+}
+
 void clearGrid(const ChartDetails::Grid &grid, const QString &note)
 {
     for (QLabel *cell : grid.cells) {
@@ -203,17 +205,60 @@ ChartDetails::ChartDetails(QWidget *parent) : QWidget(parent, Qt::Window)
         value->setObjectName(QString::fromLatin1(Rows[row].name));
         value->setWordWrap(true);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        value->setAccessibleName(tr(Rows[row].caption).remove(QLatin1Char(':')));
+        // Heard by its text, after its caption: a name would hide the value from a reader.
         form->addRow(tr(Rows[row].caption), value);
         m_values[row] = value;
     }
 
     m_standard = makeGrid(tr("Standard chart (下卦)"), QStringLiteral("standard"), this);
-    m_replacement = makeGrid(tr("Replacement chart (替卦)"), QStringLiteral("replacement"), this);
+    m_replacement = makeGrid(report::replacementTitle(), QStringLiteral("replacement"), this);
+    m_annual = makeGrid(tr("Annual stars"), QStringLiteral("annual"), this);
     m_monthly = makeGrid(tr("Monthly stars"), QStringLiteral("monthly"), this);
-    auto *grids = new QHBoxLayout;
-    for (const Grid *grid : {&m_standard, &m_replacement, &m_monthly})
-        grids->addWidget(grid->box, 0, Qt::AlignTop);
+    m_daily = makeGrid(tr("Daily stars"), QStringLiteral("daily"), this);
+    m_hourly = makeGrid(tr("Hourly stars"), QStringLiteral("hourly"), this);
+
+    // The house in words and the formations of its charts: they may outgrow a short screen,
+    // so they scroll.
+    auto *readings = new QWidget;
+    auto *readingsLayout = new QVBoxLayout(readings);
+    readingsLayout->addLayout(form);
+    m_standardReadings = readingsBox(tr("Standard chart (下卦)"),
+                                     QStringLiteral("standardReadings"), readingsLayout);
+    m_replacementReadings = readingsBox(report::replacementTitle(),
+                                        QStringLiteral("replacementReadings"), readingsLayout);
+    readingsLayout->addStretch();
+    auto *scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("readingsPage"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(readings);
+
+    m_moment = new QDateTimeEdit(QDateTime::currentDateTime(), this);
+    m_moment->setObjectName(QStringLiteral("moment"));
+    m_moment->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
+    m_moment->setDateRange(QDate(LowestAnnualYear, 1, 1), QDate(HighestAnnualYear, 12, 31));
+    m_moment->setCalendarPopup(true);
+    auto *momentLabel = new QLabel(tr("Date and &time:"), this);
+    momentLabel->setObjectName(QStringLiteral("momentLabel"));
+    momentLabel->setBuddy(m_moment);
+    m_moment->setAccessibleName(tr("Date and time"));
+    auto *moment = new QHBoxLayout;
+    moment->addWidget(momentLabel);
+    moment->addWidget(m_moment);
+    moment->addStretch();
+    auto *day = new QVBoxLayout;
+    day->addLayout(moment);
+    day->addLayout(gridRow({&m_daily, &m_hourly}));
+    connect(m_moment, &QDateTimeEdit::dateTimeChanged, this, &ChartDetails::fillDay);
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("tabs"));
+    m_tabs->addTab(page(gridRow({&m_standard, &m_replacement}), QStringLiteral("chartPage")),
+                   tr("C&hart"));
+    m_tabs->addTab(scroll, tr("&Readings"));
+    m_tabs->addTab(page(gridRow({&m_annual, &m_monthly}), QStringLiteral("yearPage")),
+                   tr("&Year && month"));
+    m_tabs->addTab(page(day, QStringLiteral("dayPage")), tr("&Day && hour"));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     m_copy = buttons->addButton(tr("&Copy as Text"), QDialogButtonBox::ActionRole);
@@ -223,11 +268,10 @@ ChartDetails::ChartDetails(QWidget *parent) : QWidget(parent, Qt::Window)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_status);
-    layout->addLayout(form);
-    layout->addLayout(grids);
-    layout->addStretch();
+    layout->addWidget(m_tabs, 1);
     layout->addWidget(buttons);
     clear();
+    fillDay();
 }
 
 void ChartDetails::showChart(const std::optional<report::ChartRequest> &request)
@@ -245,7 +289,8 @@ void ChartDetails::showChart(const std::optional<report::ChartRequest> &request)
 void ChartDetails::copyAsText()
 {
     if (m_reading)
-        QGuiApplication::clipboard()->setText(report::chartText(*m_reading));
+        QGuiApplication::clipboard()->setText(report::chartText(*m_reading) +
+                                              report::readingsText(*m_reading));
 }
 
 void ChartDetails::fill(const ChartReading &r)
@@ -253,14 +298,12 @@ void ChartDetails::fill(const ChartReading &r)
     m_status->hide();
     m_values[ChartRow]->setText(
         tr("year %1, facing %2 degrees").arg(r.request.year).arg(r.request.facingText));
-    m_values[MountainsRow]->setText(mountainsText(r.mountains));
-    m_values[OffsetRow]->setText(
-        tr("%1 degrees from the centre of %2")
-            .arg(signedDegrees(r.mountains.offset), utf8(Mountains[r.mountains.facing].name)));
-    m_values[LeanRow]->setText(leanText(r));
-    m_values[VoidRow]->setText(voidText(r));
+    m_values[MountainsRow]->setText(report::mountainsPhrase(r.mountains));
+    m_values[OffsetRow]->setText(report::offsetPhrase(r.mountains));
+    m_values[LeanRow]->setText(report::leanPhrase(r));
+    m_values[VoidRow]->setText(report::voidPhrase(r));
     m_values[PeriodRow]->setText(QString::number(r.chart.period));
-    m_values[FormationRow]->setText(formationTitle(r.formation));
+    m_values[FormationRow]->setText(report::formationPhrase(r.formation));
 
     fillChartCells(m_standard, r.chart.mountain, r.chart.facing, r.chart);
     m_standard.note->setText(
@@ -269,9 +312,13 @@ void ChartDetails::fill(const ChartReading &r)
            "sitting palace."));
     fillChartCells(m_replacement, r.replacement.mountain, r.replacement.facing, r.chart);
     m_replacement.note->setText(
-        tr("Formation: %1.").arg(formationTitle(r.replacement.formation)) +
+        tr("Formation: %1.").arg(report::formationPhrase(r.replacement.formation)) +
         (r.replacement.sameAsStandard ? ' ' + tr("The same as the standard chart.") : QString()));
     m_replacement.box->setVisible(r.lean.lean == Lean::Leaning || r.request.showReplacement);
+    m_standardReadings->setText(readingsText(report::standardReadings(r)));
+    const std::optional<ChartReadings> replacement = report::replacementReadings(r);
+    m_replacementReadings->setText(replacement ? readingsText(*replacement) : QString());
+    m_replacementReadings->parentWidget()->setVisible(replacement.has_value());
     fillMonth(r);
     m_copy->setEnabled(true);
     keepNotesWhole();
@@ -280,21 +327,33 @@ void ChartDetails::fill(const ChartReading &r)
 void ChartDetails::fillMonth(const ChartReading &r)
 {
     if (!r.month) {
-        clearGrid(m_monthly, tr("Switch on the annual stars in the main window to see the "
-                                "monthly stars of their month."));
+        clearGrid(m_annual, tr("Switch on the annual stars in the main window to see them "
+                               "here with the monthly stars of their month."));
+        clearGrid(m_monthly, QString());
         return;
     }
     const report::MonthStars &m = *r.month;
-    for (int p = 0; p < PalaceCount; ++p) {
-        m_monthly.cells[p]->setText(QString::number(m.monthly[p]));
-        m_monthly.cells[p]->setAccessibleDescription(tr("monthly star %1").arg(m.monthly[p]));
-    }
-    m_monthly.note->setText(tr("%1/%2: solar month %3 (%4), from %5 to %6")
-                                .arg(m.month.month, 2, 10, QLatin1Char('0'))
-                                .arg(m.month.year)
-                                .arg(utf8(m.solar.branch), report::solarTermName(m.solar.term),
-                                     report::localTime(m.solar.start),
-                                     report::localTime(m.solar.end)));
+    const report::MonthAfflictionReading a = report::afflictionsOf(m);
+    fillStars(m_annual, m.annual, tr("annual star %1"), a.year.fiveYellow, a.year.twoBlack);
+    m_annual.note->setText(report::monthPhrase(m.month) + '\n' +
+                           report::yearAfflictionLine(a.year));
+    fillStars(m_monthly, m.monthly, tr("monthly star %1"), a.month.fiveYellow, a.month.twoBlack);
+    m_monthly.note->setText(
+        tr("%1: %2, from %3 to %4")
+            .arg(report::monthPhrase(m.month), report::solarMonthPhrase(m.solar),
+                 report::localTime(m.solar.start), report::localTime(m.solar.end)) +
+        '\n' + report::monthAfflictionLine(a.month));
+}
+
+void ChartDetails::fillDay()
+{
+    const QDateTime moment = m_moment->dateTime();
+    const report::DayStarsReading day = report::readDayStars(moment.date(), moment.time());
+    fillStars(m_daily, day.dailyStars, tr("daily star %1"));
+    m_daily.note->setText(report::dailyLine(day));
+    fillStars(m_hourly, day.hourlyStars, tr("hourly star %1"));
+    m_hourly.note->setText(report::hourlyLine(day));
+    keepNotesWhole();
 }
 
 void ChartDetails::clear()
@@ -305,8 +364,12 @@ void ChartDetails::clear()
         value->clear();
     clearGrid(m_standard, QString());
     clearGrid(m_replacement, QString());
+    clearGrid(m_annual, QString());
     clearGrid(m_monthly, QString());
     m_replacement.box->hide();
+    m_standardReadings->clear();
+    m_replacementReadings->clear();
+    m_replacementReadings->parentWidget()->hide();
     m_copy->setEnabled(false);
     keepNotesWhole();
 }

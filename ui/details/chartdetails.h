@@ -7,16 +7,20 @@
 #include <array>
 #include <optional>
 
+class QDateTimeEdit;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QTabWidget;
 
 namespace orrindel {
 
-// The practitioner's reading of the chart on show in the main window: the mountains and the
-// offset, the lean and the void line, period and formation, the standard and replacement
-// grids and the monthly stars. It is given the main window's inputs and reads the chart from
-// them; with none it shows that no chart is calculated.
+// The practitioner's reading of the chart on show in the main window, on four tabs so that it
+// fits a small screen: the mountains and the offset, the lean and the void line, period and
+// formation with the standard and replacement grids; the named formations in words; the
+// annual and monthly stars with their afflictions; the daily and hourly stars of a chosen
+// moment. It is given the main window's inputs and reads the chart from them; with none it
+// shows that no chart is calculated.
 class ChartDetails : public QWidget
 {
     Q_OBJECT
@@ -41,6 +45,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void fillDay();
     void fill(const report::ChartReading &reading);
     void fillMonth(const report::ChartReading &reading);
     void clear();
@@ -51,7 +56,14 @@ private:
     std::array<QLabel *, 7> m_values{};
     Grid m_standard;
     Grid m_replacement;
+    QLabel *m_standardReadings = nullptr;
+    QLabel *m_replacementReadings = nullptr;
+    Grid m_annual;
     Grid m_monthly;
+    QDateTimeEdit *m_moment = nullptr;
+    Grid m_daily;
+    Grid m_hourly;
+    QTabWidget *m_tabs = nullptr;
     QPushButton *m_copy = nullptr;
 };
 

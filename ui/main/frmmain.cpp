@@ -140,7 +140,7 @@ QWidget *customControl(const ControlRow &row, QWidget *parent)
         return box;
     }
     if (name == QLatin1String("dtDatePicker")) {
-        auto *picker = new platform::DatePicker(parent);
+        auto *picker = new platform::DatePicker(LowestAnnualYear, HighestAnnualYear, parent);
         // Disabled like the unchecked box beside it until the annual stars are switched on.
         picker->setEnabled(false);
         return picker;

@@ -3,6 +3,8 @@
 #include "engine/numerictext.h"
 #include "engine/runtimeerror.h"
 #include "engine/validation.h"
+#include "report/phrases.h"
+#include "report/readingreport.h"
 #include "report/terms.h"
 #include "searchablefont.h"
 #include "ui/shared/chartlayout.h"
@@ -38,11 +40,11 @@ using report::ChartReading;
 // The runtime's number for a file that cannot be written.
 constexpr int PathFileAccessError = 75;
 
-constexpr qreal Margin = 48; // points
+constexpr qreal Margin = 36; // points
 constexpr qreal Gap = 12;
 // The chart grid's squares as the printed page places them, in twips (1/20 point), drawn a
 // little smaller so that four grids and the text fit one page of either paper.
-constexpr qreal PointsPerTwip = 0.78 / 20;
+constexpr qreal PointsPerTwip = 0.72 / 20;
 constexpr qreal CodeMargin = 11;
 constexpr qreal GridWidth = 3 * 1440 * PointsPerTwip + 2 * CodeMargin;
 constexpr qreal GridHeight = 3 * 1080 * PointsPerTwip + 2 * CodeMargin + 16;
@@ -89,37 +91,25 @@ Fonts reportFonts()
             font(8.5, false), font(13, true), font(8, false)};
 }
 
-QString mountainsText(const ChartReading &r)
-{
-    return HouseReport::tr("%1 (sitting %2, facing %3)")
-        .arg(report::facingSittingName(r.mountains), report::mountainReading(r.mountains.sitting),
-             report::mountainReading(r.mountains.facing));
-}
-
-QString formationText(std::optional<Formation> formation)
-{
-    return formation ? report::formationWords(*formation) : HouseReport::tr("none of the four");
-}
-
-QString leanText(const ChartReading &r)
-{
-    if (r.lean.lean == Lean::Standard)
-        return HouseReport::tr("standard: the standard chart applies");
-    const auto [facing, sitting] = report::leaningSides(r);
-    return HouseReport::tr("leaning (兼向), %1 / %2: the replacement chart applies")
-        .arg(facing, sitting);
-}
-
 bool replacementApplies(const ChartReading &r)
 {
     return r.lean.lean == Lean::Leaning || r.request.showReplacement;
 }
 
-// The readings of the chart's formations, a line each. They are not written yet: the
-// section appears as soon as this gives lines.
-std::vector<QString> readingLines(const ChartReading &)
+// The named formations and castle gates of each chart on the page, a line each.
+std::vector<QString> readingLines(const ChartReading &r)
 {
-    return {};
+    std::vector<QString> lines;
+    const auto add = [&lines](const QString &title, const ChartReadings &readings) {
+        for (const QString &line :
+             report::formationLines(readings) + report::castleGateLines(readings))
+            lines.push_back(title.isEmpty() ? line : HouseReport::tr("%1: %2").arg(title, line));
+    };
+    add(QString(), report::standardReadings(r));
+    if (const std::optional<ChartReadings> replaced = report::replacementReadings(r);
+        replaced && replacementApplies(r))
+        add(report::replacementTitle(), *replaced);
+    return lines;
 }
 
 // Draws the pages from the top down; y is where the next line goes. What does not fit below
@@ -304,18 +294,24 @@ void drawReport(QPainter &painter, QPagedPaintDevice &device, const store::House
         {HouseReport::tr("Measured on:"), house.measured.toString(Qt::ISODate)},
         {HouseReport::tr("Year of construction:"), house.year},
         {HouseReport::tr("Facing degree:"), house.facing},
-        {HouseReport::tr("Mountains:"), mountainsText(r)},
+        {HouseReport::tr("Mountains:"), report::mountainsPhrase(r.mountains)},
     });
+
+    // What the practitioner noted belongs with the house; long notes push the chart on.
+    if (!house.notes.isEmpty()) {
+        page.heading(HouseReport::tr("Notes"));
+        page.note(house.notes);
+    }
 
     page.heading(HouseReport::tr("The chart"));
     std::vector<std::pair<QString, QString>> chart = {
         {HouseReport::tr("Period:"), QString::number(r.chart.period)},
-        {HouseReport::tr("Formation:"), formationText(r.formation)},
-        {HouseReport::tr("Lean:"), leanText(r)},
+        {HouseReport::tr("Formation:"), report::formationPhrase(r.formation)},
+        {HouseReport::tr("Lean:"), report::leanPhrase(r)},
     };
     if (replacementApplies(r))
-        chart.push_back(
-            {HouseReport::tr("Replacement formation:"), formationText(r.replacement.formation)});
+        chart.push_back({HouseReport::tr("Replacement formation:"),
+                         report::formationPhrase(r.replacement.formation)});
     page.facts(chart);
     if (const std::vector<QString> readings = readingLines(r); !readings.empty()) {
         page.heading(HouseReport::tr("Readings"));
@@ -346,14 +342,11 @@ void drawReport(QPainter &painter, QPagedPaintDevice &device, const store::House
     page.endGridRow();
     page.note(HouseReport::tr("South is at the top of every grid. In each square of a chart the "
                               "mountain star is on the left, the facing star on the right and "
-                              "the time star below; the shaded square is the sitting palace."));
-    page.note(HouseReport::tr("Solar month %1 runs from %2 to %3.")
+                              "the time star below; the shaded square is the sitting palace.") +
+              QLatin1Char(' ') +
+              HouseReport::tr("Solar month %1 runs from %2 to %3.")
                   .arg(QString::fromUtf8(m.solar.branch), report::localTime(m.solar.start),
                        report::localTime(m.solar.end)));
-    if (!house.notes.isEmpty()) {
-        page.heading(HouseReport::tr("Notes"));
-        page.note(house.notes);
-    }
 }
 
 } // namespace
