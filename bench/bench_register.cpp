@@ -21,6 +21,7 @@ constexpr int Houses = 10000;
 struct SilentMsgBox final : platform::MsgBox
 {
     void show(QWidget *, const QString &, int, const QString &, const QString &) override {}
+    bool confirm(QWidget *, const QString &, const QString &) override { return true; }
 };
 
 store::House sample(int i)

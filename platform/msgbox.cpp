@@ -20,6 +20,12 @@ void QtMsgBox::show(QWidget *parent, const QString &prompt, int style, const QSt
     box.exec();
 }
 
+bool QtMsgBox::confirm(QWidget *parent, const QString &prompt, const QString &title)
+{
+    return QMessageBox::question(parent, title, prompt, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 namespace {
 
 // The runtime's messages, as the engine raises them, marked for translation. A message with

@@ -26,6 +26,8 @@ public:
     // any, behind a "Show Details..." button; waits for the user.
     virtual void show(QWidget *parent, const QString &prompt, int style, const QString &title,
                       const QString &details = {}) = 0;
+    // Asks a question with Yes and No, No the default and the answer to Esc; true for Yes.
+    virtual bool confirm(QWidget *parent, const QString &prompt, const QString &title) = 0;
 };
 
 // The real modal message box.
@@ -34,6 +36,7 @@ class QtMsgBox final : public MsgBox
 public:
     void show(QWidget *parent, const QString &prompt, int style, const QString &title,
               const QString &details = {}) override;
+    bool confirm(QWidget *parent, const QString &prompt, const QString &title) override;
 };
 
 // Reports an error that no procedure trapped as the runtime does ("Run-time error '13':"

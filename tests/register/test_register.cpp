@@ -188,10 +188,12 @@ private slots:
         QCOMPARE(edited.notes + "|" + edited.label, "measured again|renamed");
 
         // Delete asks first: No keeps the house, Yes deletes it, Ctrl+Z brings it back.
-        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
-            onModal<QMessageBox>([answer](QMessageBox *box) { box->button(answer)->click(); });
+        for (const bool yes : {false, true}) {
+            s.services.msgBox.answers = {yes};
             QTest::mouseClick(s.houses->findChild<QPushButton *>("delete"), Qt::LeftButton);
-            QCOMPARE(s.stored().size(), answer == QMessageBox::Yes ? 2 : 3);
+            QCOMPARE(s.stored().size(), yes ? 2 : 3);
+            QVERIFY(s.services.msgBox.questions.takeLast().startsWith(
+                "Delete House: Delete the house of"));
         }
         s.houses->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(s.houses));

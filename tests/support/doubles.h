@@ -28,7 +28,14 @@ struct RecordingMsgBox final : platform::MsgBox
         boxes << QStringLiteral("%1: %2 (%3)").arg(title, prompt).arg(style), parent = owner;
         details << detail;
     }
-    QStringList boxes, details;
+    // Records the question and answers it with the next of the answers given, else No.
+    bool confirm(QWidget *owner, const QString &prompt, const QString &title) override
+    {
+        questions << QStringLiteral("%1: %2").arg(title, prompt), parent = owner;
+        return !answers.isEmpty() && answers.takeFirst();
+    }
+    QList<bool> answers;
+    QStringList boxes, details, questions;
     QWidget *parent = nullptr;
 };
 

@@ -14,7 +14,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -427,13 +426,13 @@ void HouseRegister::deleteSelected()
     if (!house || !m_store || m_store->isReadOnly())
         return;
     const QString name = house->client.isEmpty() ? house->label : house->client;
-    const auto answer = QMessageBox::question(
-        this, tr("Delete House"),
+    const bool yes = m_msgBox.confirm(
+        this,
         tr("Delete the house of %1, %2? Undo (%3) brings it back while this window is open.")
             .arg(name, house->label,
                  QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText)),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer != QMessageBox::Yes || !change([&] { m_store->remove(house->id); }))
+        tr("Delete House"));
+    if (!yes || !change([&] { m_store->remove(house->id); }))
         return;
     m_deleted = house;
     reload();
