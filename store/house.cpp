@@ -4,13 +4,16 @@
 #include "engine/validation.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QThread>
 #include <QVariant>
 
 #include <iterator>
@@ -33,8 +36,10 @@ constexpr int BusyTimeoutMs = 5000;
 // The main window's facing box holds five characters; a longer bearing could not be opened.
 constexpr qsizetype FacingTextMaxLength = 5;
 constexpr qsizetype FieldMaxLength = 1 << 20;
-// The runtime's "Path/File access error".
+// The runtime's "Path/File access error", and its "Permission denied" for a file another
+// program holds locked.
 constexpr int PathFileAccessError = 75;
+constexpr int PermissionDenied = 70;
 // The placeholders of bindHouse(); a null text is stored as empty.
 const QLatin1StringView Values("(coalesce(?, ''), coalesce(?, ''), coalesce(?, ''), "
                                "coalesce(?, ''), ?, coalesce(?, ''), ?, ?, coalesce(?, ''), "
@@ -68,8 +73,11 @@ enum SqliteCode {
     switch (error.nativeErrorCode().toInt() & 0xff) {
     case Busy:
     case Locked:
-        fail(HouseText::tr("%1 is busy: another program kept it locked. Nothing was changed.")
-                 .arg(path));
+        throw RuntimeError(
+            PermissionDenied, "Permission denied",
+            HouseText::tr("%1 is busy: another program kept it locked. Nothing was changed.")
+                .arg(path)
+                .toStdString());
     case CantOpen:
         fail(HouseText::tr("%1 cannot be opened or made here. Nothing was changed.").arg(path));
     case ReadOnly:
@@ -163,6 +171,8 @@ struct HouseStore::Private
     QSqlQuery run(const QString &sql, const QVariantList &values = {}) const;
     void exec(QSqlQuery &query) const;
     template <class Change> auto transact(Change change);
+    template <class Step> auto patiently(Step step);
+    template <class Change> auto attempt(Change change);
 };
 
 void HouseStore::Private::close()
@@ -294,9 +304,33 @@ void HouseStore::Private::exec(QSqlQuery &query) const
         failQuery(path, query.lastError());
 }
 
+// Runs a step again while another program holds the file, for as long as the busy timeout.
+// SQLite waits by itself inside a statement, but not everywhere: two programs making the file
+// at once, or one switching it to WAL while the other reads its header, see a lock at once.
+// A step that failed on a lock has changed nothing, so it can start over on a new connection.
+template <class Step> auto HouseStore::Private::patiently(Step step)
+{
+    const QDeadlineTimer deadline(BusyTimeoutMs);
+    for (;;) {
+        try {
+            return step();
+        } catch (const RuntimeError &error) {
+            if (error.number() != PermissionDenied || deadline.hasExpired())
+                throw;
+        }
+        close();
+        QThread::msleep(QRandomGenerator::global()->bounded(5, 50));
+    }
+}
+
 // Runs the change in one immediate transaction, migrating the file first, and returns only
 // once it has committed; on any failure nothing of it stays.
 template <class Change> auto HouseStore::Private::transact(Change change)
+{
+    return patiently([&] { return attempt(change); });
+}
+
+template <class Change> auto HouseStore::Private::attempt(Change change)
 {
     ensureWrite();
     run(QStringLiteral("BEGIN IMMEDIATE"));
@@ -327,7 +361,7 @@ HouseStore::HouseStore(const QString &path) : d(new Private)
     d->path = path;
     d->connection = QStringLiteral("orrindel.store.%1").arg(quintptr(this), 0, 16);
     try {
-        d->ensureRead();
+        d->patiently([this] { return d->ensureRead(); });
     } catch (...) {
         d->close();
         delete d;
