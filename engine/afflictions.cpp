@@ -6,9 +6,6 @@
 
 namespace orrindel {
 
-const std::array<const char *, 12> Branches = {"子", "丑", "寅", "卯", "辰", "巳",
-                                               "午", "未", "申", "酉", "戌", "亥"};
-
 namespace {
 
 int modulo(int value, int divisor)

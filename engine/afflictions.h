@@ -1,13 +1,20 @@
 #pragma once
 
 #include "chart.h"
+#include "mountains.h"
 
 #include <array>
 
 namespace orrindel {
 
-// The twelve earthly branches from 子 (0) to 亥 (11), UTF-8.
-extern const std::array<const char *, 12> Branches;
+// The twelve earthly branches from 子 (0) to 亥 (11), UTF-8: every other mountain from 子, so
+// the names have one home.
+inline constexpr std::array<const char *, 12> Branches = [] {
+    std::array<const char *, 12> names{};
+    for (int branch = 0; branch < 12; ++branch)
+        names[branch] = Mountains[2 * branch + 1].name;
+    return names;
+}();
 // The mountain (index in Mountains) of a branch, and the branch of a star year: (year - 4) mod 12.
 int mountainOfBranch(int branch);
 int branchOfYear(int starYear);
