@@ -1,11 +1,10 @@
 #include "orrindel_houses.h"
 #include "translations/language.h"
 
-#ifdef ORRINDEL_HOUSE_REPORT
+#include "platform/controls.h"
 #include "ui/print/housereport.h"
 
 #include <QApplication>
-#endif
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -17,7 +16,6 @@ int main(int argc, char *argv[])
     orrindel::Translation translation(orrindel::systemLanguage());
     std::unique_ptr<QCoreApplication> app;
     HouseReportWriter writer;
-#ifdef ORRINDEL_HOUSE_REPORT
     // Only a report needs fonts and painting; it is drawn off screen, so no display is needed.
     bool report = false;
     for (int i = 1; i < argc; ++i)
@@ -26,8 +24,9 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QApplication>(argc, argv);
         writer = &orrindel::writeHouseReport;
+        // Chinese in the language's own face, as the window draws it.
+        orrindel::platform::installFontSubstitutes(orrindel::cjkFontRegion(translation.language()));
     }
-#endif
     if (!app)
         app = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orrindel-houses"));

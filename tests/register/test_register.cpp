@@ -14,6 +14,7 @@
 #include "ui/print/housereport.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -326,6 +327,16 @@ private slots:
         for (const QString &face : faces) // embedded, subset, with a ToUnicode map
             QVERIFY2(face.contains(QRegularExpression(" yes +(yes|no) +yes +\\d+ +\\d+$")),
                      qPrintable(face));
+        // Chinese in the language's own face, from that face's copy.
+        if (const QString region = cjkFontRegion(row.language).toLower(); !region.isEmpty()) {
+            const QStringList copies =
+                QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                     "/orrindel/fonts")
+                    .entryList({"noto-serif-cjk-" + region + "-*.otf"});
+            QVERIFY(
+                copies.size() == 1 &&
+                faces.join('|').contains("OrrindelText" + copies[0].section('-', -1).chopped(4)));
+        }
         QLocale::setDefault(QLocale::c());
     }
     void refused_data() { addRows(Refusals, &Refusal::name); }

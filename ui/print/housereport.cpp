@@ -74,7 +74,7 @@ Fonts reportFonts()
 {
     QString cjk = QStringLiteral("Noto Serif CJK SC");
     for (const QString &face : QFont::substitutes(QStringLiteral("Times New Roman")))
-        if (face.contains(QLatin1String("CJK")))
+        if (face.contains(QLatin1String("CJK"), Qt::CaseInsensitive)) // Qt keeps them lower case
             cjk = face;
     // The printed page's face, or its stand-ins where a program installed none (the tool).
     const QStringList families = {platform::installedFamily(QStringLiteral("Times New Roman")),

@@ -144,7 +144,10 @@ QString searchableFamily(const QString &cjkFamily)
     // One copy for the window program and the tool alike.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
                            QStringLiteral("/orrindel/fonts");
-    const QString path = folder + QStringLiteral("/text-") + key + QStringLiteral(".otf");
+    // A copy a face: the Simplified and the Traditional face each keep theirs.
+    const QString face = cjkFamily.toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
+    const QString path =
+        folder + QLatin1Char('/') + face + QLatin1Char('-') + key + QStringLiteral(".otf");
     if (!QFile::exists(path)) {
         std::map<QByteArray, QByteArray> tables;
         for (const char *tag : {"BASE", "CFF ", "CFF2", "GDEF", "GPOS", "GSUB", "OS/2", "VORG",
@@ -160,9 +163,10 @@ QString searchableFamily(const QString &cjkFamily)
         if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) ||
             file.write(fontFile(tables)) < 0 || !file.commit())
             return cjkFamily;
-        // Copies of a face since updated are of no more use.
+        // Copies of this face since updated are of no more use.
         const QDir copies(folder);
-        for (const QString &old : copies.entryList({QStringLiteral("text-*.otf")}, QDir::Files)) {
+        for (const QString &old :
+             copies.entryList({face + QStringLiteral("-*.otf")}, QDir::Files)) {
             if (copies.filePath(old) != path)
                 QFile::remove(copies.filePath(old));
         }
