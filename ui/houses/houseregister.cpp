@@ -22,6 +22,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <vector>
 
 namespace orrindel {
@@ -133,7 +134,8 @@ public:
     explicit HouseFilter(HouseTable *table, QObject *parent)
         : QSortFilterProxyModel(parent), m_table(table)
     {
-        setSourceModel(table);
+        // Connected before the proxy's own handler, so the rows are filtered by their new
+        // texts, not by those of the rows that were there before.
         connect(table, &QAbstractItemModel::modelReset, this, [this] {
             m_texts.clear();
             m_texts.reserve(m_table->houses().size());
@@ -141,6 +143,7 @@ public:
                 m_texts.push_back(house.client + QChar('\n') + house.label + QChar('\n') +
                                   house.notes);
         });
+        setSourceModel(table);
     }
 
     void setText(const QString &text)
@@ -377,14 +380,19 @@ void HouseRegister::openSelected()
 
 void HouseRegister::saveShown()
 {
+    if (!m_store || m_store->isReadOnly())
+        return;
     const std::optional<std::pair<QString, QString>> shown = m_shown ? m_shown() : std::nullopt;
     if (!shown) {
         report(tr("Calculate a chart in the main window first: its year and bearing are saved."));
         return;
     }
-    // The house opened last, while the main window still shows its chart, is updated.
+    // The house opened last, while the main window still shows its chart and the house is
+    // still kept, is updated.
     const bool fromRegister =
-        m_opened && m_opened->year == shown->first && m_opened->facing == shown->second;
+        m_opened && m_opened->year == shown->first && m_opened->facing == shown->second &&
+        std::ranges::any_of(m_model->houses(),
+                            [this](const store::House &kept) { return kept.id == m_opened->id; });
     store::House house = fromRegister ? *m_opened : store::House{};
     house.year = shown->first;
     house.facing = shown->second;
