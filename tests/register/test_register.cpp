@@ -198,6 +198,8 @@ private slots:
             QVERIFY(s.services.msgBox.questions.takeLast().startsWith(
                 "Delete House: Delete the house of"));
         }
+        s.houses->showMinimized(); // a window minimized is still open: Undo stays
+        s.houses->showNormal();
         s.houses->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(s.houses));
         QTest::keyClick(s.table(), Qt::Key_Z, Qt::ControlModifier);

@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -279,7 +280,9 @@ void HouseRegister::showEvent(QShowEvent *event)
 void HouseRegister::hideEvent(QHideEvent *event)
 {
     QDialog::hideEvent(event);
-    // Undo lasts while the window is open.
+    // Undo lasts while the window is open, minimized too: the system's hiding is not a close.
+    if (event->spontaneous())
+        return;
     m_deleted.reset();
     m_closed = true;
     updateCommands();
