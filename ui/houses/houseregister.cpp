@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <vector>
 
 namespace orrindel {
@@ -133,7 +135,8 @@ public:
     explicit HouseFilter(HouseTable *table, QObject *parent)
         : QSortFilterProxyModel(parent), m_table(table)
     {
-        setSourceModel(table);
+        // Connected before the proxy's own handler, so the rows are filtered by their new
+        // texts, not by those of the rows that were there before.
         connect(table, &QAbstractItemModel::modelReset, this, [this] {
             m_texts.clear();
             m_texts.reserve(m_table->houses().size());
@@ -141,6 +144,7 @@ public:
                 m_texts.push_back(house.client + QChar('\n') + house.label + QChar('\n') +
                                   house.notes);
         });
+        setSourceModel(table);
     }
 
     void setText(const QString &text)
@@ -276,7 +280,9 @@ void HouseRegister::showEvent(QShowEvent *event)
 void HouseRegister::hideEvent(QHideEvent *event)
 {
     QDialog::hideEvent(event);
-    // Undo lasts while the window is open.
+    // Undo lasts while the window is open, minimized too: the system's hiding is not a close.
+    if (event->spontaneous())
+        return;
     m_deleted.reset();
     m_closed = true;
     updateCommands();
@@ -377,14 +383,19 @@ void HouseRegister::openSelected()
 
 void HouseRegister::saveShown()
 {
+    if (!m_store || m_store->isReadOnly())
+        return;
     const std::optional<std::pair<QString, QString>> shown = m_shown ? m_shown() : std::nullopt;
     if (!shown) {
         report(tr("Calculate a chart in the main window first: its year and bearing are saved."));
         return;
     }
-    // The house opened last, while the main window still shows its chart, is updated.
+    // The house opened last, while the main window still shows its chart and the house is
+    // still kept, is updated.
     const bool fromRegister =
-        m_opened && m_opened->year == shown->first && m_opened->facing == shown->second;
+        m_opened && m_opened->year == shown->first && m_opened->facing == shown->second &&
+        std::ranges::any_of(m_model->houses(),
+                            [this](const store::House &kept) { return kept.id == m_opened->id; });
     store::House house = fromRegister ? *m_opened : store::House{};
     house.year = shown->first;
     house.facing = shown->second;
