@@ -98,8 +98,10 @@ void writeChartReadings(QTextStream &s, const QString &formations, const QString
     if (lines.isEmpty())
         s << ReadingReport::tr("%1: none").arg(formations) << '\n';
     else
-        s << formations << ":\n  " << lines.join(QStringLiteral("\n  ")) << '\n';
-    s << gates << ":\n  " << castleGateLines(readings).join(QStringLiteral("\n  ")) << '\n';
+        s << ReadingReport::tr("%1:").arg(formations) << "\n  "
+          << lines.join(QStringLiteral("\n  ")) << '\n';
+    s << ReadingReport::tr("%1:").arg(gates) << "\n  "
+      << castleGateLines(readings).join(QStringLiteral("\n  ")) << '\n';
 }
 
 QString fiveAndTwo(int fiveYellow, int twoBlack)

@@ -163,8 +163,9 @@ std::variant<std::optional<Moment>, QString> checkDate(const Options &o)
     if (!o.parser.isSet(o.date))
         return std::optional<Moment>();
     const QString text = o.parser.value(o.date);
+    // A year too long is out of range, but padded with zeros it is not a year as written.
     static const QRegularExpression shape(
-        QStringLiteral("^(\\d{1,9})-(\\d\\d)-(\\d\\d)(?:T(\\d\\d):(\\d\\d))?$"));
+        QStringLiteral("^(\\d{1,4}|[1-9]\\d{4,8})-(\\d\\d)-(\\d\\d)(?:T(\\d\\d):(\\d\\d))?$"));
     const auto match = shape.match(text);
     if (!match.hasMatch())
         return ChartTool::tr("--date %1: give the date as YYYY-MM-DD or YYYY-MM-DDTHH:MM.")

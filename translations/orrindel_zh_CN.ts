@@ -769,7 +769,7 @@ Commands:
     </message>
     <message>
         <source>Formations</source>
-        <translation>格局</translation>
+        <translation>特定格局</translation>
     </message>
     <message>
         <source>Castle gates</source>
@@ -777,7 +777,7 @@ Commands:
     </message>
     <message>
         <source>Replacement chart formations</source>
-        <translation>替卦格局</translation>
+        <translation>替卦特定格局</translation>
     </message>
     <message>
         <source>Replacement chart castle gates</source>
@@ -798,6 +798,10 @@ Commands:
     <message>
         <source>Hourly stars %1: %2</source>
         <translation>时飞星 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1：</translation>
     </message>
 </context>
 <context>

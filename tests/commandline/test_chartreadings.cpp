@@ -47,7 +47,7 @@ const Key Keys[] = {
 // A bad --date and the one line it gets.
 struct Refused { QString date, says; };
 const QString Form = "give the date as YYYY-MM-DD or YYYY-MM-DDTHH:MM.", NoDay = "there is no such day or time.", Year = "the year must be from 1000 to 9999.";
-const Refused Dates[] = {{"2026-1-1", Form}, {"2026-01-01T12", Form}, {"", Form}, {"2026-01-01T9:00", Form}, {"2026-02-29", NoDay}, {"2026-13-01", NoDay},
+const Refused Dates[] = {{"2026-1-1", Form}, {"2026-01-01T12", Form}, {"", Form}, {"2026-01-01T9:00", Form}, {"002026-01-01", Form}, {"2026-02-29", NoDay}, {"2026-13-01", NoDay},
     {"2026-04-31", NoDay}, {"2026-01-01T24:00", NoDay}, {"2026-01-01T12:60", NoDay}, {"0999-12-31", Year}, {"10000-01-01", Year}};
 // clang-format on
 

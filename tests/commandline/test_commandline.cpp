@@ -66,6 +66,8 @@ const Run Runs[] = {
     // JSON is the same in every language.
     {.command = "LANGUAGE=zh_CN orrindel-chart --year 2026 --facing 187 --annual 07/2026", .says = "东南        南          西南\n|           |   坐宫    |           |\n东北        北          西北\n建造年份 2026，朝向 187 度：9 运\n"
      "向：南（宫 4），山 S2，向星顺飞\n山向：子山午向（坐子向午；N2/S2），距午山中线 +7 度\n空亡：小空亡，距两山交界 0.5 度以内：请重新测量\n替卦星盘：不属四种格局\n月飞星 07/2026：未月（小暑），中宫 3\n自 2026-07-07 09:57 CST (UTC+08:00)\n东南 2   南   7   西南 9\n东   1   中   3   西   5"},
+    // The readings' headings with a full-width colon, named apart from the chart's one formation.
+    {.command = "LANGUAGE=zh_TW orrindel-chart --year 2004 --facing 180", .says = "格局：雙星到向\n特定格局：\n離宮打劫（真七星打劫）：雙星到向；可用。\n城門：\n正城門：東南宮巽山，運星 7；可用。"},
     {.command = "LANGUAGE=zh_TW orrindel-chart --year 2026 --facing 187 --annual 12/2026 --json", .sameAs = "LANGUAGE=en orrindel-chart --year 2026 --facing 187 --annual 12/2026 --json"}};
 // clang-format on
 
