@@ -428,6 +428,8 @@ qint64 HouseStore::add(const House &house)
 
 QList<qint64> HouseStore::addAll(const QList<House> &houses)
 {
+    if (houses.isEmpty()) // nothing to save, so no file to make
+        return {};
     for (const House &house : houses)
         if (const QString problem = houseProblem(house); !problem.isEmpty())
             throw RuntimeError(RuntimeError::InvalidProcedureCall,
@@ -522,13 +524,23 @@ void HouseStore::restore(const House &house)
     });
 }
 
+// The name as a file's absolute path: to SQLite ":memory:" and "file:…?mode=memory" are
+// databases in memory, and to QFile ":name" is a resource, so a house said saved there would
+// be gone, or not found again.
+namespace {
+QString fileName(const QString &name)
+{
+    return QFileInfo(name.startsWith(u':') ? QStringLiteral("./") + name : name).absoluteFilePath();
+}
+} // namespace
+
 QString databasePath(const QString &option)
 {
     if (!option.isEmpty())
-        return option;
+        return fileName(option);
     const QString fromEnvironment = qEnvironmentVariable("ORRINDEL_DATABASE");
     if (!fromEnvironment.isEmpty())
-        return fromEnvironment;
+        return fileName(fromEnvironment);
     // Named here rather than by the application's name, so the window and the tool, whose
     // names differ, share one file.
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +

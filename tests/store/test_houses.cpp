@@ -209,11 +209,17 @@ private slots:
     void nothingWrittenUntilSaved()
     {
         const QString database = path("later/h.sqlite");
-        for (const char *command : {"list", "show 1", "list x --json", "export FOLDER/e.json"})
+        for (const char *command :
+             {"list", "show 1", "list x --json", "export FOLDER/e.json", "import FOLDER/e.json"})
             runCommands(command, database, m_dir.path());
         QVERIFY(!QFileInfo::exists(path("later")));
         QCOMPARE(runCommands("add --label l --year 2004 --facing 1", database, {}).out, "1\n");
         QCOMPARE(sqlAnswer(database, "PRAGMA journal_mode"), "wal");
+        // Names SQLite or Qt would take for memory or a resource are files like any other.
+        QDir::setCurrent(path("later"));
+        for (const char *name : {":memory:", "file:h?mode=memory"})
+            QVERIFY(runCommands("add --label l --year 2004 --facing 1 ; list", name, {})
+                        .out.endsWith("\tl\n"));
     }
 
     // The window's Delete and Undo: the house comes back whole under its number, once.
