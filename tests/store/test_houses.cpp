@@ -116,6 +116,7 @@ const Session Sessions[] = {
     {.commands = "show 2 --json", .says = "\"facing\": \"45.5\",\n    \"id\": 2,\n    \"label\": \"50%_off\",\n    \"measured\": null"},
     {.commands = "show 3", .status = 2, .says = "there is no house 3"}, {.commands = "show 0", .status = 2, .says = "0 is not a house number"},
     {.commands = "show 1x", .status = 2, .says = "1x is not"}, {.commands = "show +1", .status = 2, .says = "+1 is not"},
+    {.commands = "show 1\n2", .status = 2, .says = "1 2 is not a house number."},
     {.commands = "show", .status = 2, .says = "wrong number of arguments for show"}, {.commands = "list a b", .status = 2, .says = "wrong number"},
     {.commands = "--help", .says = "report ID --pdf FILE [--annual MM/YYYY]\n"}, {.commands = "--version", .says = ORRINDEL_VERSION_STRING},
     {.commands = "frob", .status = 2, .says = "unknown command: frob"}, {.commands = "--json", .status = 2, .says = "give a command"},
@@ -138,6 +139,8 @@ const Session Sessions[] = {
     {.commands = "report 1 --pdf fail.pdf", .status = 1, .says = "fail.pdf: full"},
     {.commands = "export FOLDER/e.json ; import FOLDER/e.json ; list", .says = "2\n1\t2004\t180\t2026-01-02\tO'Brien\t12 Hill Rd\n2\t1990\t45.5"
                  "\t\tMüller\t50%_off\n3\t2004\t180\t2026-01-02\tO'Brien\t12 Hill Rd\n4\t1990"},
+    {.commands = "export FOLDER/h.sqlite ; list", .status = 2, .says = "h.sqlite is the register itself", .lacks = "not a house register"},
+    {.commands = "report 1 --pdf FOLDER/h.sqlite-wal", .status = 2, .says = "h.sqlite-wal is the register itself", .lacks = "report:"},
     {.commands = "export FOLDER/no/e.json", .status = 1, .says = "e.json cannot be written"},
     {.commands = "import FOLDER/in.json ; list", .says = "2\n1\t", .file = Good + R"({"label":"a","year":"1900","facing":"0","measured":"2020-02-29"},{"client":"b","year":"2100","facing":"1","notes":null}]})"},
     {.commands = "import FOLDER/in.json ; list", .status = 2, .says = "row 2: Give the client's name or a label.\norrindel-houses: row 4: year is not text\n"
