@@ -217,10 +217,16 @@ void writeExport(const QString &path, const QList<House> &houses)
     for (const House &house : houses)
         rows.append(houseJson(house));
     const QJsonObject root{{"format", ExportFormat}, {"version", ExportVersion}, {"houses", rows}};
-    // Written aside and renamed over, so a failed export leaves no half file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(QJsonDocument(root).toJson(QJsonDocument::Indented)) < 0 || !file.commit())
+    const QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    // Written aside and renamed over, so a failed export leaves no half file; but a device or a
+    // pipe (/dev/stdout) is written as it is, as renaming over it would replace it.
+    const QFileInfo target(path);
+    const bool special = target.exists() && !target.isFile() && !target.isDir();
+    QSaveFile saved(path);
+    QFile direct(path);
+    QFileDevice &file = special ? static_cast<QFileDevice &>(direct) : saved;
+    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() ||
+        !(special ? direct.flush() : saved.commit()))
         throw RuntimeError(
             RuntimeError::FileNotFound, "File not found",
             HousesTool::tr("%1 cannot be written: %2").arg(path, file.errorString()).toStdString());

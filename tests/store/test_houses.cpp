@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace orrindel;
@@ -141,6 +143,7 @@ const Session Sessions[] = {
                  "\t\tMüller\t50%_off\n3\t2004\t180\t2026-01-02\tO'Brien\t12 Hill Rd\n4\t1990"},
     {.commands = "export FOLDER/h.sqlite ; list", .status = 2, .says = "h.sqlite is the register itself", .lacks = "not a house register"},
     {.commands = "report 1 --pdf FOLDER/h.sqlite-wal", .status = 2, .says = "h.sqlite-wal is the register itself", .lacks = "report:"},
+    {.commands = "export FOLDER/pipe", .says = "\"format\": \"orrindel-houses\""},
     {.commands = "export FOLDER/no/e.json", .status = 1, .says = "e.json cannot be written"},
     {.commands = "import FOLDER/in.json ; list", .says = "2\n1\t", .file = Good + R"({"label":"a","year":"1900","facing":"0","measured":"2020-02-29"},{"client":"b","year":"2100","facing":"1","notes":null}]})"},
     {.commands = "import FOLDER/in.json ; list", .status = 2, .says = "row 2: Give the client's name or a label.\norrindel-houses: row 4: year is not text\n"
@@ -200,9 +203,15 @@ private slots:
         obrien.measured = QDate(2026, 1, 2);
         muller.label = "50%_off";
         HouseStore(database).addAll({obrien, muller});
+        // FOLDER/pipe is a pipe, already open for reading; what is written to it is said.
+        const QByteArray pipe = dir.filePath("pipe").toLocal8Bit();
+        QFile reader;
+        QVERIFY(mkfifo(pipe, 0600) == 0 &&
+                reader.open(open(pipe, O_RDONLY | O_NONBLOCK), QIODevice::ReadOnly,
+                            QFile::AutoCloseHandle));
         const Result result = runCommands(row.commands, database, dir.path());
         QCOMPARE(result.status, row.status);
-        const QString said = result.out + result.err;
+        const QString said = result.out + result.err + reader.readAll();
         QVERIFY2(said.contains(row.says), qPrintable(said));
         QVERIFY2(row.lacks.isEmpty() || !said.contains(row.lacks), qPrintable(said));
         QCOMPARE(result.err.count('\n'),
