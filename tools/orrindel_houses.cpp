@@ -429,7 +429,8 @@ int runHouses(const QStringList &arguments, QTextStream &out, QTextStream &err,
 
     if (!parser.parse(arguments))
         return print({parser.errorText()}, BadInput);
-    if (parser.isSet(helpOption)) {
+    // The help lists --help-all beside --help; there are no other options to show.
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
         out << parser.helpText();
         return print({}, 0);
     }

@@ -121,6 +121,7 @@ const Session Sessions[] = {
     {.commands = "show 1\n2", .status = 2, .says = "1 2 is not a house number."},
     {.commands = "show", .status = 2, .says = "wrong number of arguments for show"}, {.commands = "list a b", .status = 2, .says = "wrong number"},
     {.commands = "--help", .says = "report ID --pdf FILE [--annual MM/YYYY]\n"}, {.commands = "--version", .says = ORRINDEL_VERSION_STRING},
+    {.commands = "--help-all", .says = "report ID --pdf FILE [--annual MM/YYYY]\n"},
     {.commands = "frob", .status = 2, .says = "unknown command: frob"}, {.commands = "--json", .status = 2, .says = "give a command"},
     {.commands = "list --client x", .status = 2, .says = "--client does not go with list"},
     {.commands = "add --year 2004", .status = 2, .says = "add needs --year and --facing"},
