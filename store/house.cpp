@@ -213,10 +213,13 @@ void HouseStore::Private::connect(bool write)
 void HouseStore::Private::inspect()
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A pipe or a device is no register; opening a pipe would wait for a writer for ever.
+    const QFileInfo kind(path);
+    const bool special = !kind.isFile() && !kind.isDir();
+    if (!special && !file.open(QIODevice::ReadOnly))
         fail(HouseText::tr("%1 cannot be read: %2").arg(path, file.errorString()));
-    const QByteArray head = file.read(16);
-    if (file.size() > 0 && head != QByteArrayView("SQLite format 3\0", 16))
+    const QByteArray head = special ? QByteArray() : file.read(16);
+    if (special || (file.size() > 0 && head != QByteArrayView("SQLite format 3\0", 16)))
         fail(HouseText::tr("%1 is not a house register: it is not an SQLite database. It has "
                            "been left as it is.")
                  .arg(path));

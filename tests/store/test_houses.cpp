@@ -144,6 +144,7 @@ const Session Sessions[] = {
                  "\t\tMüller\t50%_off\n3\t2004\t180\t2026-01-02\tO'Brien\t12 Hill Rd\n4\t1990"},
     {.commands = "export FOLDER/h.sqlite ; list", .status = 2, .says = "h.sqlite is the register itself", .lacks = "not a house register"},
     {.commands = "report 1 --pdf FOLDER/h.sqlite-wal", .status = 2, .says = "h.sqlite-wal is the register itself", .lacks = "report:"},
+    {.commands = "list --database FOLDER/pipe", .status = 1, .says = "pipe is not a house register"},
     {.commands = "export FOLDER/pipe", .says = "\"format\": \"orrindel-houses\""},
     {.commands = "export FOLDER/no/e.json", .status = 1, .says = "e.json cannot be written"},
     {.commands = "import FOLDER/in.json ; list", .says = "2\n1\t", .file = Good + R"({"label":"a","year":"1900","facing":"0","measured":"2020-02-29"},{"client":"b","year":"2100","facing":"1","notes":null}]})"},
