@@ -14,6 +14,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QThread>
+#include <QUrl>
 #include <QVariant>
 
 #include <iterator>
@@ -197,6 +198,19 @@ void HouseStore::Private::connect(bool write)
         QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs);
         if (!write)
             options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+        // SQLite reads a WAL file only beside a shared-memory file, which it cannot make in a
+        // folder it may not write. With none there and no journal to replay, the file itself
+        // holds every committed house: read it as one that does not change.
+        const QFileInfo file(path);
+        if (!write && !QFileInfo(file.absolutePath()).isWritable() &&
+            !QFileInfo::exists(path + QStringLiteral("-shm")) &&
+            !QFileInfo::exists(path + QStringLiteral("-journal")) &&
+            QFileInfo(path + QStringLiteral("-wal")).size() == 0) {
+            db.setDatabaseName(
+                QUrl::fromLocalFile(file.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+                QStringLiteral("?immutable=1"));
+            options += QStringLiteral(";QSQLITE_OPEN_URI");
+        }
         db.setConnectOptions(options);
         if (!db.open())
             failQuery(path, db.lastError());

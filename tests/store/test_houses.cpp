@@ -160,6 +160,7 @@ const Session Sessions[] = {
 // Hostile text for every text field, against a decoy that a loose query would also match.
 const QString Hostile[] = {"'; DROP TABLE houses; --", "%", "_", "a%b_c\\", QString::fromUtf8("a\0b", 3), QString(1, QChar(0)),
                            "\"\n\t", "山向 🏠", QString(100 * 1024, 'x') + "é%"};
+constexpr QFileDevice::Permissions ReadOnlyFolder = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
 // What the tool makes of a file that is no register, or one it may not change; nothing changes.
 struct Broken { const char *name; int listStatus, addStatus; QString says; };
 const Broken Brokens[] = {
@@ -170,6 +171,7 @@ const Broken Brokens[] = {
     {"foreign of a version", 1, 1, "h.sqlite is not a house register: it holds other data"},
     {"newer", 0, 1, "h.sqlite was written by a newer version of Orrindel, so it is open read-only."},
     {"read-only", 0, 1, "h.sqlite or its folder cannot be written"},
+    {"read-only folder", 0, 1, "h.sqlite or its folder cannot be written, so it is open read-only."},
     {"folder is a file", 0, 1, "The folder"},
     {"system folder", 0, 1, "/proc/h.sqlite cannot be opened or made here. Nothing was changed."},
 };
@@ -311,10 +313,11 @@ private slots:
                 QVERIFY(file.resize(file.size() - 2048));
             if (name == "newer")
                 sqlAnswer(database, "PRAGMA user_version = 99");
-            if (name == "read-only") {
+            if (name.startsWith("read-only")) {
                 if (geteuid() == 0)
                     QSKIP("root writes to read-only files");
-                QVERIFY(file.setPermissions(QFileDevice::ReadOwner));
+                QVERIFY(name.endsWith("folder") ? QFile::setPermissions(dir.path(), ReadOnlyFolder)
+                                                : file.setPermissions(QFileDevice::ReadOwner));
             }
         }
         const QByteArray before = contentOf(database);
@@ -328,6 +331,7 @@ private slots:
         QCOMPARE(contentOf(database), before);
         if (row.listStatus == 0 && QFileInfo::exists(database))
             QCOMPARE(list.out.count('\n'), 3);
+        QFile::setPermissions(dir.path(), ReadOnlyFolder | QFileDevice::WriteOwner);
     }
 
     // The tool prints the new house's number only once it is committed; a kill right after
