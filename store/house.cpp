@@ -14,6 +14,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QThread>
+#include <QUrl>
 #include <QVariant>
 
 #include <iterator>
@@ -197,6 +198,19 @@ void HouseStore::Private::connect(bool write)
         QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs);
         if (!write)
             options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+        // SQLite reads a WAL file only beside a shared-memory file, which it cannot make in a
+        // folder it may not write. With none there and no journal to replay, the file itself
+        // holds every committed house: read it as one that does not change.
+        const QFileInfo file(path);
+        if (!write && !QFileInfo(file.absolutePath()).isWritable() &&
+            !QFileInfo::exists(path + QStringLiteral("-shm")) &&
+            !QFileInfo::exists(path + QStringLiteral("-journal")) &&
+            QFileInfo(path + QStringLiteral("-wal")).size() == 0) {
+            db.setDatabaseName(
+                QUrl::fromLocalFile(file.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+                QStringLiteral("?immutable=1"));
+            options += QStringLiteral(";QSQLITE_OPEN_URI");
+        }
         db.setConnectOptions(options);
         if (!db.open())
             failQuery(path, db.lastError());
@@ -213,10 +227,13 @@ void HouseStore::Private::connect(bool write)
 void HouseStore::Private::inspect()
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A pipe or a device is no register; opening a pipe would wait for a writer for ever.
+    const QFileInfo kind(path);
+    const bool special = !kind.isFile() && !kind.isDir();
+    if (!special && !file.open(QIODevice::ReadOnly))
         fail(HouseText::tr("%1 cannot be read: %2").arg(path, file.errorString()));
-    const QByteArray head = file.read(16);
-    if (file.size() > 0 && head != QByteArrayView("SQLite format 3\0", 16))
+    const QByteArray head = special ? QByteArray() : file.read(16);
+    if (special || (file.size() > 0 && head != QByteArrayView("SQLite format 3\0", 16)))
         fail(HouseText::tr("%1 is not a house register: it is not an SQLite database. It has "
                            "been left as it is.")
                  .arg(path));
@@ -428,6 +445,8 @@ qint64 HouseStore::add(const House &house)
 
 QList<qint64> HouseStore::addAll(const QList<House> &houses)
 {
+    if (houses.isEmpty()) // nothing to save, so no file to make
+        return {};
     for (const House &house : houses)
         if (const QString problem = houseProblem(house); !problem.isEmpty())
             throw RuntimeError(RuntimeError::InvalidProcedureCall,
@@ -522,13 +541,23 @@ void HouseStore::restore(const House &house)
     });
 }
 
+// The name as a file's absolute path: to SQLite ":memory:" and "file:…?mode=memory" are
+// databases in memory, and to QFile ":name" is a resource, so a house said saved there would
+// be gone, or not found again.
+namespace {
+QString fileName(const QString &name)
+{
+    return QFileInfo(name.startsWith(u':') ? QStringLiteral("./") + name : name).absoluteFilePath();
+}
+} // namespace
+
 QString databasePath(const QString &option)
 {
     if (!option.isEmpty())
-        return option;
+        return fileName(option);
     const QString fromEnvironment = qEnvironmentVariable("ORRINDEL_DATABASE");
     if (!fromEnvironment.isEmpty())
-        return fromEnvironment;
+        return fileName(fromEnvironment);
     // Named here rather than by the application's name, so the window and the tool, whose
     // names differ, share one file.
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +

@@ -6,6 +6,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -216,10 +217,16 @@ void writeExport(const QString &path, const QList<House> &houses)
     for (const House &house : houses)
         rows.append(houseJson(house));
     const QJsonObject root{{"format", ExportFormat}, {"version", ExportVersion}, {"houses", rows}};
-    // Written aside and renamed over, so a failed export leaves no half file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(QJsonDocument(root).toJson(QJsonDocument::Indented)) < 0 || !file.commit())
+    const QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    // Written aside and renamed over, so a failed export leaves no half file; but a device or a
+    // pipe (/dev/stdout) is written as it is, as renaming over it would replace it.
+    const QFileInfo target(path);
+    const bool special = target.exists() && !target.isFile() && !target.isDir();
+    QSaveFile saved(path);
+    QFile direct(path);
+    QFileDevice &file = special ? static_cast<QFileDevice &>(direct) : saved;
+    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() ||
+        !(special ? direct.flush() : saved.commit()))
         throw RuntimeError(
             RuntimeError::FileNotFound, "File not found",
             HousesTool::tr("%1 cannot be written: %2").arg(path, file.errorString()).toStdString());
@@ -257,6 +264,7 @@ struct Run
     QString value(const char *name) const { return parser.value(QLatin1String(name)); }
     bool isSet(const char *name) const { return parser.isSet(QLatin1String(name)); }
     void applyOptions(House &house) const;
+    void refuseRegister(const QString &target) const;
     std::unique_ptr<HouseStore> open() const
     {
         return std::make_unique<HouseStore>(store::databasePath(value("database")));
@@ -290,6 +298,22 @@ void Run::applyOptions(House &house) const
     }
     if (const QString problem = store::houseProblem(house); !problem.isEmpty())
         badInput(problem);
+}
+
+// An export or a report written over the register, or over its journal, would replace every
+// house in it.
+void Run::refuseRegister(const QString &target) const
+{
+    const QString path = store::databasePath(value("database"));
+    const QFileInfo written(target);
+    for (const char *suffix : {"", "-wal", "-shm", "-journal"}) {
+        const QFileInfo file(path + QLatin1String(suffix));
+        if (written.exists() && file.exists()
+                ? written.canonicalFilePath() == file.canonicalFilePath()
+                : written.absoluteFilePath() == file.absoluteFilePath())
+            badInput(
+                HousesTool::tr("%1 is the register itself: write to another file.").arg(target));
+    }
 }
 
 void Run::command(const QString &name)
@@ -333,6 +357,7 @@ void Run::command(const QString &name)
         const std::unique_ptr<HouseStore> store = open();
         store->remove(existing(*store, arguments[0]).id);
     } else if (name == QLatin1String("export")) {
+        refuseRegister(arguments[0]);
         writeExport(arguments[0], open()->houses());
     } else if (name == QLatin1String("import")) {
         const QList<House> houses = readImport(arguments[0]);
@@ -342,6 +367,7 @@ void Run::command(const QString &name)
             badInput(HousesTool::tr("report needs --pdf FILE."));
         const std::optional<report::MonthOfYear> month =
             isSet("annual") ? std::optional(parseAnnual(value("annual"))) : std::nullopt;
+        refuseRegister(value("pdf"));
         const House house = existing(*open(), arguments[0]);
         if (!writeReport)
             throw RuntimeError(RuntimeError::FileNotFound, "File not found",
@@ -358,8 +384,9 @@ int runHouses(const QStringList &arguments, QTextStream &out, QTextStream &err,
               const HouseReportWriter &writeReport)
 {
     const auto print = [&err, &out](const QStringList &lines, int status) {
-        for (const QString &line : lines)
-            err << "orrindel-houses: " << line << '\n';
+        // A line break in a name or a value typed would split one problem over two lines.
+        for (QString line : lines)
+            err << "orrindel-houses: " << line.replace(u'\r', u' ').replace(u'\n', u' ') << '\n';
         err.flush();
         out.flush();
         return status;
@@ -402,7 +429,8 @@ int runHouses(const QStringList &arguments, QTextStream &out, QTextStream &err,
 
     if (!parser.parse(arguments))
         return print({parser.errorText()}, BadInput);
-    if (parser.isSet(helpOption)) {
+    // The help lists --help-all beside --help; there are no other options to show.
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
         out << parser.helpText();
         return print({}, 0);
     }

@@ -471,6 +471,10 @@ Commands:
         <source>--%1 does not go with %2.</source>
         <translation>--%1 不能与 %2 一起使用。</translation>
     </message>
+    <message>
+        <source>%1 is the register itself: write to another file.</source>
+        <translation>%1 就是房屋登记册本身：请写入另一个文件。</translation>
+    </message>
 </context>
 <context>
     <name>Mountain</name>

@@ -471,6 +471,10 @@ Commands:
         <source>--%1 does not go with %2.</source>
         <translation>--%1 不能與 %2 一起使用。</translation>
     </message>
+    <message>
+        <source>%1 is the register itself: write to another file.</source>
+        <translation>%1 就是房屋登記冊本身：請寫入另一個檔案。</translation>
+    </message>
 </context>
 <context>
     <name>Mountain</name>

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace orrindel;
@@ -116,8 +118,10 @@ const Session Sessions[] = {
     {.commands = "show 2 --json", .says = "\"facing\": \"45.5\",\n    \"id\": 2,\n    \"label\": \"50%_off\",\n    \"measured\": null"},
     {.commands = "show 3", .status = 2, .says = "there is no house 3"}, {.commands = "show 0", .status = 2, .says = "0 is not a house number"},
     {.commands = "show 1x", .status = 2, .says = "1x is not"}, {.commands = "show +1", .status = 2, .says = "+1 is not"},
+    {.commands = "show 1\n2", .status = 2, .says = "1 2 is not a house number."},
     {.commands = "show", .status = 2, .says = "wrong number of arguments for show"}, {.commands = "list a b", .status = 2, .says = "wrong number"},
     {.commands = "--help", .says = "report ID --pdf FILE [--annual MM/YYYY]\n"}, {.commands = "--version", .says = ORRINDEL_VERSION_STRING},
+    {.commands = "--help-all", .says = "report ID --pdf FILE [--annual MM/YYYY]\n"},
     {.commands = "frob", .status = 2, .says = "unknown command: frob"}, {.commands = "--json", .status = 2, .says = "give a command"},
     {.commands = "list --client x", .status = 2, .says = "--client does not go with list"},
     {.commands = "add --year 2004", .status = 2, .says = "add needs --year and --facing"},
@@ -138,6 +142,10 @@ const Session Sessions[] = {
     {.commands = "report 1 --pdf fail.pdf", .status = 1, .says = "fail.pdf: full"},
     {.commands = "export FOLDER/e.json ; import FOLDER/e.json ; list", .says = "2\n1\t2004\t180\t2026-01-02\tO'Brien\t12 Hill Rd\n2\t1990\t45.5"
                  "\t\tMüller\t50%_off\n3\t2004\t180\t2026-01-02\tO'Brien\t12 Hill Rd\n4\t1990"},
+    {.commands = "export FOLDER/h.sqlite ; list", .status = 2, .says = "h.sqlite is the register itself", .lacks = "not a house register"},
+    {.commands = "report 1 --pdf FOLDER/h.sqlite-wal", .status = 2, .says = "h.sqlite-wal is the register itself", .lacks = "report:"},
+    {.commands = "list --database FOLDER/pipe", .status = 1, .says = "pipe is not a house register"},
+    {.commands = "export FOLDER/pipe", .says = "\"format\": \"orrindel-houses\""},
     {.commands = "export FOLDER/no/e.json", .status = 1, .says = "e.json cannot be written"},
     {.commands = "import FOLDER/in.json ; list", .says = "2\n1\t", .file = Good + R"({"label":"a","year":"1900","facing":"0","measured":"2020-02-29"},{"client":"b","year":"2100","facing":"1","notes":null}]})"},
     {.commands = "import FOLDER/in.json ; list", .status = 2, .says = "row 2: Give the client's name or a label.\norrindel-houses: row 4: year is not text\n"
@@ -152,6 +160,7 @@ const Session Sessions[] = {
 // Hostile text for every text field, against a decoy that a loose query would also match.
 const QString Hostile[] = {"'; DROP TABLE houses; --", "%", "_", "a%b_c\\", QString::fromUtf8("a\0b", 3), QString(1, QChar(0)),
                            "\"\n\t", "山向 🏠", QString(100 * 1024, 'x') + "é%"};
+constexpr QFileDevice::Permissions ReadOnlyFolder = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
 // What the tool makes of a file that is no register, or one it may not change; nothing changes.
 struct Broken { const char *name; int listStatus, addStatus; QString says; };
 const Broken Brokens[] = {
@@ -162,6 +171,7 @@ const Broken Brokens[] = {
     {"foreign of a version", 1, 1, "h.sqlite is not a house register: it holds other data"},
     {"newer", 0, 1, "h.sqlite was written by a newer version of Orrindel, so it is open read-only."},
     {"read-only", 0, 1, "h.sqlite or its folder cannot be written"},
+    {"read-only folder", 0, 1, "h.sqlite or its folder cannot be written, so it is open read-only."},
     {"folder is a file", 0, 1, "The folder"},
     {"system folder", 0, 1, "/proc/h.sqlite cannot be opened or made here. Nothing was changed."},
 };
@@ -197,9 +207,15 @@ private slots:
         obrien.measured = QDate(2026, 1, 2);
         muller.label = "50%_off";
         HouseStore(database).addAll({obrien, muller});
+        // FOLDER/pipe is a pipe, already open for reading; what is written to it is said.
+        const QByteArray pipe = dir.filePath("pipe").toLocal8Bit();
+        QFile reader;
+        QVERIFY(mkfifo(pipe, 0600) == 0 &&
+                reader.open(open(pipe, O_RDONLY | O_NONBLOCK), QIODevice::ReadOnly,
+                            QFile::AutoCloseHandle));
         const Result result = runCommands(row.commands, database, dir.path());
         QCOMPARE(result.status, row.status);
-        const QString said = result.out + result.err;
+        const QString said = result.out + result.err + reader.readAll();
         QVERIFY2(said.contains(row.says), qPrintable(said));
         QVERIFY2(row.lacks.isEmpty() || !said.contains(row.lacks), qPrintable(said));
         QCOMPARE(result.err.count('\n'),
@@ -209,11 +225,17 @@ private slots:
     void nothingWrittenUntilSaved()
     {
         const QString database = path("later/h.sqlite");
-        for (const char *command : {"list", "show 1", "list x --json", "export FOLDER/e.json"})
+        for (const char *command :
+             {"list", "show 1", "list x --json", "export FOLDER/e.json", "import FOLDER/e.json"})
             runCommands(command, database, m_dir.path());
         QVERIFY(!QFileInfo::exists(path("later")));
         QCOMPARE(runCommands("add --label l --year 2004 --facing 1", database, {}).out, "1\n");
         QCOMPARE(sqlAnswer(database, "PRAGMA journal_mode"), "wal");
+        // Names SQLite or Qt would take for memory or a resource are files like any other.
+        QDir::setCurrent(path("later"));
+        for (const char *name : {":memory:", "file:h?mode=memory"})
+            QVERIFY(runCommands("add --label l --year 2004 --facing 1 ; list", name, {})
+                        .out.endsWith("\tl\n"));
     }
 
     // The window's Delete and Undo: the house comes back whole under its number, once.
@@ -291,10 +313,11 @@ private slots:
                 QVERIFY(file.resize(file.size() - 2048));
             if (name == "newer")
                 sqlAnswer(database, "PRAGMA user_version = 99");
-            if (name == "read-only") {
+            if (name.startsWith("read-only")) {
                 if (geteuid() == 0)
                     QSKIP("root writes to read-only files");
-                QVERIFY(file.setPermissions(QFileDevice::ReadOwner));
+                QVERIFY(name.endsWith("folder") ? QFile::setPermissions(dir.path(), ReadOnlyFolder)
+                                                : file.setPermissions(QFileDevice::ReadOwner));
             }
         }
         const QByteArray before = contentOf(database);
@@ -308,6 +331,7 @@ private slots:
         QCOMPARE(contentOf(database), before);
         if (row.listStatus == 0 && QFileInfo::exists(database))
             QCOMPARE(list.out.count('\n'), 3);
+        QFile::setPermissions(dir.path(), ReadOnlyFolder | QFileDevice::WriteOwner);
     }
 
     // The tool prints the new house's number only once it is committed; a kill right after
