@@ -564,4 +564,17 @@ QString databasePath(const QString &option)
            QStringLiteral("/orrindel/houses.sqlite");
 }
 
+bool isRegisterFile(const QString &path, const QString &target)
+{
+    const QFileInfo written(target);
+    for (const char *suffix : {"", "-wal", "-shm", "-journal"}) {
+        const QFileInfo file(path + QLatin1String(suffix));
+        if (written.exists() && file.exists()
+                ? written.canonicalFilePath() == file.canonicalFilePath()
+                : written.absoluteFilePath() == file.absoluteFilePath())
+            return true;
+    }
+    return false;
+}
+
 } // namespace orrindel::store

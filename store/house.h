@@ -67,4 +67,8 @@ private:
 // --database FILE, else ORRINDEL_DATABASE, else houses.sqlite in the application data folder.
 QString databasePath(const QString &option = {});
 
+// Whether a file written at target would replace the register at path or its journal, and
+// with them every house.
+bool isRegisterFile(const QString &path, const QString &target);
+
 } // namespace orrindel::store

@@ -304,16 +304,8 @@ void Run::applyOptions(House &house) const
 // house in it.
 void Run::refuseRegister(const QString &target) const
 {
-    const QString path = store::databasePath(value("database"));
-    const QFileInfo written(target);
-    for (const char *suffix : {"", "-wal", "-shm", "-journal"}) {
-        const QFileInfo file(path + QLatin1String(suffix));
-        if (written.exists() && file.exists()
-                ? written.canonicalFilePath() == file.canonicalFilePath()
-                : written.absoluteFilePath() == file.absoluteFilePath())
-            badInput(
-                HousesTool::tr("%1 is the register itself: write to another file.").arg(target));
-    }
+    if (store::isRegisterFile(store::databasePath(value("database")), target))
+        badInput(HousesTool::tr("%1 is the register itself: write to another file.").arg(target));
 }
 
 void Run::command(const QString &name)

@@ -1184,6 +1184,10 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
         <source>Delete the house of %1, %2? Undo (%3) brings it back while this window is open.</source>
         <translation>删除 %1 的房屋（%2）吗？此窗口打开期间，撤销（%3）可以恢复它。</translation>
     </message>
+    <message>
+        <source>%1 is the house register itself: choose another file.</source>
+        <translation>%1 就是房屋登记册本身：请选择其他文件。</translation>
+    </message>
 </context>
 <context>
     <name>orrindel::HouseReport</name>

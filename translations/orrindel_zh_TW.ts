@@ -1184,6 +1184,10 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
         <source>Delete the house of %1, %2? Undo (%3) brings it back while this window is open.</source>
         <translation>刪除 %1 的房屋（%2）嗎？此視窗開啟期間，復原（%3）可以恢復它。</translation>
     </message>
+    <message>
+        <source>%1 is the house register itself: choose another file.</source>
+        <translation>%1 就是房屋登記冊本身：請選擇其他檔案。</translation>
+    </message>
 </context>
 <context>
     <name>orrindel::HouseReport</name>

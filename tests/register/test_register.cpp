@@ -281,6 +281,12 @@ private slots:
             QTest::qWait(10);
             QVERIFY(!form);
         }
+        if (row.version > 0) { // a report over the register itself is refused; it keeps its houses
+            houses->setAskPdfPath([&path](QWidget *, const QString &) { return path; });
+            houses->exportReport();
+            QVERIFY(services.msgBox.boxes.last().contains("is the house register itself"));
+            QCOMPARE(store::HouseStore(path).houses().value(0).client, "kept");
+        }
         if (row.version < 0) { // saving tells why, naming the file
             onModal<QDialog>([](QDialog *form) {
                 form->findChild<QLineEdit *>("client")->setText("x");

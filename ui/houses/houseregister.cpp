@@ -472,6 +472,11 @@ void HouseRegister::exportReport()
     const QString path = m_askPdfPath(this, suggested);
     if (path.isEmpty())
         return;
+    if (m_store && store::isRegisterFile(m_store->path(), path)) {
+        m_msgBox.show(this, tr("%1 is the house register itself: choose another file.").arg(path),
+                      platform::vbCritical, tr("Export Report"));
+        return;
+    }
     try {
         writeHouseReport(*house, std::nullopt, path);
         report(tr("The report is written to %1.").arg(QDir::toNativeSeparators(path)));
