@@ -8,11 +8,6 @@ namespace orrindel {
 
 namespace {
 
-int modulo(int value, int divisor)
-{
-    return (value % divisor + divisor) % divisor;
-}
-
 // 三煞 face the 帝旺 of the branch's triad: 申子辰 strike 巳午未, 巳酉丑 寅卯辰, 寅午戌 亥子丑,
 // 亥卯未 申酉戌. The triad is the branch mod 4; this is the middle branch struck.
 constexpr int KillingsMiddle[4] = {6, 3, 0, 9};

@@ -45,6 +45,16 @@ constexpr int palaceOfLoShu(int loShu)
     return (loShu + 4) % 9;
 }
 
+// The eight outer palaces clockwise round the compass from north.
+inline constexpr std::array<int, 8> CompassPalaces = {North, NorthEast, East, SouthEast,
+                                                      South, SouthWest, West, NorthWest};
+
+// The remainder of a division, never negative: counting round a cycle backwards.
+constexpr int modulo(long long value, int divisor)
+{
+    return int((value % divisor + divisor) % divisor);
+}
+
 // Palace index shown in row r, column c of the 3 x 3 grid (south at the top, east left).
 inline constexpr std::array<std::array<int, 3>, 3> GridPalaces = {{
     {SouthEast, South, SouthWest},

@@ -13,11 +13,6 @@ namespace {
 
 constexpr sys_days CycleStart = 2024y / January / 1; // a 甲子 day
 
-int modulo(long long value, int divisor)
-{
-    return int((value % divisor + divisor) % divisor);
-}
-
 sys_days solsticeDate(double longitude, int year, unsigned month, const LocalDateOf &localDate)
 {
     return localDate(

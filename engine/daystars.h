@@ -2,6 +2,7 @@
 
 #include "chart.h"
 
+#include <array>
 #include <chrono>
 #include <functional>
 
@@ -11,6 +12,11 @@ namespace orrindel {
 using LocalDateOf = std::function<std::chrono::sys_days(std::chrono::sys_seconds)>;
 
 enum class Dun { Yang, Yin }; // 阳遁, 阴遁
+
+// The ten heavenly stems from 甲 (0) to 癸 (9), UTF-8: a day of the cycle is named by its stem
+// (cycle mod 10) and its branch (cycle mod 12).
+inline constexpr std::array<const char *, 10> Stems = {"甲", "乙", "丙", "丁", "戊",
+                                                       "己", "庚", "辛", "壬", "癸"};
 
 // A day of the sixty-day cycle: 0 is 甲子; 2024-01-01 was one.
 int dayCycle(std::chrono::sys_days date);

@@ -18,6 +18,12 @@ struct SolarMonth
 
 SolarMonth solarMonth(int year, int month);
 
+// The branch (子 = 0) of the solar month that begins in a calendar month: 丑 for January.
+constexpr int monthBranch(int month)
+{
+    return month % 12;
+}
+
 // The monthly stars of a calendar month (1..12): the centre star of 寅月 is 8, 5 or 2 by the
 // star year's branch, one less each month after; the stars fly forward as the annual stars.
 std::int16_t monthlyCentre(int year, int month);

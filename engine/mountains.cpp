@@ -10,10 +10,6 @@ namespace orrindel {
 
 namespace {
 
-// Palaces of the eight sectors clockwise from north.
-constexpr int SectorPalaces[8] = {North, NorthEast, East, SouthEast,
-                                  South, SouthWest, West, NorthWest};
-
 // The bearing as the decimal the float stands for (187.3, not 187.30000305), so that offsets
 // and the 4.5-degree threshold read as the user wrote them.
 double decimalOf(float value)
@@ -35,14 +31,14 @@ std::string mountainCode(int mountain)
 int mountainOf(int palace, int third)
 {
     for (int sector = 0; sector < 8; ++sector)
-        if (SectorPalaces[sector] == palace)
+        if (CompassPalaces[sector] == palace)
             return sector * 3 + third - 1;
     return -1;
 }
 
 int palaceOfMountain(int mountain)
 {
-    return SectorPalaces[mountain / 3];
+    return CompassPalaces[mountain / 3];
 }
 
 MountainReading readMountains(const Calc &calc)

@@ -8,10 +8,6 @@ namespace orrindel {
 
 namespace {
 
-// Palaces clockwise around the compass from north, for the facing palace's two neighbours.
-constexpr int CompassRing[8] = {North, NorthEast, East, SouthEast,
-                                South, SouthWest, West, NorthWest};
-
 template <typename Rule> bool everyPalace(Rule rule)
 {
     for (int i = 0; i < PalaceCount; ++i)
@@ -109,12 +105,13 @@ ChartReadings readFormations(const Stars &time, const Stars &mountain, const Sta
         r.string = StringKind::Pearl;
     r.robbery = robberyOf(mountain, facing, period, facingPalace, r.fuYin);
 
-    const int at = int(std::ranges::find(CompassRing, facingPalace) - std::begin(CompassRing));
+    // The facing palace's two neighbours round the compass.
+    const int at = int(std::ranges::find(CompassPalaces, facingPalace) - CompassPalaces.begin());
     if (at == 8)
         return r; // the centre faces nowhere
     const int third = facingMountain % 3 + 1;
-    CastleGate before = gateAt(CompassRing[(at + 7) % 8], facingPalace, time, third);
-    CastleGate after = gateAt(CompassRing[(at + 1) % 8], facingPalace, time, third);
+    CastleGate before = gateAt(CompassPalaces[(at + 7) % 8], facingPalace, time, third);
+    CastleGate after = gateAt(CompassPalaces[(at + 1) % 8], facingPalace, time, third);
     if (!before.main)
         std::swap(before, after);
     r.castleGates = {before, after};

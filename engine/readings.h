@@ -30,10 +30,10 @@ struct Robbery
 // One of the two 城门 beside the facing palace.
 struct CastleGate
 {
-    int palace = 0;             // palace index
-    int mountain = 0;           // the mountain read at the gate, of the facing mountain's 元龙
-    bool main = false;          // 正城门: its Lo Shu number pairs with the facing palace's (河图)
-    int periodStar = 0;         // the gate palace's time star
+    int palace = 0;     // palace index
+    int mountain = 0;   // the mountain read at the gate, of the facing mountain's 元龙
+    bool main = false;  // 正城门: its Lo Shu number pairs with the facing palace's (河图)
+    int periodStar = 0; // the gate palace's time star
     std::optional<bool> usable; // empty when the period star is 5
     bool operator==(const CastleGate &) const = default;
 };

@@ -15,6 +15,8 @@ public:
         Overflow = 6,
         TypeMismatch = 13,
         FileNotFound = 53,
+        PermissionDenied = 70,
+        PathFileAccessError = 75,
         PrinterError = 482,
     };
 

@@ -2,7 +2,10 @@
 
 #include "terms.h"
 
+#include "engine/validation.h"
+
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace orrindel::report {
 
@@ -88,6 +91,19 @@ QString formationPhrase(const std::optional<Formation> &formation)
 QString monthPhrase(const MonthOfYear &m)
 {
     return QStringLiteral("%1/%2").arg(m.month, 2, 10, QLatin1Char('0')).arg(m.year);
+}
+
+std::optional<MonthOfYear> monthOfYear(const QString &text)
+{
+    static const QRegularExpression shape(QStringLiteral("^(\\d{1,2})/(\\d{4})$"));
+    const auto match = shape.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int month = match.captured(1).toInt();
+    const int year = match.captured(2).toInt();
+    if (month < 1 || month > 12 || year < LowestAnnualYear || year > HighestAnnualYear)
+        return std::nullopt;
+    return MonthOfYear{month, year};
 }
 
 QString solarMonthPhrase(const SolarMonth &solar)

@@ -22,6 +22,9 @@ QString voidPhrase(const ChartReading &reading);
 QString formationPhrase(const std::optional<Formation> &formation);
 // "06/2026"
 QString monthPhrase(const MonthOfYear &month);
+// The month of "6/2026" or "06/2026", years LowestAnnualYear to HighestAnnualYear; none for
+// other text.
+std::optional<MonthOfYear> monthOfYear(const QString &text);
 // "solar month 午 (芒種)"
 QString solarMonthPhrase(const SolarMonth &solar);
 // The replacement chart's name, as its grid's title.

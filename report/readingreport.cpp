@@ -8,8 +8,6 @@
 
 #include <algorithm>
 
-#include <cstring>
-
 namespace orrindel::report {
 
 namespace {
@@ -19,9 +17,6 @@ struct ReadingReport
 {
     Q_DECLARE_TR_FUNCTIONS(ReadingReport)
 };
-
-constexpr std::array<const char *, 10> Stems = {"甲", "乙", "丙", "丁", "戊",
-                                                "己", "庚", "辛", "壬", "癸"};
 
 QString utf8(const char *text)
 {
@@ -58,14 +53,6 @@ QString usableWords(std::optional<bool> usable)
     if (!usable)
         return ReadingReport::tr("undetermined (period star 5)");
     return *usable ? ReadingReport::tr("usable") : ReadingReport::tr("not usable");
-}
-
-int branchIndex(const char *branch)
-{
-    for (int b = 0; b < int(Branches.size()); ++b)
-        if (std::strcmp(Branches[b], branch) == 0)
-            return b;
-    return 0; // the engine names every month by one of the twelve
 }
 
 std::chrono::sys_days sysDays(const QDate &date)
@@ -174,7 +161,7 @@ QStringList castleGateLines(const ChartReadings &f)
 MonthAfflictionReading afflictionsOf(const MonthStars &m)
 {
     return {yearAfflictions(m.solar.starYear, m.annual),
-            monthAfflictions(branchIndex(m.solar.branch), m.monthly)};
+            monthAfflictions(monthBranch(m.month.month), m.monthly)};
 }
 
 QString mountainPlace(int mountain)

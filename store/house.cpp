@@ -37,10 +37,6 @@ constexpr int BusyTimeoutMs = 5000;
 // The main window's facing box holds five characters; a longer bearing could not be opened.
 constexpr qsizetype FacingTextMaxLength = 5;
 constexpr qsizetype FieldMaxLength = 1 << 20;
-// The runtime's "Path/File access error", and its "Permission denied" for a file another
-// program holds locked.
-constexpr int PathFileAccessError = 75;
-constexpr int PermissionDenied = 70;
 // The placeholders of bindHouse(); a null text is stored as empty.
 const QLatin1StringView Values("(coalesce(?, ''), coalesce(?, ''), coalesce(?, ''), "
                                "coalesce(?, ''), ?, coalesce(?, ''), ?, ?, coalesce(?, ''), "
@@ -55,7 +51,8 @@ struct HouseText
 
 [[noreturn]] void fail(const QString &detail)
 {
-    throw RuntimeError(PathFileAccessError, "Path/File access error", detail.toStdString());
+    throw RuntimeError(RuntimeError::PathFileAccessError, "Path/File access error",
+                       detail.toStdString());
 }
 
 // SQLite's primary result codes that say more than the driver's text.
@@ -75,7 +72,7 @@ enum SqliteCode {
     case Busy:
     case Locked:
         throw RuntimeError(
-            PermissionDenied, "Permission denied",
+            RuntimeError::PermissionDenied, "Permission denied", // another program holds it locked
             HouseText::tr("%1 is busy: another program kept it locked. Nothing was changed.")
                 .arg(path)
                 .toStdString());
@@ -119,8 +116,9 @@ House houseFrom(const QSqlQuery &query)
     return house;
 }
 
-// The values of a row in the order of `Columns` after the id, then the three keys.
-void bindHouse(QSqlQuery &query, const House &house)
+// The values of a row in the order of `Columns` after the id, then the three keys; an update
+// leaves out the creation time, which stays the stored one.
+void bindHouse(QSqlQuery &query, const House &house, bool withCreated = true)
 {
     query.addBindValue(house.client);
     query.addBindValue(house.label);
@@ -128,7 +126,8 @@ void bindHouse(QSqlQuery &query, const House &house)
     query.addBindValue(house.facing);
     query.addBindValue(dateValue(house.measured));
     query.addBindValue(house.notes);
-    query.addBindValue(timeText(house.created));
+    if (withCreated)
+        query.addBindValue(timeText(house.created));
     query.addBindValue(timeText(house.changed));
     query.addBindValue(house.client.toCaseFolded());
     query.addBindValue(house.label.toCaseFolded());
@@ -152,6 +151,18 @@ QString houseProblem(const House &house)
                              "five characters with digits and at most one decimal point.");
     return {};
 }
+
+namespace {
+
+// A house the store would refuse raises before anything is written.
+void checkHouse(const House &house)
+{
+    if (const QString problem = houseProblem(house); !problem.isEmpty())
+        throw RuntimeError(RuntimeError::InvalidProcedureCall, "Invalid procedure call or argument",
+                           problem.toStdString());
+}
+
+} // namespace
 
 struct HouseStore::Private
 {
@@ -332,7 +343,7 @@ template <class Step> auto HouseStore::Private::patiently(Step step)
         try {
             return step();
         } catch (const RuntimeError &error) {
-            if (error.number() != PermissionDenied || deadline.hasExpired())
+            if (error.number() != RuntimeError::PermissionDenied || deadline.hasExpired())
                 throw;
         }
         close();
@@ -448,9 +459,7 @@ QList<qint64> HouseStore::addAll(const QList<House> &houses)
     if (houses.isEmpty()) // nothing to save, so no file to make
         return {};
     for (const House &house : houses)
-        if (const QString problem = houseProblem(house); !problem.isEmpty())
-            throw RuntimeError(RuntimeError::InvalidProcedureCall,
-                               "Invalid procedure call or argument", problem.toStdString());
+        checkHouse(house);
     return d->transact([&] {
         QSqlQuery insert(d->db());
         if (!insert.prepare(QLatin1String("INSERT INTO houses (client, label, year, facing, "
@@ -473,9 +482,7 @@ QList<qint64> HouseStore::addAll(const QList<House> &houses)
 
 void HouseStore::update(const House &house)
 {
-    if (const QString problem = houseProblem(house); !problem.isEmpty())
-        throw RuntimeError(RuntimeError::InvalidProcedureCall, "Invalid procedure call or argument",
-                           problem.toStdString());
+    checkHouse(house);
     d->transact([&] {
         House changed = house;
         changed.changed = QDateTime::currentDateTimeUtc();
@@ -485,17 +492,7 @@ void HouseStore::update(const House &house)
                                      "coalesce(?, ''), measured = ?, notes = coalesce(?, ''), "
                                      "changed = ?, client_key = coalesce(?, ''), label_key = "
                                      "coalesce(?, ''), notes_key = coalesce(?, '') WHERE id = ?"));
-        // The creation time stays the stored one: bind everything but it.
-        query.addBindValue(changed.client);
-        query.addBindValue(changed.label);
-        query.addBindValue(changed.year);
-        query.addBindValue(changed.facing);
-        query.addBindValue(dateValue(changed.measured));
-        query.addBindValue(changed.notes);
-        query.addBindValue(timeText(changed.changed));
-        query.addBindValue(changed.client.toCaseFolded());
-        query.addBindValue(changed.label.toCaseFolded());
-        query.addBindValue(changed.notes.toCaseFolded());
+        bindHouse(query, changed, false);
         query.addBindValue(changed.id);
         d->exec(query);
         if (query.numRowsAffected() != 1)

@@ -5,6 +5,7 @@
 #include "engine/validation.h"
 #include "orrindel/version.h"
 #include "report/chartreport.h"
+#include "report/phrases.h"
 #include "report/readingreport.h"
 
 #include <QCommandLineParser>
@@ -76,19 +77,6 @@ struct Options
     }
 };
 
-std::optional<MonthOfYear> parseAnnual(const QString &text)
-{
-    static const QRegularExpression shape(QStringLiteral("^(\\d{1,2})/(\\d{4})$"));
-    const auto match = shape.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const int month = match.captured(1).toInt();
-    const int year = match.captured(2).toInt();
-    if (month < 1 || month > 12 || year < LowestAnnualYear || year > HighestAnnualYear)
-        return std::nullopt;
-    return MonthOfYear{month, year};
-}
-
 // Degrees from a boundary, written as a bearing is.
 std::optional<double> parseTolerance(const QString &text)
 {
@@ -131,7 +119,7 @@ std::variant<ChartRequest, QString> checkOptions(const Options &o)
     request.facingText = facingText;
     request.showReplacement = p.isSet(o.replacement);
     if (p.isSet(o.annual)) {
-        request.annual = parseAnnual(p.value(o.annual));
+        request.annual = monthOfYear(p.value(o.annual));
         if (!request.annual)
             return ChartTool::tr("--annual %1: give the month and year as MM/YYYY, month 01 to 12, "
                                  "year %2 to %3.")

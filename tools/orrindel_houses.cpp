@@ -1,7 +1,9 @@
 #include "orrindel_houses.h"
 
 #include "engine/runtimeerror.h"
+#include "engine/validation.h"
 #include "orrindel/version.h"
+#include "report/phrases.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -52,6 +54,12 @@ struct Command
 };
 
 const QStringList HouseOptions = {"client", "label", "year", "facing", "measured", "notes"};
+// The text fields of a house by their names in the options and the export.
+const std::pair<const char *, QString House::*> TextFields[] = {{"client", &House::client},
+                                                                {"label", &House::label},
+                                                                {"year", &House::year},
+                                                                {"facing", &House::facing},
+                                                                {"notes", &House::notes}};
 
 const Command *findCommand(const QString &name)
 {
@@ -87,15 +95,14 @@ QDate parseDate(const QString &text)
 
 report::MonthOfYear parseAnnual(const QString &text)
 {
-    static const QRegularExpression shape(QStringLiteral("^(\\d{1,2})/(\\d{4})$"));
-    const auto match = shape.match(text);
-    const int month = match.captured(1).toInt();
-    const int year = match.captured(2).toInt();
-    if (!match.hasMatch() || month < 1 || month > 12 || year < 1000)
-        badInput(HousesTool::tr("--annual %1: give the month and year as MM/YYYY, month 01 to "
-                                "12, year 1000 to 9999.")
-                     .arg(text));
-    return {month, year};
+    const std::optional<report::MonthOfYear> month = report::monthOfYear(text);
+    if (!month)
+        badInput(HousesTool::tr("--annual %1: give the month and year as MM/YYYY, month 01 to 12, "
+                                "year %2 to %3.")
+                     .arg(text)
+                     .arg(LowestAnnualYear)
+                     .arg(HighestAnnualYear));
+    return *month;
 }
 
 QJsonObject houseJson(const House &house)
@@ -151,18 +158,13 @@ std::optional<House> houseFromJson(const QJsonValue &value, QString &problem)
     }
     const QJsonObject object = value.toObject();
     House house;
-    const std::pair<const char *, QString *> texts[] = {{"client", &house.client},
-                                                        {"label", &house.label},
-                                                        {"year", &house.year},
-                                                        {"facing", &house.facing},
-                                                        {"notes", &house.notes}};
-    for (const auto &[name, field] : texts) {
+    for (const auto &[name, field] : TextFields) {
         const QJsonValue text = object.value(QLatin1String(name));
         if (!text.isUndefined() && !text.isNull() && !text.isString()) {
             problem = HousesTool::tr("%1 is not text").arg(QLatin1String(name));
             return std::nullopt;
         }
-        *field = text.toString();
+        house.*field = text.toString();
     }
     const QJsonValue measured = object.value(QLatin1String("measured"));
     if (!measured.isUndefined() && !measured.isNull()) {
@@ -282,14 +284,9 @@ struct Run
 
 void Run::applyOptions(House &house) const
 {
-    const std::pair<const char *, QString *> texts[] = {{"client", &house.client},
-                                                        {"label", &house.label},
-                                                        {"year", &house.year},
-                                                        {"facing", &house.facing},
-                                                        {"notes", &house.notes}};
-    for (const auto &[name, field] : texts)
+    for (const auto &[name, field] : TextFields)
         if (isSet(name))
-            *field = value(name);
+            house.*field = value(name);
     if (isSet("measured")) {
         house.measured = parseDate(value("measured"));
         if (!house.measured.isValid())

@@ -290,10 +290,6 @@
         <translation>%1 不是房屋编号。</translation>
     </message>
     <message>
-        <source>--annual %1: give the month and year as MM/YYYY, month 01 to 12, year 1000 to 9999.</source>
-        <translation>--annual %1：请以 MM/YYYY 给出月份和年份，月份 01 到 12，年份 1000 到 9999。</translation>
-    </message>
-    <message>
         <source>not an object</source>
         <translation>不是对象</translation>
     </message>
@@ -474,6 +470,10 @@ Commands:
     <message>
         <source>%1 is the register itself: write to another file.</source>
         <translation>%1 就是房屋登记册本身：请写入另一个文件。</translation>
+    </message>
+    <message>
+        <source>--annual %1: give the month and year as MM/YYYY, month 01 to 12, year %2 to %3.</source>
+        <translation>--annual %1：请以 MM/YYYY 给出月份和年份，月份 01 到 12，年份 %2 到 %3。</translation>
     </message>
 </context>
 <context>

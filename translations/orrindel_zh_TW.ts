@@ -290,10 +290,6 @@
         <translation>%1 不是房屋編號。</translation>
     </message>
     <message>
-        <source>--annual %1: give the month and year as MM/YYYY, month 01 to 12, year 1000 to 9999.</source>
-        <translation>--annual %1：請以 MM/YYYY 給出月份和年份，月份 01 到 12，年份 1000 到 9999。</translation>
-    </message>
-    <message>
         <source>not an object</source>
         <translation>不是物件</translation>
     </message>
@@ -474,6 +470,10 @@ Commands:
     <message>
         <source>%1 is the register itself: write to another file.</source>
         <translation>%1 就是房屋登記冊本身：請寫入另一個檔案。</translation>
+    </message>
+    <message>
+        <source>--annual %1: give the month and year as MM/YYYY, month 01 to 12, year %2 to %3.</source>
+        <translation>--annual %1：請以 MM/YYYY 提供月份和年份，月份 01 到 12，年份 %2 到 %3。</translation>
     </message>
 </context>
 <context>

@@ -54,7 +54,7 @@ constexpr Day Days[] = {
 };
 // clang-format on
 
-constexpr const char *Stems = "甲乙丙丁戊己庚辛壬癸";
+constexpr const char *StemNames = "甲乙丙丁戊己庚辛壬癸";
 
 // The characters of a year's 太岁 and 岁破, or a month's 月破, then its 三煞.
 QString names(std::vector<int> mountains, const std::array<int, 3> &killings)
@@ -104,7 +104,7 @@ private slots:
         const QDate d = QDate::fromString(row.date, Qt::ISODate);
         const sys_days date = year(d.year()) / d.month() / d.day();
         const int cycle = dayCycle(date);
-        QCOMPARE(QString(Stems).mid(cycle % 10, 1) + Branches[cycle % 12], row.day);
+        QCOMPARE(QString(StemNames).mid(cycle % 10, 1) + Branches[cycle % 12], row.day);
         if (!row.time) {
             const DailyStar star = dailyStar(date, local);
             QCOMPARE(star.cycle, cycle);

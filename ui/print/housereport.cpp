@@ -37,9 +37,6 @@ namespace {
 
 using report::ChartReading;
 
-// The runtime's number for a file that cannot be written.
-constexpr int PathFileAccessError = 75;
-
 constexpr qreal Margin = 36; // points
 constexpr qreal Gap = 12;
 // The chart grid's squares as the printed page places them, in twips (1/20 point), drawn a
@@ -359,7 +356,7 @@ void writeHouseReport(const store::House &house, const std::optional<report::Mon
         readHouse(house, month.value_or(report::MonthOfYear{today.month(), today.year()}));
 
     const auto fail = [&pdfPath](const QString &reason) {
-        return RuntimeError(PathFileAccessError, "Path/File access error",
+        return RuntimeError(RuntimeError::PathFileAccessError, "Path/File access error",
                             HouseReport::tr("Cannot write the report %1: %2")
                                 .arg(QDir::toNativeSeparators(pdfPath), reason)
                                 .toStdString());
