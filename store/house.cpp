@@ -136,6 +136,11 @@ void bindHouse(QSqlQuery &query, const House &house, bool withCreated = true)
 
 } // namespace
 
+QString displayName(const House &house)
+{
+    return house.client.isEmpty() ? house.label : house.client;
+}
+
 QString houseProblem(const House &house)
 {
     for (const QString *text : {&house.client, &house.label, &house.notes})

@@ -24,6 +24,9 @@ struct House
     QDateTime changed;
 };
 
+// What every title and heading calls a house: its client, else its label.
+QString displayName(const House &house);
+
 // Why a house cannot be saved, in one sentence for the user; empty when it can. The window,
 // the tool and the import all check with this.
 QString houseProblem(const House &house);
