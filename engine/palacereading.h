@@ -35,7 +35,7 @@ enum class Tone { Good, Mixed, Bad };
 Tone toneOf(int mountain, int facing, int currentPeriod);
 
 // The named pairs' tags, in the order their codes sort.
-enum class PairTag { Celebration, Career, Conflict, Elders, Fire, Illness, Quarrel, Robbery,
+enum class PairTag { Career, Celebration, Conflict, Elders, Fire, Illness, Quarrel, Robbery,
                      Study, Wealth };
 // A named pair of stars, in either order: its Chinese name (UTF-8, Simplified) and its tag.
 struct NamedPair
