@@ -370,8 +370,8 @@ QString palaceLine(const PalaceReading &r)
 {
     QString line = PalaceWords::tr("mountain %1 %2, facing %3 %4, %5: %6")
                        .arg(QString::number(r.mountain), stateWord(r.mountainState),
-                            QString::number(r.facing), stateWord(r.facingState),
-                            toneWord(r.tone), pairLine(r.mountain, r.facing, readsFavourable(r)));
+                            QString::number(r.facing), stateWord(r.facingState), toneWord(r.tone),
+                            pairLine(r.mountain, r.facing, readsFavourable(r)));
     if (!r.visitors.empty()) {
         QStringList visitors;
         for (const Visitor &visitor : r.visitors)
@@ -379,8 +379,8 @@ QString palaceLine(const PalaceReading &r)
         line += PalaceWords::tr(" Visiting: %1.").arg(visitors.join(PalaceWords::tr(", ")));
     }
     for (const PalaceAffliction affliction : r.afflictions)
-        line += PalaceWords::tr(" %1: %2")
-                    .arg(afflictionName(affliction), afflictionAdvice(affliction));
+        line += PalaceWords::tr(" %1: %2").arg(afflictionName(affliction),
+                                               afflictionAdvice(affliction));
     return line;
 }
 

@@ -16,7 +16,8 @@ using T = Timeliness;
 using A = PalaceAffliction;
 
 // Characters that Simplified writes one way and Traditional another, common in the readings.
-const QRegularExpression SimplifiedOnly(QStringLiteral("[财钱业运宫岁黄禄剑烧门长灾争乐实发脏为与]"));
+const QRegularExpression
+    SimplifiedOnly(QStringLiteral("[财钱业运宫岁黄禄剑烧门长灾争乐实发脏为与]"));
 
 // clang-format off
 const std::tuple<const char *, Language> Languages[] = {
@@ -94,8 +95,8 @@ private slots:
         const auto &[what, simplified, traditional] = current(Names);
         const NamedPair pair{1, 4, simplified, PairTag::Study};
         QCOMPARE(pairName(pair), QString::fromUtf8(simplified));
-        for (const auto &[language, expected] :
-             {std::pair{L::SimplifiedChinese, simplified}, std::pair{L::TraditionalChinese, traditional}}) {
+        for (const auto &[language, expected] : {std::pair{L::SimplifiedChinese, simplified},
+                                                 std::pair{L::TraditionalChinese, traditional}}) {
             Translation translation(language);
             translation.install();
             QCOMPARE(pairName(pair), QString::fromUtf8(expected));
