@@ -615,6 +615,893 @@ Commands:
     </message>
 </context>
 <context>
+    <name>PalaceWords</name>
+    <message>
+        <source>Double water: clear minds at home, and a name and income that grow from skill.</source>
+        <translation>双一水：家人思路清明，凭才识扬名得财。</translation>
+    </message>
+    <message>
+        <source>Double water: plans drift, kidneys and ears suffer, and money seeps away.</source>
+        <translation>双一水：计划飘浮，肾耳受累，钱财暗中流失。</translation>
+    </message>
+    <message>
+        <source>Patient people here; land and property bring slow but sure gains.</source>
+        <translation>家人耐心踏实，田产物业缓慢而稳当地生财。</translation>
+    </message>
+    <message>
+        <source>Earth muddies water: stomach and kidney trouble, and money spent on doctors.</source>
+        <translation>土浊水：肠胃肾脏不适，钱财多花在医药上。</translation>
+    </message>
+    <message>
+        <source>Water feeds wood: fresh ideas here turn into new and growing business.</source>
+        <translation>水生木：家人新意迭出，化为日渐兴旺的新生意。</translation>
+    </message>
+    <message>
+        <source>Sharp words at home and deals lost to disputes or petty theft.</source>
+        <translation>家中言语尖刻，生意因争执或小偷小摸而受损。</translation>
+    </message>
+    <message>
+        <source>四一同宫: sharp students and writers here; exams passed and words well paid.</source>
+        <translation>四一同宫：家中出读书人与文才，考试顺利，笔墨得酬。</translation>
+    </message>
+    <message>
+        <source>四一同宫 out of season: study gives way to daydreams and romance to scandal.</source>
+        <translation>四一同宫失令：读书变作空想，感情惹出桃色是非。</translation>
+    </message>
+    <message>
+        <source>Wary people who hold on; income is steady only while nothing is disturbed.</source>
+        <translation>家人谨慎守成；不动土时收入尚可平稳。</translation>
+    </message>
+    <message>
+        <source>The 5 poisons water: kidney, ear or blood disorders, and sudden losses.</source>
+        <translation>五黄污水：肾、耳或血液有疾，钱财骤然损失。</translation>
+    </message>
+    <message>
+        <source>一六共宗: minds that rise to rank; promotion and a place among the leaders.</source>
+        <translation>一六共宗：家人才智得位，晋升有望，跻身领导之列。</translation>
+    </message>
+    <message>
+        <source>一六共宗 out of season: lonely authority, overwork and headaches.</source>
+        <translation>一六共宗失令：身居高位而孤单，劳累过度，头痛。</translation>
+    </message>
+    <message>
+        <source>Quick wits and a gift for talk; money earned by speaking and selling.</source>
+        <translation>家人机敏善言，靠口才与推销赚钱。</translation>
+    </message>
+    <message>
+        <source>Loose talk and cold hearts; money lost to smooth-tongued schemers.</source>
+        <translation>口舌轻浮，人情冷淡，钱财被巧言之人骗走。</translation>
+    </message>
+    <message>
+        <source>Hard-working people; wealth from property builds up, if slowly.</source>
+        <translation>家人勤劳；物业财富虽慢却日积月累。</translation>
+    </message>
+    <message>
+        <source>Earth blocks water: ear and kidney ills, and savings tied up in land.</source>
+        <translation>土克水：耳肾有疾，积蓄被困于田产。</translation>
+    </message>
+    <message>
+        <source>Water and fire balanced: bright minds and money from reputation.</source>
+        <translation>水火既济：家人聪慧，凭名声生财。</translation>
+    </message>
+    <message>
+        <source>Water and fire clash: eye and heart strain, and a name won then lost.</source>
+        <translation>水火相冲：眼睛心脏劳损，名声得而复失。</translation>
+    </message>
+    <message>
+        <source>Steady folk who heal and care; income from trade by water or travel.</source>
+        <translation>家人稳重，善于照料病人；收入来自水路或出行的生意。</translation>
+    </message>
+    <message>
+        <source>Earth over water: the mother&apos;s health falters and money slips away.</source>
+        <translation>土压水：母亲健康欠佳，钱财悄然流走。</translation>
+    </message>
+    <message>
+        <source>Double earth: a grounded household and gains from land and the sick-room trade.</source>
+        <translation>双二土：家人踏实，田地与医护行业带来收益。</translation>
+    </message>
+    <message>
+        <source>Double earth: long illness, a lonely mother and money eaten by doctors.</source>
+        <translation>双二土：久病缠身，母亲孤寂，钱财耗于医药。</translation>
+    </message>
+    <message>
+        <source>Brisk people who push hard; business grows out of competition.</source>
+        <translation>家人做事干劲足，生意在竞争中成长。</translation>
+    </message>
+    <message>
+        <source>斗牛煞: quarrels and lawsuits, stomach upsets, and money lost to disputes.</source>
+        <translation>斗牛煞：口角官非，肠胃不适，钱财因争讼而失。</translation>
+    </message>
+    <message>
+        <source>Gentle carers; money from teaching, writing or the healing trades.</source>
+        <translation>家人温和，善于照料；从教学、写作或医疗行业得财。</translation>
+    </message>
+    <message>
+        <source>Wood splits earth: the mother and the eldest daughter clash; stomach ills.</source>
+        <translation>木克土：婆媳或母女不和，肠胃有病。</translation>
+    </message>
+    <message>
+        <source>二五交加 held in its own period: power over land and bold property deals.</source>
+        <translation>二五交加在本运得令：掌控田产，物业交易大胆得利。</translation>
+    </message>
+    <message>
+        <source>二五交加: serious illness and accidents; money drained by misfortune.</source>
+        <translation>二五交加：重病与意外，钱财被灾祸耗尽。</translation>
+    </message>
+    <message>
+        <source>Earth feeds metal: caring people; income from rank and steady employers.</source>
+        <translation>土生金：家人体贴，收入来自职位与稳定的雇主。</translation>
+    </message>
+    <message>
+        <source>Aches and worries of the elders at home; money spent on them.</source>
+        <translation>家中长辈病痛多忧，钱财花在他们身上。</translation>
+    </message>
+    <message>
+        <source>Kind people; income from speech, fine food or the healing arts.</source>
+        <translation>家人和善，收入来自口才、饮食或医术。</translation>
+    </message>
+    <message>
+        <source>Chatter and ill health; money leaks through the mouth, in food or gossip.</source>
+        <translation>闲话多而体弱，钱财从口中流失，或吃或说。</translation>
+    </message>
+    <message>
+        <source>Solid people and solid ground: property and savings grow together.</source>
+        <translation>家人稳重，根基牢固，物业与积蓄一同增长。</translation>
+    </message>
+    <message>
+        <source>Stubborn ways and stiff stomachs; land that will not sell.</source>
+        <translation>家人固执，肠胃滞胀，田产难以脱手。</translation>
+    </message>
+    <message>
+        <source>Fire feeds earth: warm-hearted people; gains from fame and celebration.</source>
+        <translation>火生土：家人热心，因名声与喜事而得益。</translation>
+    </message>
+    <message>
+        <source>Foggy minds and slow illness; money spent on show or on cures.</source>
+        <translation>头脑昏沉，病情缠绵，钱财花在排场或医药上。</translation>
+    </message>
+    <message>
+        <source>Energetic people with fresh plans; income flows from travel and trade.</source>
+        <translation>家人精力充沛，计划新颖，收入来自出行与贸易。</translation>
+    </message>
+    <message>
+        <source>Restless people, legs and liver strained; money spent as fast as it comes.</source>
+        <translation>家人浮躁，腿脚与肝脏受累，钱财来得快去得也快。</translation>
+    </message>
+    <message>
+        <source>Driven people who win ground; money from land after hard bargaining.</source>
+        <translation>家人进取，开疆辟土，艰难议价后从田地得财。</translation>
+    </message>
+    <message>
+        <source>斗牛煞: shouting, feuds and lawsuits; money lost in disputes over land.</source>
+        <translation>斗牛煞：争吵结怨，官司缠身，钱财因地产纠纷而失。</translation>
+    </message>
+    <message>
+        <source>Double wood: the eldest son thrives; vigour and fast-growing business.</source>
+        <translation>双三木：长子兴旺，家人有朝气，生意快速成长。</translation>
+    </message>
+    <message>
+        <source>Double wood: tempers flare, theft and lawsuits; money lost to rivals.</source>
+        <translation>双三木：脾气暴躁，盗窃官非，钱财被对手夺去。</translation>
+    </message>
+    <message>
+        <source>Two woods in a grove: lively, cultured people; gains from writing and design.</source>
+        <translation>两木成林：家人活泼有文采，从写作设计中得益。</translation>
+    </message>
+    <message>
+        <source>Wind and thunder restless: nervous people; money scattered by whims.</source>
+        <translation>风雷不宁：家人神经紧张，钱财因一时兴起而散失。</translation>
+    </message>
+    <message>
+        <source>Bold people who dare; big ventures pay while the 5 rules the period.</source>
+        <translation>家人敢作敢为；五黄当令时，大举投资有回报。</translation>
+    </message>
+    <message>
+        <source>Wood meets the 5: liver and leg injuries, and costly accidents.</source>
+        <translation>木遇五黄：肝脏腿脚受伤，意外破财。</translation>
+    </message>
+    <message>
+        <source>Young people promoted by their elders; money from firm employers.</source>
+        <translation>晚辈得长辈提拔，收入来自稳固的雇主。</translation>
+    </message>
+    <message>
+        <source>Metal chops wood: the eldest son hurt or at odds with the father; legal costs.</source>
+        <translation>金克木：长子受伤或与父亲不和，官司耗财。</translation>
+    </message>
+    <message>
+        <source>Quick, bold people; income from speech and sales, held firmly.</source>
+        <translation>家人敏捷果敢，靠口才推销赚钱，守得住财。</translation>
+    </message>
+    <message>
+        <source>穿心煞: robbery and break-ins, injury by blades; guard goods and cash.</source>
+        <translation>穿心煞：劫盗入屋，刀伤之患，须看好财物。</translation>
+    </message>
+    <message>
+        <source>Eager sons and sound property: business expands on firm ground.</source>
+        <translation>儿子上进，物业稳健，生意在稳固基础上扩展。</translation>
+    </message>
+    <message>
+        <source>Wood digs earth: the youngest son hurt, stomach and hands; land disputes.</source>
+        <translation>木克土：幼子受伤，肠胃手部有疾，田产纠纷。</translation>
+    </message>
+    <message>
+        <source>Wood feeds fire: bright, rising people; fame that brings money.</source>
+        <translation>木生火：家人聪明上进，名声带来财富。</translation>
+    </message>
+    <message>
+        <source>Hot heads and quick words; money burnt in haste.</source>
+        <translation>性急言快，钱财因仓促行事而耗尽。</translation>
+    </message>
+    <message>
+        <source>Refined, studious people; income from learning, travel and letters.</source>
+        <translation>家人文雅好学，收入来自学问、出行与书信。</translation>
+    </message>
+    <message>
+        <source>Dreamers led astray by romance; money spent on drink and pleasure.</source>
+        <translation>家人耽于幻想，为情所迷，钱财花在酒色上。</translation>
+    </message>
+    <message>
+        <source>Gentle people; money from teaching, books or the land, slowly.</source>
+        <translation>家人温和；从教学、书籍或田地中慢慢得财。</translation>
+    </message>
+    <message>
+        <source>Wood over earth: the mother unwell, stomach trouble; slow, stuck income.</source>
+        <translation>木压土：母亲不适，肠胃有病，收入迟滞。</translation>
+    </message>
+    <message>
+        <source>A grove: cultured, lively people; income from the arts and media.</source>
+        <translation>成林之象：家人有文化，活泼；从艺术与传媒得财。</translation>
+    </message>
+    <message>
+        <source>Thunder and wind: nerves frayed, sisters and brothers quarrel; money drifts.</source>
+        <translation>雷风相薄：神经紧绷，兄弟姐妹争吵，钱财飘散。</translation>
+    </message>
+    <message>
+        <source>Double wood: the eldest daughter shines; fame from study and writing.</source>
+        <translation>双四木：长女出众，因读书写作而扬名。</translation>
+    </message>
+    <message>
+        <source>Double wood: scandal and wandering, with breathing trouble; vague plans.</source>
+        <translation>双四木：桃色是非，漂泊不定，呼吸有疾，计划含糊。</translation>
+    </message>
+    <message>
+        <source>Gifted people who hold on; fortune from ventures only while 5 rules.</source>
+        <translation>家人有才，守得住；唯五黄当令时投资有利。</translation>
+    </message>
+    <message>
+        <source>The 5 meets wood: breast or liver illness and losses through bad advice.</source>
+        <translation>五黄遇木：乳房或肝脏有病，误信人言而破财。</translation>
+    </message>
+    <message>
+        <source>Well-read people gain patrons; money from office and firm posts.</source>
+        <translation>家人博学，得贵人扶持，从官职与稳定岗位得财。</translation>
+    </message>
+    <message>
+        <source>Metal cuts wood: the eldest daughter pressed hard; hips and lungs ache.</source>
+        <translation>金克木：长女受压，腰胯与肺部疼痛。</translation>
+    </message>
+    <message>
+        <source>Charming, well-spoken people; money from the arts of talk.</source>
+        <translation>家人风趣，能言善道，靠口才技艺赚钱。</translation>
+    </message>
+    <message>
+        <source>Metal cuts wood: gossip and jealousy between women; money lost to flattery.</source>
+        <translation>金克木：女子间闲话嫉妒，钱财被奉承者骗去。</translation>
+    </message>
+    <message>
+        <source>Learned sons and sound land: study pays off in property.</source>
+        <translation>儿子有学识，根基稳，学问换来物业。</translation>
+    </message>
+    <message>
+        <source>Wood digs earth: the youngest son unwell; land deals stall in paperwork.</source>
+        <translation>木克土：幼子不适，田产交易卡在文书手续。</translation>
+    </message>
+    <message>
+        <source>Wood feeds fire: bright scholars; fame and honours bring money.</source>
+        <translation>木生火：家中出才子，名誉荣耀带来钱财。</translation>
+    </message>
+    <message>
+        <source>Restless, fiery people; money burnt on appearances.</source>
+        <translation>家人浮躁火旺，钱财耗于外表排场。</translation>
+    </message>
+    <message>
+        <source>Strong-willed people in command; income steady if the ground stays still.</source>
+        <translation>家人意志坚定，掌握大局；地气安静时收入平稳。</translation>
+    </message>
+    <message>
+        <source>The 5 over water: kidney and ear illness; money lost to sudden trouble.</source>
+        <translation>五黄压水：肾耳有疾，钱财因突发之事而失。</translation>
+    </message>
+    <message>
+        <source>二五交加 held in its own period: command over land and its income.</source>
+        <translation>二五交加在本运得令：掌控田地及其收益。</translation>
+    </message>
+    <message>
+        <source>二五交加: grave illness and bereavement; money drained by misfortune.</source>
+        <translation>二五交加：重病丧事，钱财被灾祸耗尽。</translation>
+    </message>
+    <message>
+        <source>People of power who build; large ventures pay while the 5 rules.</source>
+        <translation>家人有权势，善建设；五黄当令时大项目有回报。</translation>
+    </message>
+    <message>
+        <source>Accidents to limbs and liver, and money lost in lawsuits.</source>
+        <translation>四肢肝脏有意外之伤，钱财因官司而失。</translation>
+    </message>
+    <message>
+        <source>Powerful people with learning; income from authority over words.</source>
+        <translation>家人有权又有学问，靠掌管文书而得财。</translation>
+    </message>
+    <message>
+        <source>Illness from a hidden source, affairs and losses through bad contracts.</source>
+        <translation>病源隐伏，桃色纠纷，因不良合约而破财。</translation>
+    </message>
+    <message>
+        <source>Double 5 in its own period: great power and command over wealth.</source>
+        <translation>双五黄在本运得令：大权在握，掌控财富。</translation>
+    </message>
+    <message>
+        <source>Double 5: the worst of illness and mishap; guard health and money alike.</source>
+        <translation>双五黄：疾病灾祸最重，健康钱财都须严防。</translation>
+    </message>
+    <message>
+        <source>Earth feeds metal: forceful leaders; income from rank and authority.</source>
+        <translation>土生金：家人有魄力善领导，收入来自职位权力。</translation>
+    </message>
+    <message>
+        <source>The father&apos;s health at risk, head and lungs; money lost to officials.</source>
+        <translation>父亲健康堪忧，头部肺部有疾，钱财耗于官府。</translation>
+    </message>
+    <message>
+        <source>Earth feeds metal: commanding speakers; money from persuasion.</source>
+        <translation>土生金：家人说话有分量，凭说服力赚钱。</translation>
+    </message>
+    <message>
+        <source>Poison in the mouth: food poisoning, rash words and fraud.</source>
+        <translation>口中有毒：食物中毒，出言不慎，受骗破财。</translation>
+    </message>
+    <message>
+        <source>Stable, powerful people; land and savings held firmly.</source>
+        <translation>家人稳重有权势，田产积蓄牢牢守住。</translation>
+    </message>
+    <message>
+        <source>Stubborn illness of the stomach and bones; property that sinks in value.</source>
+        <translation>肠胃骨骼顽疾，物业贬值。</translation>
+    </message>
+    <message>
+        <source>Fire feeds the 5: fierce ambition that pays while the 5 rules.</source>
+        <translation>火生五黄：雄心勃勃，五黄当令时有回报。</translation>
+    </message>
+    <message>
+        <source>Fire feeds the 5: poison at its worst; fevers, fire and sudden loss.</source>
+        <translation>火生五黄：毒气最盛，发烧火灾，骤然破财。</translation>
+    </message>
+    <message>
+        <source>一六共宗: leaders rise here, and their standing brings contracts and salary.</source>
+        <translation>一六共宗：此处出领袖，地位带来合约与薪俸。</translation>
+    </message>
+    <message>
+        <source>一六共宗 out of season: cold and lonely at the top; income without joy.</source>
+        <translation>一六共宗失令：高处不胜寒，有收入而无欢乐。</translation>
+    </message>
+    <message>
+        <source>Elders who lead with care; income from land and loyal staff.</source>
+        <translation>长辈以关怀领导家人，收入来自田地与忠诚的员工。</translation>
+    </message>
+    <message>
+        <source>An ailing father and a worried mother; money spent on their care.</source>
+        <translation>父亲多病，母亲忧心，钱财花在照料上。</translation>
+    </message>
+    <message>
+        <source>Leaders who nurture the young; money from new ventures they back.</source>
+        <translation>领导者栽培后辈，从所扶持的新事业中得财。</translation>
+    </message>
+    <message>
+        <source>Metal chops wood: father and eldest son at odds; legs and lawsuits.</source>
+        <translation>金克木：父亲与长子不和，腿脚受伤，官司缠身。</translation>
+    </message>
+    <message>
+        <source>Men of rank who value learning; income from publishing or advice.</source>
+        <translation>有地位者重视学问，收入来自出版或咨询。</translation>
+    </message>
+    <message>
+        <source>Metal cuts wood: the eldest daughter pressed by authority; wasted study.</source>
+        <translation>金克木：长女受权威压制，学业荒废。</translation>
+    </message>
+    <message>
+        <source>Authority backed by power; income from command while the 5 rules.</source>
+        <translation>权威有实力支撑，五黄当令时靠指挥得财。</translation>
+    </message>
+    <message>
+        <source>The 5 over metal: the father&apos;s illness and accidents to the head.</source>
+        <translation>五黄压金：父亲有病，头部意外受伤。</translation>
+    </message>
+    <message>
+        <source>Double metal: strong leaders and promotion; money from high office.</source>
+        <translation>双六金：出强势领导，升迁有望，从高位得财。</translation>
+    </message>
+    <message>
+        <source>Double metal: a lonely, stern household; head and lung ills.</source>
+        <translation>双六金：家中孤寒严峻，头部肺部有疾。</translation>
+    </message>
+    <message>
+        <source>Two metals in line: disciplined people; income from law or arms.</source>
+        <translation>两金并列：家人有纪律，收入来自法律或军警行业。</translation>
+    </message>
+    <message>
+        <source>交剑煞: fights and blades, robbery and clashes among the family.</source>
+        <translation>交剑煞：争斗刀伤，劫掠之事，家人相冲。</translation>
+    </message>
+    <message>
+        <source>六八: elders of standing and a fortune in property and savings.</source>
+        <translation>六八：长辈有地位，物业与积蓄丰厚。</translation>
+    </message>
+    <message>
+        <source>六八 out of season: wealth held but tight-fisted; the elders grow rigid.</source>
+        <translation>六八失令：有财而吝啬，长辈日趋固执。</translation>
+    </message>
+    <message>
+        <source>Fire tempers metal: leaders of renown; wealth through public honour.</source>
+        <translation>火炼金：领导有名望，凭公众荣誉得财。</translation>
+    </message>
+    <message>
+        <source>火烧天门: the elders wronged or ailing, head and lungs; rows with the father.</source>
+        <translation>火烧天门：长辈受屈或患病，头肺有疾，与父亲争吵。</translation>
+    </message>
+    <message>
+        <source>Eloquent people with wit; income from travel, trade and talk.</source>
+        <translation>家人口才好有机智，收入来自出行、贸易与口才。</translation>
+    </message>
+    <message>
+        <source>Silver tongues and loose morals; money lost to drink and pleasure.</source>
+        <translation>花言巧语，品行不端，钱财耗于酒色。</translation>
+    </message>
+    <message>
+        <source>Warm talkers and healers; money from food, medicine or land.</source>
+        <translation>家人健谈善医，从饮食、医药或田地得财。</translation>
+    </message>
+    <message>
+        <source>Mouth and stomach ills; money spent on doctors and rumours.</source>
+        <translation>口腔肠胃有病，钱财花在医生与流言上。</translation>
+    </message>
+    <message>
+        <source>Bold talkers who win; money from sales and quick deals.</source>
+        <translation>家人敢说敢为，靠销售与快速交易得财。</translation>
+    </message>
+    <message>
+        <source>穿心煞: robbery, break-ins and knife wounds; keep cash and doors secure.</source>
+        <translation>穿心煞：劫盗入屋，刀伤之患，现金门户要守牢。</translation>
+    </message>
+    <message>
+        <source>Charming, well-read people; income from writing, art and speech.</source>
+        <translation>家人风趣博学，收入来自写作、艺术与演讲。</translation>
+    </message>
+    <message>
+        <source>Gossip and jealousy among the women; money wasted on flattery.</source>
+        <translation>女眷之间闲话嫉妒，钱财浪费在奉承上。</translation>
+    </message>
+    <message>
+        <source>Forceful speakers; income from persuasion while the 5 rules.</source>
+        <translation>家人说话有力，五黄当令时凭说服力得财。</translation>
+    </message>
+    <message>
+        <source>Poisoned words and food: mouth illness, fraud and sudden loss.</source>
+        <translation>言语饮食带毒：口疾、欺诈与骤然破财。</translation>
+    </message>
+    <message>
+        <source>Disciplined people in uniform; income from law, arms or finance.</source>
+        <translation>家人纪律严明，收入来自法律、军警或金融。</translation>
+    </message>
+    <message>
+        <source>交剑煞: quarrels turn to blows; robbery and injury by metal.</source>
+        <translation>交剑煞：争吵演成斗殴，劫掠与金属所伤。</translation>
+    </message>
+    <message>
+        <source>Double metal: eloquent youth; money from speech, law or sales.</source>
+        <translation>双七金：年轻人口才出众，从演讲、法律或销售得财。</translation>
+    </message>
+    <message>
+        <source>Double metal: gossip, robbery and lung or mouth trouble.</source>
+        <translation>双七金：闲话劫盗，肺部口腔有疾。</translation>
+    </message>
+    <message>
+        <source>Earth feeds metal: cheerful young people; steady money from property.</source>
+        <translation>土生金：年轻人开朗，物业带来稳定收入。</translation>
+    </message>
+    <message>
+        <source>Youngest children at odds; land deals spoiled by empty promises.</source>
+        <translation>幼年子女不和，田产交易被空头承诺所误。</translation>
+    </message>
+    <message>
+        <source>回禄, held for now: quick minds and lively talk; still guard against fire.</source>
+        <translation>回禄暂且受制：家人机敏健谈，仍须防火。</translation>
+    </message>
+    <message>
+        <source>回禄: fire at home and hot tempers; check wiring and stoves.</source>
+        <translation>回禄：家中火灾，脾气火爆，要检查电线炉灶。</translation>
+    </message>
+    <message>
+        <source>Steady, wise people; income from travel and skill flows in.</source>
+        <translation>家人稳重睿智，出行与技能带来收入。</translation>
+    </message>
+    <message>
+        <source>Earth dams water: the middle son strained, kidneys weak; money stuck.</source>
+        <translation>土堵水：次子劳累，肾气虚弱，钱财周转不灵。</translation>
+    </message>
+    <message>
+        <source>Grounded people and firm land: wealth from property and farming.</source>
+        <translation>家人踏实，地基稳固，从物业与农牧得财。</translation>
+    </message>
+    <message>
+        <source>Heavy hearts, stomach ills; land that ties money up.</source>
+        <translation>心情沉重，肠胃有病，田产积压资金。</translation>
+    </message>
+    <message>
+        <source>Young sons who grow; property put to new and busy use.</source>
+        <translation>少男成长，物业得到新而兴旺的用途。</translation>
+    </message>
+    <message>
+        <source>Wood digs earth: the youngest son hurt; quarrels over property.</source>
+        <translation>木克土：幼子受伤，因物业而起争执。</translation>
+    </message>
+    <message>
+        <source>Calm, learned people; money from books, schools or land.</source>
+        <translation>家人沉静有学识，从书籍、学校或田地得财。</translation>
+    </message>
+    <message>
+        <source>Wood digs earth: the youngest son unwell; paperwork over land drags on.</source>
+        <translation>木克土：幼子不适，田产文书拖延不决。</translation>
+    </message>
+    <message>
+        <source>Solid, powerful people; property held firmly while the 5 rules.</source>
+        <translation>家人稳健有势，五黄当令时物业牢固。</translation>
+    </message>
+    <message>
+        <source>The 5 on earth: stomach and bone illness; land that loses value.</source>
+        <translation>五黄临土：肠胃骨骼有病，田产贬值。</translation>
+    </message>
+    <message>
+        <source>六八: the young learn from elders; wealth from rank and property.</source>
+        <translation>六八：后辈向长辈学习，从地位与物业中得财。</translation>
+    </message>
+    <message>
+        <source>六八 out of season: hard-won savings held too tightly; elders rigid.</source>
+        <translation>六八失令：辛苦积蓄守得太紧，长辈固执。</translation>
+    </message>
+    <message>
+        <source>Earth feeds metal: a content household; cash from sales and speech.</source>
+        <translation>土生金：家人知足，靠销售与口才进账。</translation>
+    </message>
+    <message>
+        <source>Idle talk at home; money frittered on treats and trifles.</source>
+        <translation>家中闲话多，钱财浪费在零食小物上。</translation>
+    </message>
+    <message>
+        <source>Double 8: a stable household and wealth from land that keeps growing.</source>
+        <translation>双八土：家道安稳，田产财富不断增长。</translation>
+    </message>
+    <message>
+        <source>Double 8 out of season: stubborn habits and stagnant property.</source>
+        <translation>双八失令：习惯固执，物业停滞不前。</translation>
+    </message>
+    <message>
+        <source>八九: weddings, births and celebrations; property gains in value.</source>
+        <translation>八九：婚嫁添丁喜事连连，物业增值。</translation>
+    </message>
+    <message>
+        <source>八九 out of season: celebrations that cost more than they bring.</source>
+        <translation>八九失令：喜庆之事花费多于所得。</translation>
+    </message>
+    <message>
+        <source>Bright people with balance; fame turns into income from travel.</source>
+        <translation>家人聪明有分寸，名声化作出行得来的收入。</translation>
+    </message>
+    <message>
+        <source>Fire and water clash: eye and heart strain, and money lost in haste.</source>
+        <translation>水火相冲：眼睛心脏劳损，仓促行事而破财。</translation>
+    </message>
+    <message>
+        <source>Fire feeds earth: warm, famous people; money from land and care.</source>
+        <translation>火生土：家人热情有名气，从田地与照护行业得财。</translation>
+    </message>
+    <message>
+        <source>Fire feeds the sick star: hidden illness spreads; money spent on cures.</source>
+        <translation>火生病星：隐疾蔓延，钱财花在治病上。</translation>
+    </message>
+    <message>
+        <source>Wood feeds fire: brilliant people rise fast; income from new ideas.</source>
+        <translation>木生火：家人才华出众，迅速崛起，新构想带来收入。</translation>
+    </message>
+    <message>
+        <source>Quick to anger and to spend; money burnt on show.</source>
+        <translation>易怒又好花钱，钱财耗于排场。</translation>
+    </message>
+    <message>
+        <source>Wood feeds fire: scholars of renown; income from publishing and fame.</source>
+        <translation>木生火：出有名望的学者，从出版与名声得财。</translation>
+    </message>
+    <message>
+        <source>Vanity and romance cloud the mind; money spent to be admired.</source>
+        <translation>虚荣与情事蒙蔽心智，为博人赞赏而花钱。</translation>
+    </message>
+    <message>
+        <source>Fire feeds the 5: fierce drive that pays while the 5 rules.</source>
+        <translation>火生五黄：干劲十足，五黄当令时有回报。</translation>
+    </message>
+    <message>
+        <source>Fire feeds the 5: fevers, eye trouble and fire; losses without warning.</source>
+        <translation>火生五黄：发烧眼疾火灾，毫无预兆地破财。</translation>
+    </message>
+    <message>
+        <source>Fire tempers metal: leaders with renown; wealth from authority.</source>
+        <translation>火炼金：领导有声望，凭权威得财。</translation>
+    </message>
+    <message>
+        <source>火烧天门: strife with the father or boss; headaches and lung trouble.</source>
+        <translation>火烧天门：与父亲或上司冲突，头痛肺疾。</translation>
+    </message>
+    <message>
+        <source>回禄, held for now: lively people and cash from entertainment; mind the fire.</source>
+        <translation>回禄暂且受制：家人活泼，从娱乐得现金，仍要小心火烛。</translation>
+    </message>
+    <message>
+        <source>回禄: fire, burns and heated rows; money lost in flames or in court.</source>
+        <translation>回禄：火灾烫伤，争吵激烈，钱财毁于火或官司。</translation>
+    </message>
+    <message>
+        <source>八九: joyful news, weddings and births; property gains in value.</source>
+        <translation>八九：喜讯连连，婚嫁添丁，物业增值。</translation>
+    </message>
+    <message>
+        <source>八九 out of season: festive spending that leaves property thin.</source>
+        <translation>八九失令：喜庆开支过大，物业日渐单薄。</translation>
+    </message>
+    <message>
+        <source>Double fire: fame, honours and joyful events; money from renown.</source>
+        <translation>双九火：名誉荣耀，喜事临门，凭声望得财。</translation>
+    </message>
+    <message>
+        <source>Double fire: eye and heart trouble, hot tempers and risk of fire.</source>
+        <translation>双九火：眼睛心脏有疾，脾气火爆，有火灾之险。</translation>
+    </message>
+    <message>
+        <source>prosperous</source>
+        <translation>旺</translation>
+    </message>
+    <message>
+        <source>growing</source>
+        <translation>生</translation>
+    </message>
+    <message>
+        <source>retreating</source>
+        <translation>退</translation>
+    </message>
+    <message>
+        <source>dead</source>
+        <translation>死</translation>
+    </message>
+    <message>
+        <source>killing</source>
+        <translation>煞</translation>
+    </message>
+    <message>
+        <source>favourable</source>
+        <translation>吉</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>吉凶参半</translation>
+    </message>
+    <message>
+        <source>unfavourable</source>
+        <translation>凶</translation>
+    </message>
+    <message>
+        <source>the same phase (比和)</source>
+        <translation>比和（同五行）</translation>
+    </message>
+    <message>
+        <source>the mountain star feeds the facing star</source>
+        <translation>山星生向星</translation>
+    </message>
+    <message>
+        <source>the facing star feeds the mountain star</source>
+        <translation>向星生山星</translation>
+    </message>
+    <message>
+        <source>the mountain star controls the facing star</source>
+        <translation>山星克向星</translation>
+    </message>
+    <message>
+        <source>the facing star controls the mountain star</source>
+        <translation>向星克山星</translation>
+    </message>
+    <message>
+        <source>career</source>
+        <translation>事业</translation>
+    </message>
+    <message>
+        <source>celebration</source>
+        <translation>喜庆</translation>
+    </message>
+    <message>
+        <source>conflict</source>
+        <translation>争斗</translation>
+    </message>
+    <message>
+        <source>elders</source>
+        <translation>长辈</translation>
+    </message>
+    <message>
+        <source>fire</source>
+        <translation>火灾</translation>
+    </message>
+    <message>
+        <source>illness</source>
+        <translation>疾病</translation>
+    </message>
+    <message>
+        <source>quarrels</source>
+        <translation>口舌是非</translation>
+    </message>
+    <message>
+        <source>robbery</source>
+        <translation>劫盗</translation>
+    </message>
+    <message>
+        <source>study</source>
+        <translation>学业</translation>
+    </message>
+    <message>
+        <source>wealth</source>
+        <translation>财运</translation>
+    </message>
+    <message>
+        <source>太岁 (Grand Duke)</source>
+        <translation>太岁</translation>
+    </message>
+    <message>
+        <source>no digging or renovation here this year, and do not sit facing it.</source>
+        <translation>今年此处不宜动土装修，也不宜坐向此方。</translation>
+    </message>
+    <message>
+        <source>岁破 (Year Breaker)</source>
+        <translation>岁破</translation>
+    </message>
+    <message>
+        <source>no digging or renovation here this year; keep heavy work and noise away.</source>
+        <translation>今年此处不宜动土装修，避免重活与噪音。</translation>
+    </message>
+    <message>
+        <source>三煞 (Three Killings)</source>
+        <translation>三煞</translation>
+    </message>
+    <message>
+        <source>no digging or renovation here this year; sit with it behind you, never facing it.</source>
+        <translation>今年此处不宜动土装修；宜背坐此方，切勿面向。</translation>
+    </message>
+    <message>
+        <source>五黄 (Five Yellow)</source>
+        <translation>五黄</translation>
+    </message>
+    <message>
+        <source>no digging or renovation here this year; keep it still, and let metal drain it.</source>
+        <translation>今年此处不宜动土装修；保持安静，可用金属化泄。</translation>
+    </message>
+    <message>
+        <source>二黑 (Two Black)</source>
+        <translation>二黑</translation>
+    </message>
+    <message>
+        <source>keep it quiet and clean this year; ill health: do not sleep or nurse the sick here.</source>
+        <translation>今年此处宜安静整洁；主疾病：不宜在此睡卧或养病。</translation>
+    </message>
+    <message>
+        <source>月破 (Month Breaker)</source>
+        <translation>月破</translation>
+    </message>
+    <message>
+        <source>no digging or renovation here this month.</source>
+        <translation>本月此处不宜动土装修。</translation>
+    </message>
+    <message>
+        <source>月三煞 (the month&apos;s Three Killings)</source>
+        <translation>月三煞</translation>
+    </message>
+    <message>
+        <source>no digging or renovation here this month, and do not sit facing it.</source>
+        <translation>本月此处不宜动土装修，也不宜坐向此方。</translation>
+    </message>
+    <message>
+        <source>月五黄 (the month&apos;s Five Yellow)</source>
+        <translation>月五黄</translation>
+    </message>
+    <message>
+        <source>no digging or renovation here this month; keep it still.</source>
+        <translation>本月此处不宜动土装修；保持安静。</translation>
+    </message>
+    <message>
+        <source>月二黑 (the month&apos;s Two Black)</source>
+        <translation>月二黑</translation>
+    </message>
+    <message>
+        <source>keep it quiet and clean this month; ill health: do not nurse the sick here.</source>
+        <translation>本月此处宜安静整洁；主疾病：不宜在此养病。</translation>
+    </message>
+    <message>
+        <source>四一同宫</source>
+        <translation>四一同宫</translation>
+    </message>
+    <message>
+        <source>一六共宗</source>
+        <translation>一六共宗</translation>
+    </message>
+    <message>
+        <source>六八</source>
+        <translation>六八</translation>
+    </message>
+    <message>
+        <source>八九</source>
+        <translation>八九</translation>
+    </message>
+    <message>
+        <source>二五交加</source>
+        <translation>二五交加</translation>
+    </message>
+    <message>
+        <source>斗牛煞</source>
+        <translation>斗牛煞</translation>
+    </message>
+    <message>
+        <source>穿心煞</source>
+        <translation>穿心煞</translation>
+    </message>
+    <message>
+        <source>交剑煞</source>
+        <translation>交剑煞</translation>
+    </message>
+    <message>
+        <source>回禄</source>
+        <translation>回禄</translation>
+    </message>
+    <message>
+        <source>火烧天门</source>
+        <translation>火烧天门</translation>
+    </message>
+    <message>
+        <source>%1 of the year</source>
+        <translation>年星%1</translation>
+    </message>
+    <message>
+        <source>%1 of the month</source>
+        <translation>月星%1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>%1 of the year (%2)</source>
+        <translation>年星%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1 of the month (%2)</source>
+        <translation>月星%1（%2）</translation>
+    </message>
+    <message>
+        <source>mountain %1 %2, facing %3 %4, %5: %6</source>
+        <translation>山星%1%2，向星%3%4，%5：%6</translation>
+    </message>
+    <message>
+        <source> Visiting: %1.</source>
+        <translation>到宫飞星：%1。</translation>
+    </message>
+    <message>
+        <source> %1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>Reading</name>
     <message>
         <source>%1 (sitting %2, facing %3; %4/%5)</source>

@@ -615,6 +615,893 @@ Commands:
     </message>
 </context>
 <context>
+    <name>PalaceWords</name>
+    <message>
+        <source>Double water: clear minds at home, and a name and income that grow from skill.</source>
+        <translation>雙一水：家人思路清明，憑才識揚名得財。</translation>
+    </message>
+    <message>
+        <source>Double water: plans drift, kidneys and ears suffer, and money seeps away.</source>
+        <translation>雙一水：計劃飄浮，腎耳受累，錢財暗中流失。</translation>
+    </message>
+    <message>
+        <source>Patient people here; land and property bring slow but sure gains.</source>
+        <translation>家人耐心踏實，田產物業緩慢而穩當地生財。</translation>
+    </message>
+    <message>
+        <source>Earth muddies water: stomach and kidney trouble, and money spent on doctors.</source>
+        <translation>土濁水：腸胃腎臟不適，錢財多花在醫藥上。</translation>
+    </message>
+    <message>
+        <source>Water feeds wood: fresh ideas here turn into new and growing business.</source>
+        <translation>水生木：家人新意迭出，化為日漸興旺的新生意。</translation>
+    </message>
+    <message>
+        <source>Sharp words at home and deals lost to disputes or petty theft.</source>
+        <translation>家中言語尖刻，生意因爭執或小偷小摸而受損。</translation>
+    </message>
+    <message>
+        <source>四一同宫: sharp students and writers here; exams passed and words well paid.</source>
+        <translation>四一同宮：家中出讀書人與文才，考試順利，筆墨得酬。</translation>
+    </message>
+    <message>
+        <source>四一同宫 out of season: study gives way to daydreams and romance to scandal.</source>
+        <translation>四一同宮失令：讀書變作空想，感情惹出桃色是非。</translation>
+    </message>
+    <message>
+        <source>Wary people who hold on; income is steady only while nothing is disturbed.</source>
+        <translation>家人謹慎守成；不動土時收入尚可平穩。</translation>
+    </message>
+    <message>
+        <source>The 5 poisons water: kidney, ear or blood disorders, and sudden losses.</source>
+        <translation>五黃汙水：腎、耳或血液有疾，錢財驟然損失。</translation>
+    </message>
+    <message>
+        <source>一六共宗: minds that rise to rank; promotion and a place among the leaders.</source>
+        <translation>一六共宗：家人才智得位，晉升有望，躋身領導之列。</translation>
+    </message>
+    <message>
+        <source>一六共宗 out of season: lonely authority, overwork and headaches.</source>
+        <translation>一六共宗失令：身居高位而孤單，勞累過度，頭痛。</translation>
+    </message>
+    <message>
+        <source>Quick wits and a gift for talk; money earned by speaking and selling.</source>
+        <translation>家人機敏善言，靠口才與推銷賺錢。</translation>
+    </message>
+    <message>
+        <source>Loose talk and cold hearts; money lost to smooth-tongued schemers.</source>
+        <translation>口舌輕浮，人情冷淡，錢財被巧言之人騙走。</translation>
+    </message>
+    <message>
+        <source>Hard-working people; wealth from property builds up, if slowly.</source>
+        <translation>家人勤勞；物業財富雖慢卻日積月累。</translation>
+    </message>
+    <message>
+        <source>Earth blocks water: ear and kidney ills, and savings tied up in land.</source>
+        <translation>土克水：耳腎有疾，積蓄被困於田產。</translation>
+    </message>
+    <message>
+        <source>Water and fire balanced: bright minds and money from reputation.</source>
+        <translation>水火既濟：家人聰慧，憑名聲生財。</translation>
+    </message>
+    <message>
+        <source>Water and fire clash: eye and heart strain, and a name won then lost.</source>
+        <translation>水火相沖：眼睛心臟勞損，名聲得而復失。</translation>
+    </message>
+    <message>
+        <source>Steady folk who heal and care; income from trade by water or travel.</source>
+        <translation>家人穩重，善於照料病人；收入來自水路或出行的生意。</translation>
+    </message>
+    <message>
+        <source>Earth over water: the mother&apos;s health falters and money slips away.</source>
+        <translation>土壓水：母親健康欠佳，錢財悄然流走。</translation>
+    </message>
+    <message>
+        <source>Double earth: a grounded household and gains from land and the sick-room trade.</source>
+        <translation>雙二土：家人踏實，田地與醫護行業帶來收益。</translation>
+    </message>
+    <message>
+        <source>Double earth: long illness, a lonely mother and money eaten by doctors.</source>
+        <translation>雙二土：久病纏身，母親孤寂，錢財耗於醫藥。</translation>
+    </message>
+    <message>
+        <source>Brisk people who push hard; business grows out of competition.</source>
+        <translation>家人做事幹勁足，生意在競爭中成長。</translation>
+    </message>
+    <message>
+        <source>斗牛煞: quarrels and lawsuits, stomach upsets, and money lost to disputes.</source>
+        <translation>鬥牛煞：口角官非，腸胃不適，錢財因爭訟而失。</translation>
+    </message>
+    <message>
+        <source>Gentle carers; money from teaching, writing or the healing trades.</source>
+        <translation>家人溫和，善於照料；從教學、寫作或醫療行業得財。</translation>
+    </message>
+    <message>
+        <source>Wood splits earth: the mother and the eldest daughter clash; stomach ills.</source>
+        <translation>木克土：婆媳或母女不和，腸胃有病。</translation>
+    </message>
+    <message>
+        <source>二五交加 held in its own period: power over land and bold property deals.</source>
+        <translation>二五交加在本運得令：掌控田產，物業交易大膽得利。</translation>
+    </message>
+    <message>
+        <source>二五交加: serious illness and accidents; money drained by misfortune.</source>
+        <translation>二五交加：重病與意外，錢財被災禍耗盡。</translation>
+    </message>
+    <message>
+        <source>Earth feeds metal: caring people; income from rank and steady employers.</source>
+        <translation>土生金：家人體貼，收入來自職位與穩定的僱主。</translation>
+    </message>
+    <message>
+        <source>Aches and worries of the elders at home; money spent on them.</source>
+        <translation>家中長輩病痛多憂，錢財花在他們身上。</translation>
+    </message>
+    <message>
+        <source>Kind people; income from speech, fine food or the healing arts.</source>
+        <translation>家人和善，收入來自口才、飲食或醫術。</translation>
+    </message>
+    <message>
+        <source>Chatter and ill health; money leaks through the mouth, in food or gossip.</source>
+        <translation>閒話多而體弱，錢財從口中流失，或吃或說。</translation>
+    </message>
+    <message>
+        <source>Solid people and solid ground: property and savings grow together.</source>
+        <translation>家人穩重，根基牢固，物業與積蓄一同增長。</translation>
+    </message>
+    <message>
+        <source>Stubborn ways and stiff stomachs; land that will not sell.</source>
+        <translation>家人固執，腸胃滯脹，田產難以脫手。</translation>
+    </message>
+    <message>
+        <source>Fire feeds earth: warm-hearted people; gains from fame and celebration.</source>
+        <translation>火生土：家人熱心，因名聲與喜事而得益。</translation>
+    </message>
+    <message>
+        <source>Foggy minds and slow illness; money spent on show or on cures.</source>
+        <translation>頭腦昏沉，病情纏綿，錢財花在排場或醫藥上。</translation>
+    </message>
+    <message>
+        <source>Energetic people with fresh plans; income flows from travel and trade.</source>
+        <translation>家人精力充沛，計劃新穎，收入來自出行與貿易。</translation>
+    </message>
+    <message>
+        <source>Restless people, legs and liver strained; money spent as fast as it comes.</source>
+        <translation>家人浮躁，腿腳與肝臟受累，錢財來得快去得也快。</translation>
+    </message>
+    <message>
+        <source>Driven people who win ground; money from land after hard bargaining.</source>
+        <translation>家人進取，開疆闢土，艱難議價後從田地得財。</translation>
+    </message>
+    <message>
+        <source>斗牛煞: shouting, feuds and lawsuits; money lost in disputes over land.</source>
+        <translation>鬥牛煞：爭吵結怨，官司纏身，錢財因地產糾紛而失。</translation>
+    </message>
+    <message>
+        <source>Double wood: the eldest son thrives; vigour and fast-growing business.</source>
+        <translation>雙三木：長子興旺，家人有朝氣，生意快速成長。</translation>
+    </message>
+    <message>
+        <source>Double wood: tempers flare, theft and lawsuits; money lost to rivals.</source>
+        <translation>雙三木：脾氣暴躁，盜竊官非，錢財被對手奪去。</translation>
+    </message>
+    <message>
+        <source>Two woods in a grove: lively, cultured people; gains from writing and design.</source>
+        <translation>兩木成林：家人活潑有文采，從寫作設計中得益。</translation>
+    </message>
+    <message>
+        <source>Wind and thunder restless: nervous people; money scattered by whims.</source>
+        <translation>風雷不寧：家人神經緊張，錢財因一時興起而散失。</translation>
+    </message>
+    <message>
+        <source>Bold people who dare; big ventures pay while the 5 rules the period.</source>
+        <translation>家人敢作敢為；五黃當令時，大舉投資有回報。</translation>
+    </message>
+    <message>
+        <source>Wood meets the 5: liver and leg injuries, and costly accidents.</source>
+        <translation>木遇五黃：肝臟腿腳受傷，意外破財。</translation>
+    </message>
+    <message>
+        <source>Young people promoted by their elders; money from firm employers.</source>
+        <translation>晚輩得長輩提拔，收入來自穩固的僱主。</translation>
+    </message>
+    <message>
+        <source>Metal chops wood: the eldest son hurt or at odds with the father; legal costs.</source>
+        <translation>金克木：長子受傷或與父親不和，官司耗財。</translation>
+    </message>
+    <message>
+        <source>Quick, bold people; income from speech and sales, held firmly.</source>
+        <translation>家人敏捷果敢，靠口才推銷賺錢，守得住財。</translation>
+    </message>
+    <message>
+        <source>穿心煞: robbery and break-ins, injury by blades; guard goods and cash.</source>
+        <translation>穿心煞：劫盜入屋，刀傷之患，須看好財物。</translation>
+    </message>
+    <message>
+        <source>Eager sons and sound property: business expands on firm ground.</source>
+        <translation>兒子上進，物業穩健，生意在穩固基礎上擴展。</translation>
+    </message>
+    <message>
+        <source>Wood digs earth: the youngest son hurt, stomach and hands; land disputes.</source>
+        <translation>木克土：幼子受傷，腸胃手部有疾，田產糾紛。</translation>
+    </message>
+    <message>
+        <source>Wood feeds fire: bright, rising people; fame that brings money.</source>
+        <translation>木生火：家人聰明上進，名聲帶來財富。</translation>
+    </message>
+    <message>
+        <source>Hot heads and quick words; money burnt in haste.</source>
+        <translation>性急言快，錢財因倉促行事而耗盡。</translation>
+    </message>
+    <message>
+        <source>Refined, studious people; income from learning, travel and letters.</source>
+        <translation>家人文雅好學，收入來自學問、出行與書信。</translation>
+    </message>
+    <message>
+        <source>Dreamers led astray by romance; money spent on drink and pleasure.</source>
+        <translation>家人耽於幻想，為情所迷，錢財花在酒色上。</translation>
+    </message>
+    <message>
+        <source>Gentle people; money from teaching, books or the land, slowly.</source>
+        <translation>家人溫和；從教學、書籍或田地中慢慢得財。</translation>
+    </message>
+    <message>
+        <source>Wood over earth: the mother unwell, stomach trouble; slow, stuck income.</source>
+        <translation>木壓土：母親不適，腸胃有病，收入遲滯。</translation>
+    </message>
+    <message>
+        <source>A grove: cultured, lively people; income from the arts and media.</source>
+        <translation>成林之象：家人有文化，活潑；從藝術與傳媒得財。</translation>
+    </message>
+    <message>
+        <source>Thunder and wind: nerves frayed, sisters and brothers quarrel; money drifts.</source>
+        <translation>雷風相薄：神經緊繃，兄弟姐妹爭吵，錢財飄散。</translation>
+    </message>
+    <message>
+        <source>Double wood: the eldest daughter shines; fame from study and writing.</source>
+        <translation>雙四木：長女出眾，因讀書寫作而揚名。</translation>
+    </message>
+    <message>
+        <source>Double wood: scandal and wandering, with breathing trouble; vague plans.</source>
+        <translation>雙四木：桃色是非，漂泊不定，呼吸有疾，計劃含糊。</translation>
+    </message>
+    <message>
+        <source>Gifted people who hold on; fortune from ventures only while 5 rules.</source>
+        <translation>家人有才，守得住；唯五黃當令時投資有利。</translation>
+    </message>
+    <message>
+        <source>The 5 meets wood: breast or liver illness and losses through bad advice.</source>
+        <translation>五黃遇木：乳房或肝臟有病，誤信人言而破財。</translation>
+    </message>
+    <message>
+        <source>Well-read people gain patrons; money from office and firm posts.</source>
+        <translation>家人博學，得貴人扶持，從官職與穩定崗位得財。</translation>
+    </message>
+    <message>
+        <source>Metal cuts wood: the eldest daughter pressed hard; hips and lungs ache.</source>
+        <translation>金克木：長女受壓，腰胯與肺部疼痛。</translation>
+    </message>
+    <message>
+        <source>Charming, well-spoken people; money from the arts of talk.</source>
+        <translation>家人風趣，能言善道，靠口才技藝賺錢。</translation>
+    </message>
+    <message>
+        <source>Metal cuts wood: gossip and jealousy between women; money lost to flattery.</source>
+        <translation>金克木：女子間閒話嫉妒，錢財被奉承者騙去。</translation>
+    </message>
+    <message>
+        <source>Learned sons and sound land: study pays off in property.</source>
+        <translation>兒子有學識，根基穩，學問換來物業。</translation>
+    </message>
+    <message>
+        <source>Wood digs earth: the youngest son unwell; land deals stall in paperwork.</source>
+        <translation>木克土：幼子不適，田產交易卡在文書手續。</translation>
+    </message>
+    <message>
+        <source>Wood feeds fire: bright scholars; fame and honours bring money.</source>
+        <translation>木生火：家中出才子，名譽榮耀帶來錢財。</translation>
+    </message>
+    <message>
+        <source>Restless, fiery people; money burnt on appearances.</source>
+        <translation>家人浮躁火旺，錢財耗於外表排場。</translation>
+    </message>
+    <message>
+        <source>Strong-willed people in command; income steady if the ground stays still.</source>
+        <translation>家人意志堅定，掌握大局；地氣安靜時收入平穩。</translation>
+    </message>
+    <message>
+        <source>The 5 over water: kidney and ear illness; money lost to sudden trouble.</source>
+        <translation>五黃壓水：腎耳有疾，錢財因突發之事而失。</translation>
+    </message>
+    <message>
+        <source>二五交加 held in its own period: command over land and its income.</source>
+        <translation>二五交加在本運得令：掌控田地及其收益。</translation>
+    </message>
+    <message>
+        <source>二五交加: grave illness and bereavement; money drained by misfortune.</source>
+        <translation>二五交加：重病喪事，錢財被災禍耗盡。</translation>
+    </message>
+    <message>
+        <source>People of power who build; large ventures pay while the 5 rules.</source>
+        <translation>家人有權勢，善建設；五黃當令時大項目有回報。</translation>
+    </message>
+    <message>
+        <source>Accidents to limbs and liver, and money lost in lawsuits.</source>
+        <translation>四肢肝臟有意外之傷，錢財因官司而失。</translation>
+    </message>
+    <message>
+        <source>Powerful people with learning; income from authority over words.</source>
+        <translation>家人有權又有學問，靠掌管文書而得財。</translation>
+    </message>
+    <message>
+        <source>Illness from a hidden source, affairs and losses through bad contracts.</source>
+        <translation>病源隱伏，桃色糾紛，因不良合約而破財。</translation>
+    </message>
+    <message>
+        <source>Double 5 in its own period: great power and command over wealth.</source>
+        <translation>雙五黃在本運得令：大權在握，掌控財富。</translation>
+    </message>
+    <message>
+        <source>Double 5: the worst of illness and mishap; guard health and money alike.</source>
+        <translation>雙五黃：疾病災禍最重，健康錢財都須嚴防。</translation>
+    </message>
+    <message>
+        <source>Earth feeds metal: forceful leaders; income from rank and authority.</source>
+        <translation>土生金：家人有魄力善領導，收入來自職位權力。</translation>
+    </message>
+    <message>
+        <source>The father&apos;s health at risk, head and lungs; money lost to officials.</source>
+        <translation>父親健康堪憂，頭部肺部有疾，錢財耗於官府。</translation>
+    </message>
+    <message>
+        <source>Earth feeds metal: commanding speakers; money from persuasion.</source>
+        <translation>土生金：家人說話有分量，憑說服力賺錢。</translation>
+    </message>
+    <message>
+        <source>Poison in the mouth: food poisoning, rash words and fraud.</source>
+        <translation>口中有毒：食物中毒，出言不慎，受騙破財。</translation>
+    </message>
+    <message>
+        <source>Stable, powerful people; land and savings held firmly.</source>
+        <translation>家人穩重有權勢，田產積蓄牢牢守住。</translation>
+    </message>
+    <message>
+        <source>Stubborn illness of the stomach and bones; property that sinks in value.</source>
+        <translation>腸胃骨骼頑疾，物業貶值。</translation>
+    </message>
+    <message>
+        <source>Fire feeds the 5: fierce ambition that pays while the 5 rules.</source>
+        <translation>火生五黃：雄心勃勃，五黃當令時有回報。</translation>
+    </message>
+    <message>
+        <source>Fire feeds the 5: poison at its worst; fevers, fire and sudden loss.</source>
+        <translation>火生五黃：毒氣最盛，發燒火災，驟然破財。</translation>
+    </message>
+    <message>
+        <source>一六共宗: leaders rise here, and their standing brings contracts and salary.</source>
+        <translation>一六共宗：此處出領袖，地位帶來合約與薪俸。</translation>
+    </message>
+    <message>
+        <source>一六共宗 out of season: cold and lonely at the top; income without joy.</source>
+        <translation>一六共宗失令：高處不勝寒，有收入而無歡樂。</translation>
+    </message>
+    <message>
+        <source>Elders who lead with care; income from land and loyal staff.</source>
+        <translation>長輩以關懷領導家人，收入來自田地與忠誠的員工。</translation>
+    </message>
+    <message>
+        <source>An ailing father and a worried mother; money spent on their care.</source>
+        <translation>父親多病，母親憂心，錢財花在照料上。</translation>
+    </message>
+    <message>
+        <source>Leaders who nurture the young; money from new ventures they back.</source>
+        <translation>領導者栽培後輩，從所扶持的新事業中得財。</translation>
+    </message>
+    <message>
+        <source>Metal chops wood: father and eldest son at odds; legs and lawsuits.</source>
+        <translation>金克木：父親與長子不和，腿腳受傷，官司纏身。</translation>
+    </message>
+    <message>
+        <source>Men of rank who value learning; income from publishing or advice.</source>
+        <translation>有地位者重視學問，收入來自出版或諮詢。</translation>
+    </message>
+    <message>
+        <source>Metal cuts wood: the eldest daughter pressed by authority; wasted study.</source>
+        <translation>金克木：長女受權威壓制，學業荒廢。</translation>
+    </message>
+    <message>
+        <source>Authority backed by power; income from command while the 5 rules.</source>
+        <translation>權威有實力支撐，五黃當令時靠指揮得財。</translation>
+    </message>
+    <message>
+        <source>The 5 over metal: the father&apos;s illness and accidents to the head.</source>
+        <translation>五黃壓金：父親有病，頭部意外受傷。</translation>
+    </message>
+    <message>
+        <source>Double metal: strong leaders and promotion; money from high office.</source>
+        <translation>雙六金：出強勢領導，升遷有望，從高位得財。</translation>
+    </message>
+    <message>
+        <source>Double metal: a lonely, stern household; head and lung ills.</source>
+        <translation>雙六金：家中孤寒嚴峻，頭部肺部有疾。</translation>
+    </message>
+    <message>
+        <source>Two metals in line: disciplined people; income from law or arms.</source>
+        <translation>兩金並列：家人有紀律，收入來自法律或軍警行業。</translation>
+    </message>
+    <message>
+        <source>交剑煞: fights and blades, robbery and clashes among the family.</source>
+        <translation>交劍煞：爭鬥刀傷，劫掠之事，家人相沖。</translation>
+    </message>
+    <message>
+        <source>六八: elders of standing and a fortune in property and savings.</source>
+        <translation>六八：長輩有地位，物業與積蓄豐厚。</translation>
+    </message>
+    <message>
+        <source>六八 out of season: wealth held but tight-fisted; the elders grow rigid.</source>
+        <translation>六八失令：有財而吝嗇，長輩日趨固執。</translation>
+    </message>
+    <message>
+        <source>Fire tempers metal: leaders of renown; wealth through public honour.</source>
+        <translation>火鍊金：領導有名望，憑公眾榮譽得財。</translation>
+    </message>
+    <message>
+        <source>火烧天门: the elders wronged or ailing, head and lungs; rows with the father.</source>
+        <translation>火燒天門：長輩受屈或患病，頭肺有疾，與父親爭吵。</translation>
+    </message>
+    <message>
+        <source>Eloquent people with wit; income from travel, trade and talk.</source>
+        <translation>家人口才好有機智，收入來自出行、貿易與口才。</translation>
+    </message>
+    <message>
+        <source>Silver tongues and loose morals; money lost to drink and pleasure.</source>
+        <translation>花言巧語，品行不端，錢財耗於酒色。</translation>
+    </message>
+    <message>
+        <source>Warm talkers and healers; money from food, medicine or land.</source>
+        <translation>家人健談善醫，從飲食、醫藥或田地得財。</translation>
+    </message>
+    <message>
+        <source>Mouth and stomach ills; money spent on doctors and rumours.</source>
+        <translation>口腔腸胃有病，錢財花在醫生與流言上。</translation>
+    </message>
+    <message>
+        <source>Bold talkers who win; money from sales and quick deals.</source>
+        <translation>家人敢說敢為，靠銷售與快速交易得財。</translation>
+    </message>
+    <message>
+        <source>穿心煞: robbery, break-ins and knife wounds; keep cash and doors secure.</source>
+        <translation>穿心煞：劫盜入屋，刀傷之患，現金門戶要守牢。</translation>
+    </message>
+    <message>
+        <source>Charming, well-read people; income from writing, art and speech.</source>
+        <translation>家人風趣博學，收入來自寫作、藝術與演講。</translation>
+    </message>
+    <message>
+        <source>Gossip and jealousy among the women; money wasted on flattery.</source>
+        <translation>女眷之間閒話嫉妒，錢財浪費在奉承上。</translation>
+    </message>
+    <message>
+        <source>Forceful speakers; income from persuasion while the 5 rules.</source>
+        <translation>家人說話有力，五黃當令時憑說服力得財。</translation>
+    </message>
+    <message>
+        <source>Poisoned words and food: mouth illness, fraud and sudden loss.</source>
+        <translation>言語飲食帶毒：口疾、欺詐與驟然破財。</translation>
+    </message>
+    <message>
+        <source>Disciplined people in uniform; income from law, arms or finance.</source>
+        <translation>家人紀律嚴明，收入來自法律、軍警或金融。</translation>
+    </message>
+    <message>
+        <source>交剑煞: quarrels turn to blows; robbery and injury by metal.</source>
+        <translation>交劍煞：爭吵演成鬥毆，劫掠與金屬所傷。</translation>
+    </message>
+    <message>
+        <source>Double metal: eloquent youth; money from speech, law or sales.</source>
+        <translation>雙七金：年輕人口才出眾，從演講、法律或銷售得財。</translation>
+    </message>
+    <message>
+        <source>Double metal: gossip, robbery and lung or mouth trouble.</source>
+        <translation>雙七金：閒話劫盜，肺部口腔有疾。</translation>
+    </message>
+    <message>
+        <source>Earth feeds metal: cheerful young people; steady money from property.</source>
+        <translation>土生金：年輕人開朗，物業帶來穩定收入。</translation>
+    </message>
+    <message>
+        <source>Youngest children at odds; land deals spoiled by empty promises.</source>
+        <translation>幼年子女不和，田產交易被空頭承諾所誤。</translation>
+    </message>
+    <message>
+        <source>回禄, held for now: quick minds and lively talk; still guard against fire.</source>
+        <translation>回祿暫且受制：家人機敏健談，仍須防火。</translation>
+    </message>
+    <message>
+        <source>回禄: fire at home and hot tempers; check wiring and stoves.</source>
+        <translation>回祿：家中火災，脾氣火爆，要檢查電線爐灶。</translation>
+    </message>
+    <message>
+        <source>Steady, wise people; income from travel and skill flows in.</source>
+        <translation>家人穩重睿智，出行與技能帶來收入。</translation>
+    </message>
+    <message>
+        <source>Earth dams water: the middle son strained, kidneys weak; money stuck.</source>
+        <translation>土堵水：次子勞累，腎氣虛弱，錢財週轉不靈。</translation>
+    </message>
+    <message>
+        <source>Grounded people and firm land: wealth from property and farming.</source>
+        <translation>家人踏實，地基穩固，從物業與農牧得財。</translation>
+    </message>
+    <message>
+        <source>Heavy hearts, stomach ills; land that ties money up.</source>
+        <translation>心情沉重，腸胃有病，田產積壓資金。</translation>
+    </message>
+    <message>
+        <source>Young sons who grow; property put to new and busy use.</source>
+        <translation>少男成長，物業得到新而興旺的用途。</translation>
+    </message>
+    <message>
+        <source>Wood digs earth: the youngest son hurt; quarrels over property.</source>
+        <translation>木克土：幼子受傷，因物業而起爭執。</translation>
+    </message>
+    <message>
+        <source>Calm, learned people; money from books, schools or land.</source>
+        <translation>家人沉靜有學識，從書籍、學校或田地得財。</translation>
+    </message>
+    <message>
+        <source>Wood digs earth: the youngest son unwell; paperwork over land drags on.</source>
+        <translation>木克土：幼子不適，田產文書拖延不決。</translation>
+    </message>
+    <message>
+        <source>Solid, powerful people; property held firmly while the 5 rules.</source>
+        <translation>家人穩健有勢，五黃當令時物業牢固。</translation>
+    </message>
+    <message>
+        <source>The 5 on earth: stomach and bone illness; land that loses value.</source>
+        <translation>五黃臨土：腸胃骨骼有病，田產貶值。</translation>
+    </message>
+    <message>
+        <source>六八: the young learn from elders; wealth from rank and property.</source>
+        <translation>六八：後輩向長輩學習，從地位與物業中得財。</translation>
+    </message>
+    <message>
+        <source>六八 out of season: hard-won savings held too tightly; elders rigid.</source>
+        <translation>六八失令：辛苦積蓄守得太緊，長輩固執。</translation>
+    </message>
+    <message>
+        <source>Earth feeds metal: a content household; cash from sales and speech.</source>
+        <translation>土生金：家人知足，靠銷售與口才進賬。</translation>
+    </message>
+    <message>
+        <source>Idle talk at home; money frittered on treats and trifles.</source>
+        <translation>家中閒話多，錢財浪費在零食小物上。</translation>
+    </message>
+    <message>
+        <source>Double 8: a stable household and wealth from land that keeps growing.</source>
+        <translation>雙八土：家道安穩，田產財富不斷增長。</translation>
+    </message>
+    <message>
+        <source>Double 8 out of season: stubborn habits and stagnant property.</source>
+        <translation>雙八失令：習慣固執，物業停滯不前。</translation>
+    </message>
+    <message>
+        <source>八九: weddings, births and celebrations; property gains in value.</source>
+        <translation>八九：婚嫁添丁喜事連連，物業增值。</translation>
+    </message>
+    <message>
+        <source>八九 out of season: celebrations that cost more than they bring.</source>
+        <translation>八九失令：喜慶之事花費多於所得。</translation>
+    </message>
+    <message>
+        <source>Bright people with balance; fame turns into income from travel.</source>
+        <translation>家人聰明有分寸，名聲化作出行得來的收入。</translation>
+    </message>
+    <message>
+        <source>Fire and water clash: eye and heart strain, and money lost in haste.</source>
+        <translation>水火相沖：眼睛心臟勞損，倉促行事而破財。</translation>
+    </message>
+    <message>
+        <source>Fire feeds earth: warm, famous people; money from land and care.</source>
+        <translation>火生土：家人熱情有名氣，從田地與照護行業得財。</translation>
+    </message>
+    <message>
+        <source>Fire feeds the sick star: hidden illness spreads; money spent on cures.</source>
+        <translation>火生病星：隱疾蔓延，錢財花在治病上。</translation>
+    </message>
+    <message>
+        <source>Wood feeds fire: brilliant people rise fast; income from new ideas.</source>
+        <translation>木生火：家人才華出眾，迅速崛起，新構想帶來收入。</translation>
+    </message>
+    <message>
+        <source>Quick to anger and to spend; money burnt on show.</source>
+        <translation>易怒又好花錢，錢財耗於排場。</translation>
+    </message>
+    <message>
+        <source>Wood feeds fire: scholars of renown; income from publishing and fame.</source>
+        <translation>木生火：出有名望的學者，從出版與名聲得財。</translation>
+    </message>
+    <message>
+        <source>Vanity and romance cloud the mind; money spent to be admired.</source>
+        <translation>虛榮與情事矇蔽心智，為博人讚賞而花錢。</translation>
+    </message>
+    <message>
+        <source>Fire feeds the 5: fierce drive that pays while the 5 rules.</source>
+        <translation>火生五黃：幹勁十足，五黃當令時有回報。</translation>
+    </message>
+    <message>
+        <source>Fire feeds the 5: fevers, eye trouble and fire; losses without warning.</source>
+        <translation>火生五黃：發燒眼疾火災，毫無預兆地破財。</translation>
+    </message>
+    <message>
+        <source>Fire tempers metal: leaders with renown; wealth from authority.</source>
+        <translation>火鍊金：領導有聲望，憑權威得財。</translation>
+    </message>
+    <message>
+        <source>火烧天门: strife with the father or boss; headaches and lung trouble.</source>
+        <translation>火燒天門：與父親或上司衝突，頭痛肺疾。</translation>
+    </message>
+    <message>
+        <source>回禄, held for now: lively people and cash from entertainment; mind the fire.</source>
+        <translation>回祿暫且受制：家人活潑，從娛樂得現金，仍要小心火燭。</translation>
+    </message>
+    <message>
+        <source>回禄: fire, burns and heated rows; money lost in flames or in court.</source>
+        <translation>回祿：火災燙傷，爭吵激烈，錢財毀於火或官司。</translation>
+    </message>
+    <message>
+        <source>八九: joyful news, weddings and births; property gains in value.</source>
+        <translation>八九：喜訊連連，婚嫁添丁，物業增值。</translation>
+    </message>
+    <message>
+        <source>八九 out of season: festive spending that leaves property thin.</source>
+        <translation>八九失令：喜慶開支過大，物業日漸單薄。</translation>
+    </message>
+    <message>
+        <source>Double fire: fame, honours and joyful events; money from renown.</source>
+        <translation>雙九火：名譽榮耀，喜事臨門，憑聲望得財。</translation>
+    </message>
+    <message>
+        <source>Double fire: eye and heart trouble, hot tempers and risk of fire.</source>
+        <translation>雙九火：眼睛心臟有疾，脾氣火爆，有火災之險。</translation>
+    </message>
+    <message>
+        <source>prosperous</source>
+        <translation>旺</translation>
+    </message>
+    <message>
+        <source>growing</source>
+        <translation>生</translation>
+    </message>
+    <message>
+        <source>retreating</source>
+        <translation>退</translation>
+    </message>
+    <message>
+        <source>dead</source>
+        <translation>死</translation>
+    </message>
+    <message>
+        <source>killing</source>
+        <translation>煞</translation>
+    </message>
+    <message>
+        <source>favourable</source>
+        <translation>吉</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>吉凶參半</translation>
+    </message>
+    <message>
+        <source>unfavourable</source>
+        <translation>兇</translation>
+    </message>
+    <message>
+        <source>the same phase (比和)</source>
+        <translation>比和（同五行）</translation>
+    </message>
+    <message>
+        <source>the mountain star feeds the facing star</source>
+        <translation>山星生向星</translation>
+    </message>
+    <message>
+        <source>the facing star feeds the mountain star</source>
+        <translation>向星生山星</translation>
+    </message>
+    <message>
+        <source>the mountain star controls the facing star</source>
+        <translation>山星克向星</translation>
+    </message>
+    <message>
+        <source>the facing star controls the mountain star</source>
+        <translation>向星克山星</translation>
+    </message>
+    <message>
+        <source>career</source>
+        <translation>事業</translation>
+    </message>
+    <message>
+        <source>celebration</source>
+        <translation>喜慶</translation>
+    </message>
+    <message>
+        <source>conflict</source>
+        <translation>爭鬥</translation>
+    </message>
+    <message>
+        <source>elders</source>
+        <translation>長輩</translation>
+    </message>
+    <message>
+        <source>fire</source>
+        <translation>火災</translation>
+    </message>
+    <message>
+        <source>illness</source>
+        <translation>疾病</translation>
+    </message>
+    <message>
+        <source>quarrels</source>
+        <translation>口舌是非</translation>
+    </message>
+    <message>
+        <source>robbery</source>
+        <translation>劫盜</translation>
+    </message>
+    <message>
+        <source>study</source>
+        <translation>學業</translation>
+    </message>
+    <message>
+        <source>wealth</source>
+        <translation>財運</translation>
+    </message>
+    <message>
+        <source>太岁 (Grand Duke)</source>
+        <translation>太歲</translation>
+    </message>
+    <message>
+        <source>no digging or renovation here this year, and do not sit facing it.</source>
+        <translation>今年此處不宜動土裝修，也不宜坐向此方。</translation>
+    </message>
+    <message>
+        <source>岁破 (Year Breaker)</source>
+        <translation>歲破</translation>
+    </message>
+    <message>
+        <source>no digging or renovation here this year; keep heavy work and noise away.</source>
+        <translation>今年此處不宜動土裝修，避免重活與噪音。</translation>
+    </message>
+    <message>
+        <source>三煞 (Three Killings)</source>
+        <translation>三煞</translation>
+    </message>
+    <message>
+        <source>no digging or renovation here this year; sit with it behind you, never facing it.</source>
+        <translation>今年此處不宜動土裝修；宜背坐此方，切勿面向。</translation>
+    </message>
+    <message>
+        <source>五黄 (Five Yellow)</source>
+        <translation>五黃</translation>
+    </message>
+    <message>
+        <source>no digging or renovation here this year; keep it still, and let metal drain it.</source>
+        <translation>今年此處不宜動土裝修；保持安靜，可用金屬化洩。</translation>
+    </message>
+    <message>
+        <source>二黑 (Two Black)</source>
+        <translation>二黑</translation>
+    </message>
+    <message>
+        <source>keep it quiet and clean this year; ill health: do not sleep or nurse the sick here.</source>
+        <translation>今年此處宜安靜整潔；主疾病：不宜在此睡臥或養病。</translation>
+    </message>
+    <message>
+        <source>月破 (Month Breaker)</source>
+        <translation>月破</translation>
+    </message>
+    <message>
+        <source>no digging or renovation here this month.</source>
+        <translation>本月此處不宜動土裝修。</translation>
+    </message>
+    <message>
+        <source>月三煞 (the month&apos;s Three Killings)</source>
+        <translation>月三煞</translation>
+    </message>
+    <message>
+        <source>no digging or renovation here this month, and do not sit facing it.</source>
+        <translation>本月此處不宜動土裝修，也不宜坐向此方。</translation>
+    </message>
+    <message>
+        <source>月五黄 (the month&apos;s Five Yellow)</source>
+        <translation>月五黃</translation>
+    </message>
+    <message>
+        <source>no digging or renovation here this month; keep it still.</source>
+        <translation>本月此處不宜動土裝修；保持安靜。</translation>
+    </message>
+    <message>
+        <source>月二黑 (the month&apos;s Two Black)</source>
+        <translation>月二黑</translation>
+    </message>
+    <message>
+        <source>keep it quiet and clean this month; ill health: do not nurse the sick here.</source>
+        <translation>本月此處宜安靜整潔；主疾病：不宜在此養病。</translation>
+    </message>
+    <message>
+        <source>四一同宫</source>
+        <translation>四一同宮</translation>
+    </message>
+    <message>
+        <source>一六共宗</source>
+        <translation>一六共宗</translation>
+    </message>
+    <message>
+        <source>六八</source>
+        <translation>六八</translation>
+    </message>
+    <message>
+        <source>八九</source>
+        <translation>八九</translation>
+    </message>
+    <message>
+        <source>二五交加</source>
+        <translation>二五交加</translation>
+    </message>
+    <message>
+        <source>斗牛煞</source>
+        <translation>鬥牛煞</translation>
+    </message>
+    <message>
+        <source>穿心煞</source>
+        <translation>穿心煞</translation>
+    </message>
+    <message>
+        <source>交剑煞</source>
+        <translation>交劍煞</translation>
+    </message>
+    <message>
+        <source>回禄</source>
+        <translation>回祿</translation>
+    </message>
+    <message>
+        <source>火烧天门</source>
+        <translation>火燒天門</translation>
+    </message>
+    <message>
+        <source>%1 of the year</source>
+        <translation>年星%1</translation>
+    </message>
+    <message>
+        <source>%1 of the month</source>
+        <translation>月星%1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>%1 of the year (%2)</source>
+        <translation>年星%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1 of the month (%2)</source>
+        <translation>月星%1（%2）</translation>
+    </message>
+    <message>
+        <source>mountain %1 %2, facing %3 %4, %5: %6</source>
+        <translation>山星%1%2，向星%3%4，%5：%6</translation>
+    </message>
+    <message>
+        <source> Visiting: %1.</source>
+        <translation>到宮飛星：%1。</translation>
+    </message>
+    <message>
+        <source> %1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>Reading</name>
     <message>
         <source>%1 (sitting %2, facing %3; %4/%5)</source>
