@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/fonts/fonts.h"
 #include <QColor>
+
 #include <QFont>
 #include <QHash>
 #include <QLabel>
@@ -163,16 +165,6 @@ Controls buildControls(QWidget &form, std::span<const ControlRow> table,
 // The stand-in fonts run a little wider than the originals: a one-line caption grows to
 // its text, up to the pixel column `right` of its container, rather than being cut off.
 void growToText(QLabel &label, int right);
-
-// "Times New Roman" and "MS Sans Serif" resolve to metric-compatible faces where the
-// originals are not installed; called once at start. For Chinese, `cjkRegion` ("SC" or "TC")
-// names the Noto CJK faces that write the characters of that language.
-void installFontSubstitutes(const QString &cjkRegion = {});
-
-// The installed face a layout's family is drawn in: the family itself, else its first
-// installed stand-in. Asking Qt for a face it has spares it a search of every font on the
-// machine for each family it lacks.
-QString installedFamily(const QString &family);
 
 // The font a form's controls take where their style names none: MS Sans Serif, 8.25 points.
 QFont formFont();

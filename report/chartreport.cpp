@@ -2,6 +2,7 @@
 
 #include "engine/numerictext.h"
 #include "phrases.h"
+#include "readingreport.h"
 #include "terms.h"
 
 #include <QCoreApplication>
@@ -244,7 +245,7 @@ QString chartText(const ChartReading &r)
     s << ChartReport::tr("Lean: %1").arg(leanPhrase(r)) << '\n';
     if (r.lean.voidLine != VoidLine::None)
         s << ChartReport::tr("Void: %1").arg(voidPhrase(r)) << '\n';
-    if (r.lean.lean == Lean::Leaning || r.request.showReplacement) {
+    if (replacementShown(r)) {
         s << '\n'
           << ChartReport::tr("%1: formation %2")
                  .arg(replacementTitle(), formationPhrase(r.replacement.formation));
@@ -311,7 +312,7 @@ QJsonObject chartJson(const ChartReading &r)
         {"void", r.lean.voidLine == VoidLine::None
                      ? QJsonValue()
                      : QJsonValue(r.lean.voidLine == VoidLine::Major ? "major" : "minor")},
-        {"replacement", QJsonObject{{"applies", r.lean.lean == Lean::Leaning},
+        {"replacement", QJsonObject{{"applies", replacementApplies(r)},
                                     {"sameAsStandard", r.replacement.sameAsStandard},
                                     {"formation", optionalFormation(r.replacement.formation)},
                                     {"palaces", replacementPalaces}}},

@@ -78,17 +78,19 @@ QJsonArray mountainsJson(const std::array<int, 3> &mountains)
     return list;
 }
 
-void writeChartReadings(QTextStream &s, const QString &formations, const QString &gates,
-                        const ChartReadings &readings)
+void writeChartReadings(QTextStream &s, const ChartReadingLines &chart)
 {
-    const QStringList lines = formationLines(readings);
-    if (lines.isEmpty())
+    const QString formations = chart.replacement ? ReadingReport::tr("Replacement chart formations")
+                                                 : ReadingReport::tr("Formations");
+    const QString gates = chart.replacement ? ReadingReport::tr("Replacement chart castle gates")
+                                            : ReadingReport::tr("Castle gates");
+    if (chart.formations.isEmpty())
         s << ReadingReport::tr("%1: none").arg(formations) << '\n';
     else
         s << ReadingReport::tr("%1:").arg(formations) << "\n  "
-          << lines.join(QStringLiteral("\n  ")) << '\n';
+          << chart.formations.join(QStringLiteral("\n  ")) << '\n';
     s << ReadingReport::tr("%1:").arg(gates) << "\n  "
-      << castleGateLines(readings).join(QStringLiteral("\n  ")) << '\n';
+      << chart.castleGates.join(QStringLiteral("\n  ")) << '\n';
 }
 
 QString fiveAndTwo(int fiveYellow, int twoBlack)
@@ -98,6 +100,28 @@ QString fiveAndTwo(int fiveYellow, int twoBlack)
 
 } // namespace
 
+bool replacementApplies(const ChartReading &r)
+{
+    return r.lean.lean == Lean::Leaning;
+}
+
+bool replacementShown(const ChartReading &r)
+{
+    return replacementApplies(r) || r.request.showReplacement;
+}
+
+std::vector<ChartReadingLines> readingLines(const ChartReading &r)
+{
+    const auto lines = [](bool replacement, const ChartReadings &readings) {
+        return ChartReadingLines{replacement, formationLines(readings), castleGateLines(readings)};
+    };
+    std::vector<ChartReadingLines> charts{lines(false, standardReadings(r))};
+    if (replacementShown(r))
+        charts.push_back(
+            lines(true, readingsOf(r.chart, r.replacement.mountain, r.replacement.facing, r)));
+    return charts;
+}
+
 ChartReadings standardReadings(const ChartReading &r)
 {
     return readingsOf(r.chart, r.chart.mountain, r.chart.facing, r);
@@ -105,7 +129,7 @@ ChartReadings standardReadings(const ChartReading &r)
 
 std::optional<ChartReadings> replacementReadings(const ChartReading &r)
 {
-    if (r.lean.lean != Lean::Leaning)
+    if (!replacementApplies(r))
         return std::nullopt;
     return readingsOf(r.chart, r.replacement.mountain, r.replacement.facing, r);
 }
@@ -253,11 +277,8 @@ QString readingsText(const ChartReading &r)
     QString out;
     QTextStream s(&out);
     s << '\n';
-    writeChartReadings(s, ReadingReport::tr("Formations"), ReadingReport::tr("Castle gates"),
-                       standardReadings(r));
-    if (const std::optional<ChartReadings> replacement = replacementReadings(r))
-        writeChartReadings(s, ReadingReport::tr("Replacement chart formations"),
-                           ReadingReport::tr("Replacement chart castle gates"), *replacement);
+    for (const ChartReadingLines &chart : readingLines(r))
+        writeChartReadings(s, chart);
     if (r.month) {
         const MonthAfflictionReading a = afflictionsOf(*r.month);
         s << ReadingReport::tr("Year afflictions, %1 year: %2; %3")

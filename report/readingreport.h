@@ -11,14 +11,32 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 // The readings of a chart in words and JSON: its named formations, the afflictions of the
 // annual month and the daily and hourly stars of a moment.
 namespace orrindel::report {
 
-// The formations of the standard chart, and of the replacement chart when the house leans.
+// The replacement chart applies where the house leans; it is shown beside the standard chart
+// then, and wherever it is asked for. The window, the report and the text show it, its
+// formation and its readings by this one rule; the JSON gives the lean as it is.
+bool replacementApplies(const ChartReading &reading);
+bool replacementShown(const ChartReading &reading);
+
+// The formations of the standard chart, and of the replacement chart where it applies.
 ChartReadings standardReadings(const ChartReading &reading);
 std::optional<ChartReadings> replacementReadings(const ChartReading &reading);
+
+// The readings of one chart in lines: its named formations and its castle gates.
+struct ChartReadingLines
+{
+    bool replacement = false;
+    QStringList formations;
+    QStringList castleGates;
+};
+// The standard chart's, then the replacement chart's where it is shown: what every face of the
+// program reads out.
+std::vector<ChartReadingLines> readingLines(const ChartReading &reading);
 
 // Each formation a chart has in one line: its characters, its name and what makes it; the
 // two castle gates last. The list without the gates is empty when it has none of the others.

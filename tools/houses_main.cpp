@@ -1,37 +1,25 @@
 #include "orrindel_houses.h"
 #include "translations/language.h"
 
-#include "platform/controls.h"
-#include "ui/print/housereport.h"
+#include "platform/fonts/fonts.h"
+#include "render/housereport.h"
 
-#include <QApplication>
-#include <QCoreApplication>
-
-#include <cstdio>
-#include <cstring>
-#include <memory>
+#include <QGuiApplication>
 
 int main(int argc, char *argv[])
 {
     orrindel::Translation translation(orrindel::systemLanguage());
-    std::unique_ptr<QCoreApplication> app;
-    HouseReportWriter writer;
-    // Only a report needs fonts and painting; it is drawn off screen, so no display is needed.
-    bool report = false;
-    for (int i = 1; i < argc; ++i)
-        report = report || std::strcmp(argv[i], "report") == 0;
-    if (report) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QApplication>(argc, argv);
-        writer = &orrindel::writeHouseReport;
-        // Chinese in the language's own face, as the window draws it.
-        orrindel::platform::installFontSubstitutes(orrindel::cjkFontRegion(translation.language()));
-    }
-    if (!app)
-        app = std::make_unique<QCoreApplication>(argc, argv);
+    // A report needs fonts and a painter, so the tool is a GUI application; on the offscreen
+    // platform, which opens no display and costs nothing until a font is asked for, so that
+    // every command runs alike with a display or without one. The commands are parsed once,
+    // by runHouses; nothing here guesses at them.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orrindel-houses"));
     translation.install();
+    // Chinese in the language's own face, as the window draws it.
+    orrindel::platform::installFontSubstitutes(orrindel::cjkFontRegion(translation.language()));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return runHouses(QCoreApplication::arguments(), out, err, writer);
+    return runHouses(QCoreApplication::arguments(), out, err, &orrindel::writeHouseReport);
 }

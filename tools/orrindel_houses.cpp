@@ -4,6 +4,7 @@
 #include "engine/validation.h"
 #include "orrindel/version.h"
 #include "report/phrases.h"
+#include "store/storeerror.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -445,6 +446,9 @@ int runHouses(const QStringList &arguments, QTextStream &out, QTextStream &err,
         Run{parser, out, writeReport, positional}.command(name);
     } catch (const BadInputError &error) {
         return print(error.lines, BadInput);
+    } catch (const store::StoreError &error) {
+        return print({error.message()},
+                     error.kind() == store::StoreError::Kind::Invalid ? BadInput : StoreProblem);
     } catch (const RuntimeError &error) {
         const QString detail =
             QString::fromStdString(error.detail().empty() ? error.what() : error.detail());

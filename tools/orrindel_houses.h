@@ -9,7 +9,7 @@
 #include <functional>
 #include <optional>
 
-// Writes a house's PDF report; raises orrindel::RuntimeError naming the file.
+// Writes a house's PDF report; raises orrindel::store::StoreError naming the file.
 using HouseReportWriter =
     std::function<void(const orrindel::store::House &,
                        const std::optional<orrindel::report::MonthOfYear> &, const QString &)>;

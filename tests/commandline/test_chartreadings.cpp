@@ -26,6 +26,7 @@ const Lines Texts[] = {
     {Y2004 + "90", {"Formations: none", "Castle gates:", "  正城门, main castle gate: north-east at 艮, period star 2; not usable.", "  副城门, secondary castle gate: south-east at 巽, period star 7; usable."}},
     {Y2004 + "300", {"Formations:", "  连珠三般, pearl string: in every palace the period, mountain and facing stars are three numbers in a row (1 follows 9).", "Castle gates:", "  正城门, main castle gate: north at 壬, period star 4; usable.", "  副城门, secondary castle gate: west at 庚, period star 1; not usable."}},
     {Y2004 + "100", {"Replacement chart formations: none", "Replacement chart castle gates:"}},
+    {Y2004 + "180 --replacement", {"Replacement chart formations:", "  合十, sum of ten in the facing chart: its star and the period star add up to ten in every palace.", "Replacement chart castle gates:"}},
     {Y2004 + "10 --date 2026-12-20T12:00", {"Daily stars 2026-12-20: 戊辰 day, 阳遁 (yang), centre 5", "  SE 4   S  9   SW 2",
      "  E  3   C  5   W  7", "  NE 8   N  1   NW 6", "Hourly stars 12:00: 午 hour (11:00–12:59), 阴遁 (yin), centre 9", "  SE 8   S  4   SW 6"}},
     {Y2004 + "10 --date 2024-06-29", {"Daily stars 2024-06-29: 甲子 day, 阴遁 (yin), centre 9", "  SE 8   S  4   SW 6", "  E  7   C  9   W  2", "  NE 3   N  5   NW 1", ""}},
@@ -42,7 +43,7 @@ const Key Keys[] = {
     {Json, "daily", R"({"centre":5,"date":"2026-12-20","day":"戊辰","dun":"yang"})"}, {Json, "hourly", R"({"branch":"午","centre":9,"dun":"yin","time":"12:00"})"},
     {Json, "palaces/4", R"({"annual":5,"daily":9,"direction":"south","facing":8,"grey":false,"hourly":4,"index":4,"monthly":2,"mountain":8,"time":3})"},
     {"--json --year 2024 --facing 135", "readings/sumOfTen", R"(["mountain"])"}, {"--json --year 2004 --facing 225", "readings/fuYin", R"(["facing"])"},
-    {"--json --year 2004 --facing 100", "replacement/readings/string", "null"}, {"--json --year 2004 --facing 10", "hourly", "undefined"},
+    {"--json --year 2004 --facing 100", "replacement/readings/string", "null"}, {"--json --replacement --year 2004 --facing 180", "replacement/applies", "false"}, {"--json --year 2004 --facing 10", "hourly", "undefined"},
 };
 // A bad --date and the one line it gets.
 struct Refused { QString date, says; };

@@ -17,7 +17,7 @@ namespace {
 // A chart (year 0: none), the moment in the date field, and what labels say: "name=line" where
 // the label holds that whole line, "name~text" where it holds the text nowhere.
 // clang-format off
-struct Shown { const char *name; int year; QString bearing; std::optional<report::MonthOfYear> annual; QString moment; QStringList says; };
+struct Shown { const char *name; int year; QString bearing; std::optional<report::MonthOfYear> annual; QString moment; QStringList says; bool replacement = false; };
 const QString NoRobbery = "standardReadings~打劫";
 const Shown Rows[] = {
     {"8运子山午向 in 2026", 2004, "180", {{12, 2026}}, "2026-12-20T12:00", {
@@ -34,6 +34,9 @@ const Shown Rows[] = {
      "standardReadings=父母三般, parent string: in every palace the period, mountain and facing stars are 1, 4, 7 or 2, 5, 8 or 3, 6, 9.",
      "standardReadings=伏吟 in the facing chart: every palace holds its own Lo Shu number, as when 5 enters the centre and flies forward.",
      NoRobbery, "annual4~五黄", "dailyNote=甲子 day, 阴遁 (yin), centre 9"}},
+    {"8运子山午向, the replacement asked for", 2004, "180", {}, "2024-06-30T12:00", {
+     "replacementReadings=合十, sum of ten in the facing chart: its star and the period star add up to ten in every palace.",
+     "replacementReadings=正城门, main castle gate: south-east at 巽, period star 7; usable."}, true},
     {"no chart", 0, "", {}, "2024-06-30T12:00", {"standardReadings~ ", "dailyNote=乙丑 day, 阴遁 (yin), centre 8"}},
 };
 // clang-format on
@@ -51,9 +54,9 @@ private slots:
     {
         const Shown &row = current(Rows);
         ChartDetails details;
-        details.showChart(
-            row.year ? std::optional(report::ChartRequest{row.year, row.bearing, row.annual})
-                     : std::nullopt);
+        details.showChart(row.year ? std::optional(report::ChartRequest{
+                                         row.year, row.bearing, row.annual, row.replacement})
+                                   : std::nullopt);
         details.findChild<QDateTimeEdit *>("moment")->setDateTime(
             QDateTime::fromString(row.moment, Qt::ISODate));
         for (const QString &say : row.says) {

@@ -3,9 +3,9 @@
 // window, editing, deleting and bringing back; a file that cannot be used; and the report a
 // house is handed out as, read back from the PDF as a client's viewer reads it.
 
-#include "engine/runtimeerror.h"
 #include "platform/controls.h"
 #include "platform/textbox.h"
+#include "store/storeerror.h"
 #include "support/doubles.h"
 #include "support/table.h"
 #include "translations/language.h"
@@ -41,11 +41,26 @@ namespace {
 struct Report { const char *name; Language language; const char *locale; QString year, facing; int month, monthYear; QString page; QStringList found, absent = {}; QString notes = "Front door faces the river."; int pages = 1; };
 const Report Reports[] = {
     {"en, 2004 S, A4", L::English, "en_GB", "2004", "180", 6, 2024, "595 x 842", {"Flying Star Report", "子山午向", "Period: 8", "Standard chart (下卦)", "Annual stars, 06/2024", "Zi"}, {"Replacement chart"}},
-    {"en, leaning, Letter", L::English, "en_US", "1990", "52", 2, 2025, "612 x 792", {"Replacement chart (替卦)", "Period: 7", "leaning (兼向)"}, {}, "Front door faces the river.", 2},
+    {"en, leaning, Letter", L::English, "en_US", "1990", "52", 2, 2025, "612 x 792", {"Replacement chart (替卦)", "Period: 7", "leaning (兼向)"}, {}, "Front door faces the river.", 1},
     {"zh_CN, 2004 S", L::SimplifiedChinese, "zh_CN", "2004", "180", 1, 2026, "595 x 842", {"子山午向", "下卦", "小寒"}, {"\u2F2D", "\u2F29", "\u2F24"}},
     {"zh_TW, leaning, Canada", L::TraditionalChinese, "en_CA", "2017", "187", 12, 2026, "612 x 792", {"子山午向", "替卦", "大雪"}, {"\u2F2D", "\u2F29", "\u2F24"}, "Front door faces the river.", 2},
-    {"100 KB of notes", L::English, "en_GB", "2004", "180", 6, 2024, "595 x 842", {"Front door faces the river.", "the last line"}, {}, QString("Front door faces the river. ").repeated(3700) + "the last line", 10},
+    {"100 KB of notes", L::English, "en_GB", "2004", "180", 6, 2024, "595 x 842", {"Front door faces the river.", "the last line"}, {}, QString("Front door faces the river. ").repeated(3700) + "the last line", 11},
 };
+// A leaning house with the month's stars, reported in a language on a paper: the captions whose
+// values must sit on their baseline, and words of one section that must share a page.
+struct Typeset { const char *name; Language language; const char *locale; QStringList captions; QList<QStringList> together = {}; };
+const Typeset Typesets[] = {
+    {"en, A4", L::English, "en_GB", {"on:", "construction:", "Period:", "Formation:", "Lean:"}, {{"Standard", "palace."}, {"Annual", "runs"}}},
+    {"en, Letter", L::English, "en_US", {"on:", "Formation:"}, {{"Standard", "palace."}, {"Annual", "runs"}}},
+    {"zh_CN, A4", L::SimplifiedChinese, "zh_CN", {"测量日期：", "建造年份：", "元运：", "格局："}},
+    {"zh_TW, Letter", L::TraditionalChinese, "en_CA", {"測量日期：", "建造年份：", "元運：", "格局："}},
+};
+// Whose house it is, as the PDF's title and its first lines name it.
+struct Named { const char *name; QString client, label, title, heading; };
+const Named Names[] = {
+    {"client and label", "Mrs O'Hara", "12 High St", "Flying Star Report: Mrs O'Hara", "Mrs O'Hara · 12 High St"},
+    {"only a label", "", "12 High St", "Flying Star Report: 12 High St", "Flying Star Report\n12 High St\n"},
+    {"only a client", "Li Wei", "", "Flying Star Report: Li Wei", "Flying Star Report\nLi Wei\n"}};
 // Houses saved from the main window's chart in turn, then a search typed: how many rows it
 // leaves, and the client of the first, which Enter opens into the main window.
 struct Saved { QString client, label, year, facing, notes; };
@@ -120,6 +135,44 @@ struct Session
     std::unique_ptr<frmMain> main;
     HouseRegister *houses = nullptr;
 };
+
+// A word of a PDF: its page and the bottom of its box, in points.
+struct Word
+{
+    int page;
+    double left, right, top, bottom;
+    QString text;
+};
+QList<Word> pdfWords(const QString &pdf)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
+    tool.waitForFinished();
+    static const QRegularExpression box(
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    QList<Word> words;
+    int page = 0;
+    for (const auto &m : box.globalMatch(QString::fromUtf8(tool.readAllStandardOutput()))) {
+        if (m.captured(0).startsWith("<page"))
+            ++page;
+        else
+            words.append({page, m.captured(1).toDouble(), m.captured(3).toDouble(),
+                          m.captured(2).toDouble(), m.captured(4).toDouble(), m.captured(5)});
+    }
+    return words;
+}
+
+store::House leaningHouse()
+{
+    return {.client = "Mrs O'Hara",
+            .label = "12 High St",
+            .year = "1990",
+            .facing = "52",
+            .measured = QDate(2026, 3, 14),
+            .notes = "Front door faces the river.",
+            .created = {},
+            .changed = {}};
+}
 
 QString pdfText(const QString &pdf, const QStringList &options = {})
 {
@@ -383,11 +436,66 @@ private slots:
         try {
             writeHouseReport(house, std::nullopt, path);
             QFAIL("written");
-        } catch (const RuntimeError &error) {
-            QVERIFY2(QString::fromStdString(error.detail()).contains(row.detail),
-                     error.detail().c_str());
+        } catch (const store::StoreError &error) {
+            QVERIFY2(error.message().contains(row.detail), error.what());
+            QCOMPARE(error.kind(), row.year == "2004" && row.facing == "180"
+                                       ? store::StoreError::Kind::FileError
+                                       : store::StoreError::Kind::Invalid);
         }
         QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty()); // nothing half written
+    }
+    // Each caption and the value to its right end on one baseline; a section's words share a page.
+    void typeset_data() { addRows(Typesets, &Typeset::name); }
+    void typeset()
+    {
+        const Typeset &row = current(Typesets);
+        QLocale::setDefault(QLocale(QString::fromLatin1(row.locale)));
+        Translation translation(row.language);
+        translation.install();
+        platform::installFontSubstitutes(cjkFontRegion(row.language));
+        QTemporaryDir dir;
+        writeHouseReport(leaningHouse(), report::MonthOfYear{2, 2025}, dir.filePath("r.pdf"));
+        const QList<Word> words = pdfWords(dir.filePath("r.pdf"));
+        const auto find = [&words](const QString &text) {
+            return std::ranges::find(words, text, &Word::text);
+        };
+        for (const QString &caption : row.captions) {
+            const auto label = find(caption);
+            QVERIFY2(label != words.end(), qPrintable(caption));
+            const Word *value = nullptr;
+            for (const Word &w : words)
+                if (w.page == label->page && w.left > label->right && w.top < label->bottom &&
+                    w.bottom > label->top &&
+                    (!value ||
+                     std::abs(w.bottom - label->bottom) < std::abs(value->bottom - label->bottom)))
+                    value = &w;
+            QVERIFY2(value, qPrintable(caption));
+            QVERIFY2(std::abs(value->bottom - label->bottom) < 1.5,
+                     qPrintable(QString("%1 %2 / %3 %4")
+                                    .arg(caption)
+                                    .arg(label->bottom)
+                                    .arg(value->text)
+                                    .arg(value->bottom)));
+        }
+        for (const QStringList &section : row.together)
+            QCOMPARE(find(section.last())->page, find(section.first())->page);
+        QLocale::setDefault(QLocale::c());
+    }
+    void named_data() { addRows(Names, &Named::name); }
+    void named()
+    {
+        const Named &row = current(Names);
+        store::House house = leaningHouse();
+        house.client = row.client, house.label = row.label;
+        QTemporaryDir dir;
+        writeHouseReport(house, std::nullopt, dir.filePath("r.pdf"));
+        QProcess info;
+        info.start("pdfinfo", {dir.filePath("r.pdf")});
+        QVERIFY(info.waitForFinished());
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput())
+                    .contains("Title:           " + row.title + "\n"));
+        QVERIFY2(pdfText(dir.filePath("r.pdf"), {"-raw"}).contains(row.heading),
+                 qPrintable(pdfText(dir.filePath("r.pdf"))));
     }
 };
 

@@ -171,12 +171,12 @@ void fillStars(const ChartDetails::Grid &grid, const Stars &stars, const QString
 }
 
 // The formations of one chart, "none" for a chart without any, and its castle gates.
-QString readingsText(const ChartReadings &readings)
+QString readingsText(const report::ChartReadingLines &chart)
 {
-    QStringList lines = report::formationLines(readings);
+    QStringList lines = chart.formations;
     if (lines.isEmpty())
         lines << ChartDetails::tr("None of the named formations.");
-    return (lines + report::castleGateLines(readings)).join(QLatin1Char('\n'));
+    return (lines + chart.castleGates).join(QLatin1Char('\n'));
 }
 
 void clearGrid(const ChartDetails::Grid &grid, const QString &note)
@@ -314,11 +314,12 @@ void ChartDetails::fill(const ChartReading &r)
     m_replacement.note->setText(
         tr("Formation: %1.").arg(report::formationPhrase(r.replacement.formation)) +
         (r.replacement.sameAsStandard ? ' ' + tr("The same as the standard chart.") : QString()));
-    m_replacement.box->setVisible(r.lean.lean == Lean::Leaning || r.request.showReplacement);
-    m_standardReadings->setText(readingsText(report::standardReadings(r)));
-    const std::optional<ChartReadings> replacement = report::replacementReadings(r);
-    m_replacementReadings->setText(replacement ? readingsText(*replacement) : QString());
-    m_replacementReadings->parentWidget()->setVisible(replacement.has_value());
+    const std::vector<report::ChartReadingLines> readings = report::readingLines(r);
+    const bool replacement = readings.size() > 1;
+    m_replacement.box->setVisible(replacement);
+    m_standardReadings->setText(readingsText(readings.front()));
+    m_replacementReadings->setText(replacement ? readingsText(readings.back()) : QString());
+    m_replacementReadings->parentWidget()->setVisible(replacement);
     fillMonth(r);
     m_copy->setEnabled(true);
     keepNotesWhole();

@@ -3,6 +3,7 @@
 #include "engine/runtimeerror.h"
 #include "houseform.h"
 #include "platform/msgbox.h"
+#include "store/storeerror.h"
 #include "ui/print/housereport.h"
 
 #include <QAbstractTableModel>
@@ -480,6 +481,8 @@ void HouseRegister::exportReport()
     try {
         writeHouseReport(*house, std::nullopt, path);
         report(tr("The report is written to %1.").arg(QDir::toNativeSeparators(path)));
+    } catch (const store::StoreError &error) {
+        m_msgBox.show(this, error.message(), platform::vbCritical, tr("Export Report"));
     } catch (const RuntimeError &error) {
         m_msgBox.show(this, storeError(error), platform::vbCritical, tr("Export Report"));
     }

@@ -16,28 +16,21 @@ using platform::Kind;
 std::vector<ControlRow> chartRows(ChartArray array, int gridLeft, int gridTop,
                                   const char *container, const platform::Style *style)
 {
-    struct Placement
-    {
-        const char *name;
-        Kind kind;
-        int x, y, width, height;
+    static constexpr std::pair<const char *, Kind> controls[] = {
+        {"lblAnnual", Kind::Label}, {"lblTime", Kind::Label},   {"lblMountain", Kind::Label},
+        {"lblFacing", Kind::Label}, {"shpPalace", Kind::Shape},
     };
-    static constexpr Placement placements[] = {
-        {"lblAnnual", Kind::Label, 0, 840, 255, 255},
-        {"lblTime", Kind::Label, 480, 600, 495, 375},
-        {"lblMountain", Kind::Label, 120, 120, 495, 375},
-        {"lblFacing", Kind::Label, 840, 120, 495, 375},
-        {"shpPalace", Kind::Shape, 0, 0, 1455, 1095},
-    };
-    const Placement &place = placements[static_cast<int>(array)];
+    const auto [name, kind] = controls[static_cast<int>(array)];
+    const report::SquarePlace place = report::squarePlace(array);
 
     std::vector<ControlRow> rows(PalaceCount);
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
             const int palace = GridPalaces[row][column];
-            const QRect rect(gridLeft + 1440 * column + place.x, gridTop + 1080 * row + place.y,
-                             place.width, place.height);
-            rows[palace] = {place.name, palace, place.kind, container, rect, "", style};
+            const QRect rect(gridLeft + report::SquareStepX * column + place.x,
+                             gridTop + report::SquareStepY * row + place.y, place.width,
+                             place.height);
+            rows[palace] = {name, palace, kind, container, rect, "", style};
         }
     }
     return rows;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls.h"
+#include "report/gridplaces.h"
 #include "report/terms.h"
 
 #include <span>
@@ -8,10 +9,9 @@
 
 namespace orrindel {
 
-// The chart grid shared by the main window and the printed chart: the square of row r,
-// column c has its top-left corner at (left + 1440 c, top + 1080 r) and squares overlap by
-// 15 twips. Inside each square the labels sit at fixed offsets.
-enum class ChartArray { Annual, Time, Mountain, Facing, Palace };
+// The chart grid shared by the main window and the printed chart, its squares at report's
+// places from (gridLeft, gridTop).
+using report::ChartArray;
 std::vector<platform::ControlRow> chartRows(ChartArray array, int gridLeft, int gridTop,
                                             const char *container, const platform::Style *style);
 

@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <map>
 
-namespace orrindel {
+namespace orrindel::platform {
 
 namespace {
 
@@ -175,4 +175,4 @@ QString searchableFamily(const QString &cjkFamily)
     return id < 0 ? cjkFamily : QFontDatabase::applicationFontFamilies(id).value(0, cjkFamily);
 }
 
-} // namespace orrindel
+} // namespace orrindel::platform

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace orrindel {
+namespace orrindel::platform {
 
 // The Noto CJK faces map the Kangxi radicals (⼭ U+2F2D) to the very glyphs of the
 // ideographs they resemble (山 U+5C71), and a PDF's ToUnicode map, read back from the font's
@@ -12,4 +12,4 @@ namespace orrindel {
 // or the face itself when it has no radicals or the copy cannot be made.
 QString searchableFamily(const QString &cjkFamily);
 
-} // namespace orrindel
+} // namespace orrindel::platform

@@ -1,0 +1,277 @@
+#include "pdfdocument.h"
+
+#include "report/terms.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPen>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+namespace orrindel::render {
+
+namespace {
+
+using report::ChartArray;
+
+constexpr qreal Margin = 36; // points
+constexpr qreal Gap = 12;
+// The chart grid's squares as the printed chart places them, drawn smaller so that four
+// grids and the text of a leaning house fit one page of either paper.
+constexpr qreal PointsPerTwip = 0.03;
+constexpr qreal CodeMargin = 11;
+constexpr qreal GridTitle = 16;
+constexpr qreal GridWidth = 3 * report::SquareStepX * PointsPerTwip + 2 * CodeMargin;
+constexpr qreal GridHeight = 3 * report::SquareStepY * PointsPerTwip + 2 * CodeMargin + GridTitle;
+
+// A style's fixed pitch, and where its baseline sits below the top of a line, in ems of its
+// size: the same for every line of the style whatever faces its characters come from, so that
+// a line of Chinese is no taller than one of Latin letters and a caption and its value share
+// a baseline.
+struct Pitch
+{
+    qreal ascent = 0;
+    qreal height = 0;
+};
+
+Pitch pitchOf(const QFont &font)
+{
+    return {0.95 * font.pointSizeF(), 1.3 * font.pointSizeF()};
+}
+
+// A text laid out in lines of a width, drawn line by line on its style's baselines.
+class Text
+{
+public:
+    Text(const QString &text, const QFont &font, qreal width, QPaintDevice *device)
+        : m_layout(QString(text).replace(QLatin1Char('\n'), QChar::LineSeparator), font, device),
+          m_pitch(pitchOf(font))
+    {
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        m_layout.setTextOption(option);
+        m_layout.beginLayout();
+        for (QTextLine line = m_layout.createLine(); line.isValid(); line = m_layout.createLine())
+            line.setLineWidth(width);
+        m_layout.endLayout();
+    }
+    int lines() const { return m_layout.lineCount(); }
+    qreal width() const
+    {
+        qreal widest = 0;
+        for (int i = 0; i < lines(); ++i)
+            widest = std::max(widest, m_layout.lineAt(i).naturalTextWidth());
+        return widest;
+    }
+    qreal pitch() const { return m_pitch.height; }
+    qreal height() const { return std::max(1, lines()) * m_pitch.height; }
+    // Line i with the top of its pitch at y.
+    void drawLine(QPainter &p, int i, QPointF at) const
+    {
+        const QTextLine line = m_layout.lineAt(i);
+        line.draw(&p, at + QPointF(0, m_pitch.ascent - line.ascent() - line.y()));
+    }
+    void draw(QPainter &p, QPointF at) const
+    {
+        for (int i = 0; i < lines(); ++i)
+            drawLine(p, i, at + QPointF(0, i * m_pitch.height));
+    }
+
+private:
+    QTextLayout m_layout;
+    Pitch m_pitch;
+};
+
+// Something drawn across the page at a height, never split: a line, a row, a row of grids.
+struct Piece
+{
+    qreal height;
+    std::function<void(QPainter &, qreal y)> draw;
+};
+
+class Renderer
+{
+public:
+    Renderer(QPainter &painter, QPdfWriter &writer, const Fonts &fonts)
+        : m_p(painter), m_writer(writer), m_fonts(fonts), m_width(writer.width() - 2 * Margin),
+          m_bottom(writer.height() - Margin)
+    {
+    }
+
+    void title(const report::Document &d)
+    {
+        std::vector<Piece> pieces{text(d.heading, m_fonts.heading, 0, m_width, 2)};
+        if (!d.subtitle.isEmpty())
+            pieces.push_back(text(d.subtitle, m_fonts.subtitle, 0, m_width, 2));
+        pieces.push_back({Gap, [this](QPainter &p, qreal y) {
+                              p.drawLine(QPointF(Margin, y + Gap / 3),
+                                         QPointF(Margin + m_width, y + Gap / 3));
+                          }});
+        place(pieces);
+    }
+
+    void section(const report::Section &s)
+    {
+        std::vector<Piece> pieces;
+        if (!s.heading.isEmpty())
+            pieces.push_back(text(s.heading, m_fonts.sectionHeading, 0, m_width, 2, Gap / 3));
+        facts(s.facts, pieces);
+        for (const QString &paragraph : s.paragraphs)
+            lines(paragraph, m_fonts.small, pieces, 2);
+        for (size_t i = 0; i < s.grids.size(); i += 2)
+            pieces.push_back(
+                gridRow(s.grids[i], i + 1 < s.grids.size() ? &s.grids[i + 1] : nullptr));
+        if (!s.note.isEmpty())
+            lines(s.note, m_fonts.small, pieces, 2);
+        place(pieces);
+    }
+
+private:
+    // One text, unbroken, as a piece: a heading or a title line.
+    Piece text(const QString &s, const QFont &font, qreal x, qreal width, qreal after,
+               qreal before = 0)
+    {
+        auto laid = std::make_shared<Text>(s, font, width, &m_writer);
+        return {before + laid->height() + after, [laid, x, before](QPainter &p, qreal y) {
+                    laid->draw(p, QPointF(Margin + x, y + before));
+                }};
+    }
+
+    // A paragraph a piece a line, so that one longer than a page runs on.
+    void lines(const QString &s, const QFont &font, std::vector<Piece> &pieces, qreal after)
+    {
+        auto laid = std::make_shared<Text>(s, font, m_width, &m_writer);
+        for (int i = 0; i < laid->lines(); ++i)
+            pieces.push_back(
+                {laid->pitch() + (i + 1 == laid->lines() ? after : 0),
+                 [laid, i](QPainter &p, qreal y) { laid->drawLine(p, i, QPointF(Margin, y)); }});
+    }
+
+    // Captions in one column, each value beside its caption on the caption's baseline.
+    void facts(const std::vector<report::Fact> &rows, std::vector<Piece> &pieces)
+    {
+        qreal column = 0;
+        for (const report::Fact &row : rows)
+            column = std::max(column, Text(row.caption, m_fonts.text, 1e6, &m_writer).width());
+        column += Gap;
+        for (const report::Fact &row : rows) {
+            auto caption = std::make_shared<Text>(row.caption, m_fonts.text, column, &m_writer);
+            auto value =
+                std::make_shared<Text>(row.value, m_fonts.text, m_width - column, &m_writer);
+            pieces.push_back({std::max(caption->height(), value->height()) + 1,
+                              [caption, value, column](QPainter &p, qreal y) {
+                                  caption->draw(p, QPointF(Margin, y));
+                                  value->draw(p, QPointF(Margin + column, y));
+                              }});
+        }
+    }
+
+    Piece gridRow(const report::StarGrid &left, const report::StarGrid *right)
+    {
+        return {GridHeight + Gap, [this, left, right](QPainter &p, qreal y) {
+                    grid(p, QPointF(Margin, y), left);
+                    if (right)
+                        grid(p, QPointF(Margin + GridWidth + Gap, y), *right);
+                }};
+    }
+
+    // A 3 x 3 grid with south at the top; each square shows the stars of its palace at the
+    // printed chart's places, the compass codes outside the middle square of each side.
+    void grid(QPainter &p, QPointF origin, const report::StarGrid &g)
+    {
+        Text(g.title, m_fonts.text, 1e6, &m_writer).draw(p, origin);
+        const QPointF squares = origin + QPointF(CodeMargin, GridTitle + CodeMargin);
+        const auto rect = [&squares](int palace, ChartArray array) {
+            const report::SquarePlace place = report::squarePlace(array);
+            for (int row = 0; row < 3; ++row)
+                for (int column = 0; column < 3; ++column)
+                    if (GridPalaces[row][column] == palace) {
+                        const QRectF r(column * report::SquareStepX + place.x,
+                                       row * report::SquareStepY + place.y, place.width - 15,
+                                       place.height - 15);
+                        return QRectF(squares + r.topLeft() * PointsPerTwip,
+                                      r.size() * PointsPerTwip);
+                    }
+            return QRectF();
+        };
+        p.setPen(QPen(Qt::black, 0.75));
+        for (int palace = 0; palace < PalaceCount; ++palace) {
+            p.setBrush(palace == g.shaded ? QColor(0xE0, 0xE0, 0xE0) : QColor(Qt::white));
+            p.drawRect(rect(palace, ChartArray::Palace));
+        }
+        p.setFont(m_fonts.code);
+        for (const auto &[r, c] : {std::pair{0, 1}, {2, 1}, {1, 0}, {1, 2}}) {
+            const int palace = GridPalaces[r][c];
+            const QRectF s = rect(palace, ChartArray::Palace);
+            const QRectF place =
+                r == 0   ? QRectF(s.left(), s.top() - CodeMargin, s.width(), CodeMargin)
+                : r == 2 ? QRectF(s.left(), s.bottom(), s.width(), CodeMargin)
+                : c == 0 ? QRectF(s.left() - CodeMargin, s.top(), CodeMargin, s.height())
+                         : QRectF(s.right(), s.top(), CodeMargin, s.height());
+            p.drawText(place, Qt::AlignCenter, report::compassCode(palace));
+        }
+        p.setFont(m_fonts.star);
+        for (const auto &[array, values] : g.stars)
+            for (int palace = 0; palace < PalaceCount; ++palace)
+                p.drawText(rect(palace, array), Qt::AlignCenter, QString::number(values[palace]));
+    }
+
+    // The pieces of one section: on this page if they fit, else on the next; a section longer
+    // than a page runs on between its pieces, its heading never last on a page.
+    void place(const std::vector<Piece> &pieces)
+    {
+        qreal height = 0;
+        for (const Piece &piece : pieces)
+            height += piece.height;
+        if (m_y + height > m_bottom && m_y > Margin && height <= m_bottom - Margin)
+            newPage();
+        for (size_t i = 0; i < pieces.size(); ++i) {
+            const qreal keep =
+                pieces[i].height + (i == 0 && pieces.size() > 1 ? pieces[1].height : 0);
+            if (m_y + keep > m_bottom && m_y > Margin)
+                newPage();
+            pieces[i].draw(m_p, m_y);
+            m_y += pieces[i].height;
+        }
+    }
+
+    void newPage()
+    {
+        m_writer.newPage();
+        m_y = Margin;
+    }
+
+    QPainter &m_p;
+    QPdfWriter &m_writer;
+    const Fonts &m_fonts;
+    qreal m_width;
+    qreal m_bottom;
+    qreal m_y = Margin;
+};
+
+} // namespace
+
+bool writePdf(const report::Document &document, const Fonts &fonts, const QPageSize &paper,
+              QIODevice &device)
+{
+    QPdfWriter writer(&device);
+    writer.setPageSize(paper);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(72); // one unit a point
+    writer.setTitle(document.title);
+    writer.setCreator(QCoreApplication::applicationName());
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    Renderer renderer(painter, writer, fonts);
+    renderer.title(document);
+    for (const report::Section &section : document.sections)
+        renderer.section(section);
+    return painter.end();
+}
+
+} // namespace orrindel::render
