@@ -152,8 +152,8 @@ Tone toneOf(int mountain, int facing, int currentPeriod)
     if (isPair(mountain, facing, 3, 9))
         return Tone::Good;
     // 2 and 5 meeting is sickness unless one of them is the period's own star.
-    const bool sickness = isPair(mountain, facing, 2, 5) ||
-                          (mountain == facing && (mountain == 2 || mountain == 5));
+    const bool sickness =
+        isPair(mountain, facing, 2, 5) || (mountain == facing && (mountain == 2 || mountain == 5));
     if (sickness && currentPeriod != 2 && currentPeriod != 5)
         return Tone::Bad;
     if (isTimely(m) && isTimely(f))
@@ -222,8 +222,8 @@ std::string_view code(PairRelation relation)
 
 std::string_view code(Timeliness state)
 {
-    static constexpr std::array<std::string_view, 5> Codes = {"prosperous", "growing",
-                                                              "retreating", "dead", "killing"};
+    static constexpr std::array<std::string_view, 5> Codes = {"prosperous", "growing", "retreating",
+                                                              "dead", "killing"};
     return codeIn(Codes, state);
 }
 
@@ -236,8 +236,8 @@ std::string_view code(Tone tone)
 std::string_view code(PairTag tag)
 {
     static constexpr std::array<std::string_view, 10> Codes = {
-        "career", "celebration", "conflict", "elders", "fire",
-        "illness", "quarrel", "robbery", "study", "wealth"};
+        "career",  "celebration", "conflict", "elders", "fire",
+        "illness", "quarrel",     "robbery",  "study",  "wealth"};
     return codeIn(Codes, tag);
 }
 
