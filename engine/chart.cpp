@@ -79,9 +79,7 @@ Stars flyStars(int centre, bool forward)
 
 Stars annualStars(std::int16_t year, std::int16_t month)
 {
-    std::int16_t y = year;
-    if (month == 1)
-        y = checked16(year - 1);
+    const std::int16_t y = checked16(starYearOf(year, month));
     std::int16_t c = checked16(11 - y % 9);
     if (c > 9)
         c = checked16(c - 9);

@@ -90,8 +90,13 @@ BuildingChart buildChart(const Calc &calc);
 // or in reverse (n, n-1, ...), wrapping within 1..9.
 Stars flyStars(int centre, bool forward);
 
-// Nine annual stars from the picker's year and month (1..12); January belongs to the
-// previous chart year.
+// The year whose annual stars a calendar month shows: January belongs to the one before.
+constexpr int starYearOf(int year, int month)
+{
+    return month == 1 ? year - 1 : year;
+}
+
+// Nine annual stars from the picker's year and month (1..12), of its star year.
 Stars annualStars(std::int16_t year, std::int16_t month);
 
 } // namespace orrindel

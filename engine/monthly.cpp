@@ -5,15 +5,6 @@
 
 namespace orrindel {
 
-namespace {
-
-int starYearOf(int year, int month)
-{
-    return month == 1 ? year - 1 : year;
-}
-
-} // namespace
-
 SolarMonth solarMonth(int year, int month)
 {
     SolarMonth solar;
