@@ -1502,6 +1502,65 @@ Commands:
     </message>
 </context>
 <context>
+    <name>PlanImage</name>
+    <message>
+        <source>The %1 image is damaged or cut short.</source>
+        <translation>%1 图像已损坏或不完整。</translation>
+    </message>
+    <message>
+        <source>The file is neither an image Orrindel can read nor a PDF.</source>
+        <translation>该文件既不是 Orrindel 能读取的图像，也不是 PDF。</translation>
+    </message>
+    <message>
+        <source>An image has one page; there is no page %1.</source>
+        <translation>图像只有一页，没有第 %1 页。</translation>
+    </message>
+    <message>
+        <source>The image claims %1 × %2 pixels; a plan may have at most %3 megapixels and %4 pixels a side.</source>
+        <translation>该图像声明为 %1 × %2 像素；平面图最多 %3 百万像素，每边最多 %4 像素。</translation>
+    </message>
+    <message>
+        <source>The PDF is locked with a password.</source>
+        <translation>该 PDF 有密码保护。</translation>
+    </message>
+    <message>
+        <source>The file begins as a PDF but is damaged or not a PDF.</source>
+        <translation>该文件开头像 PDF，但已损坏或并非 PDF。</translation>
+    </message>
+    <message>
+        <source>The PDF has no page %1; its last page is %2.</source>
+        <translation>该 PDF 没有第 %1 页；最后一页是第 %2 页。</translation>
+    </message>
+    <message>
+        <source>Page %1 of the PDF has no size.</source>
+        <translation>PDF 的第 %1 页没有尺寸。</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, the most a plan may be.</source>
+        <translation>文件大于 %1 MB，超过平面图的上限。</translation>
+    </message>
+    <message>
+        <source>Page %1 of the PDF cannot be drawn.</source>
+        <translation>无法绘制 PDF 的第 %1 页。</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 不是文件。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, the most a plan may be.</source>
+        <translation>%1 大于 %2 MB，超过平面图的上限。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>无法读取 %1。</translation>
+    </message>
+</context>
+<context>
     <name>Reading</name>
     <message>
         <source>%1 (sitting %2, facing %3; %4/%5)</source>

@@ -1502,6 +1502,65 @@ Commands:
     </message>
 </context>
 <context>
+    <name>PlanImage</name>
+    <message>
+        <source>The %1 image is damaged or cut short.</source>
+        <translation>%1 影像已損毀或不完整。</translation>
+    </message>
+    <message>
+        <source>The file is neither an image Orrindel can read nor a PDF.</source>
+        <translation>該檔案既不是 Orrindel 能讀取的影像，也不是 PDF。</translation>
+    </message>
+    <message>
+        <source>An image has one page; there is no page %1.</source>
+        <translation>影像只有一頁，沒有第 %1 頁。</translation>
+    </message>
+    <message>
+        <source>The image claims %1 × %2 pixels; a plan may have at most %3 megapixels and %4 pixels a side.</source>
+        <translation>該影像宣稱為 %1 × %2 像素；平面圖最多 %3 百萬像素，每邊最多 %4 像素。</translation>
+    </message>
+    <message>
+        <source>The PDF is locked with a password.</source>
+        <translation>該 PDF 受密碼保護。</translation>
+    </message>
+    <message>
+        <source>The file begins as a PDF but is damaged or not a PDF.</source>
+        <translation>該檔案開頭像 PDF，但已損毀或並非 PDF。</translation>
+    </message>
+    <message>
+        <source>The PDF has no page %1; its last page is %2.</source>
+        <translation>該 PDF 沒有第 %1 頁；最後一頁是第 %2 頁。</translation>
+    </message>
+    <message>
+        <source>Page %1 of the PDF has no size.</source>
+        <translation>PDF 的第 %1 頁沒有尺寸。</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, the most a plan may be.</source>
+        <translation>檔案大於 %1 MB，超過平面圖的上限。</translation>
+    </message>
+    <message>
+        <source>Page %1 of the PDF cannot be drawn.</source>
+        <translation>無法繪製 PDF 的第 %1 頁。</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 不是檔案。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, the most a plan may be.</source>
+        <translation>%1 大於 %2 MB，超過平面圖的上限。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>無法讀取 %1。</translation>
+    </message>
+</context>
+<context>
     <name>Reading</name>
     <message>
         <source>%1 (sitting %2, facing %3; %4/%5)</source>

@@ -1,0 +1,167 @@
+// Floor plans' files, good and hostile, made here at run time and read from a temporary folder:
+// the size each is shown at and its page drawn, or the reason it is refused.
+
+#include "plan/planimage.h"
+#include "store/storeerror.h"
+#include "support/table.h"
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <zlib.h>
+
+using namespace orrindel::plan;
+using namespace orrindel::test;
+using orrindel::store::StoreError;
+
+namespace {
+
+// The colour page N (or an image) is painted, different for neighbouring pages.
+const auto paintOf = [](int page) { return QColor::fromHsv(page * 37 % 360, 200, 220); };
+
+QByteArray encoded(int width, int height, const char *format,
+                   QImageIOHandler::Transformations turn = QImageIOHandler::TransformationNone)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(paintOf(1));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setTransformation(turn);
+    writer.write(image);
+    return buffer.data();
+}
+
+// A PDF of pages of the given size in points, page N painted all over with paintOf(N). Written
+// by hand: Qt's PDF writer takes a tenth of a second a page under the address sanitizer.
+QByteArray pdf(int pages, QSizeF points = {200, 100})
+{
+    const auto n = [](auto number) { return QByteArray::number(number); };
+    QByteArray out = "%PDF-1.4\n", offsets, kids;
+    const auto object = [&](const QByteArray &body) {
+        offsets += n(out.size()).rightJustified(10, '0') + " 00000 n \n";
+        out += n(offsets.size() / 20) + " 0 obj\n" + body + "\nendobj\n";
+    };
+    const QByteArray tree = n(2 * pages + 1) + " 0 R"; // the page tree, and then the catalog
+    for (int page = 1; page <= pages; ++page) {
+        const QColor paint = paintOf(page);
+        const QByteArray fill = n(paint.redF()) + ' ' + n(paint.greenF()) + ' ' + n(paint.blueF()) +
+                                " rg 0 0 14400 14400 re f"; // the whole page, whatever its size
+        object("<< /Length " + n(fill.size()) + " >>\nstream\n" + fill + "\nendstream");
+        object("<< /Type /Page /Parent " + tree + " /Contents " + n(2 * page - 1) + " 0 R >>");
+        kids += n(2 * page) + " 0 R ";
+    }
+    object("<< /Type /Pages /Count " + n(pages) + " /Kids [" + kids + "] /MediaBox [0 0 " +
+           n(points.width()) + ' ' + n(points.height()) + "] >>");
+    object("<< /Type /Catalog /Pages " + tree + " >>");
+    return out + "xref\n0 " + n(2 * pages + 3) + "\n0000000000 65535 f \n" + offsets +
+           "trailer\n<< /Size " + n(2 * pages + 3) + " /Root " + n(2 * pages + 2) +
+           " 0 R >>\nstartxref\n" + n(out.size()) + "\n%%EOF\n";
+}
+
+// A PNG whose header claims the size given, true to the format down to its checksums, with a
+// scrap where its pixels would be.
+QByteArray claimedPng(quint32 width, quint32 height)
+{
+    QByteArray png;
+    QDataStream out(&png, QIODevice::WriteOnly);
+    const auto chunk = [&out](const QByteArray &body) { // its type and data
+        out << quint32(body.size() - 4);
+        out.writeRawData(body.data(), int(body.size()));
+        out << quint32(crc32(0, reinterpret_cast<const Bytef *>(body.data()), uInt(body.size())));
+    };
+    out.writeRawData("\x89PNG\r\n\x1a\n", 8);
+    QByteArray header("IHDR");
+    QDataStream(&header, QIODevice::Append) << width << height << quint32(0x08020000) << quint8(0);
+    chunk(header), chunk("IDATx"), chunk("IEND");
+    return png;
+}
+
+struct Plan
+{
+    const char *file;
+    QByteArray (*make)();
+    qint64 padTo;               // the file's length with zero bytes added; 0 as made
+    int page;                   // asked for; 0 for none
+    QSize shown;                // the pixels it is shown at, when taken
+    const char *refusal;        // a phrase of the one sentence that refuses it; empty when taken
+    const char *path = nullptr; // read from here instead of a file made of the bytes
+    StoreError::Kind kind = StoreError::Kind::Invalid;
+};
+
+// clang-format off
+const Plan Plans[] = {
+    {"a PNG is shown at its own pixels", [] { return encoded(40, 30, "png"); }, 0, 0, {40, 30}, ""},
+    {"a JPEG its camera tagged as turned is shown upright", [] { return encoded(40, 30, "jpeg", QImageIOHandler::TransformationRotate90); }, 0, 0, {30, 40}, ""},
+    {"a JPEG with bytes after its end is whole", [] { return encoded(40, 30, "jpeg") + "trailer"; }, 0, 1, {40, 30}, ""},
+    {"a PNG 20000 pixels wide is taken", [] { return encoded(20000, 1, "png"); }, 0, 0, {20000, 1}, ""},
+    {"a PNG padded to 64 MB is taken", [] { return encoded(40, 30, "png"); }, 64 << 20, 0, {40, 30}, ""},
+    {"a one-page PDF is drawn at 150 dpi", [] { return pdf(1); }, 0, 0, {416, 208}, ""},
+    {"page 2 of a 3-page PDF is the second page", [] { return pdf(3); }, 0, 2, {416, 208}, ""},
+    {"page 999 of a 1000-page PDF is drawn alone", [] { return pdf(1000); }, 0, 999, {416, 208}, ""},
+    {"a PDF page 9700 points wide is drawn 20000 pixels wide", [] { return pdf(1, {9700, 100}); }, 0, 0, {20000, 206}, ""},
+    {"a PDF page 9700 points high is drawn 20000 pixels high", [] { return pdf(2, {100, 9700}); }, 0, 2, {206, 20000}, ""},
+    {"a PDF page 200 inches square is taken at 100 megapixels", [] { return pdf(1, {14400, 14400}); }, 0, 0, {10000, 10000}, ""},
+    {"a PDF page one point square is drawn in two whole pixels", [] { return pdf(1, {1, 1}); }, 0, 0, {2, 2}, ""},
+    {"a PNG one byte over 64 MB is refused", [] { return encoded(40, 30, "png"); }, (64 << 20) + 1, 0, {}, "larger than 64 MB"},
+    {"a PNG claiming 50000 × 50000 is refused", [] { return claimedPng(50000, 50000); }, 0, 0, {}, "50000 × 50000 pixels"},
+    {"a PNG claiming 12000 × 9000, 108 megapixels, is refused", [] { return claimedPng(12000, 9000); }, 0, 0, {}, "at most 100 megapixels"},
+    {"a PNG claiming 10000 × 10001, just over 100 megapixels, is refused", [] { return claimedPng(10000, 10001); }, 0, 0, {}, "10000 × 10001"},
+    {"a PNG 20001 pixels wide is refused", [] { return encoded(20001, 1, "png"); }, 0, 0, {}, "20000 pixels a side"},
+    {"a JPEG cut in half is refused, not drawn half grey", [] { const QByteArray jpeg = encoded(400, 300, "jpeg"); return jpeg.left(jpeg.size() / 2); }, 0, 0, {}, "JPEG image is damaged"},
+    {"a PNG cut in half is refused", [] { const QByteArray png = encoded(400, 300, "png"); return png.left(png.size() / 2); }, 0, 0, {}, "PNG image is damaged"},
+    {"a PNG whose header lies about its pixels is refused", [] { return claimedPng(400, 300); }, 0, 0, {}, "PNG image is damaged"},
+    {"a text file named .pdf is refused", [] { return QByteArray("Floor plan to follow.\n"); }, 0, 0, {}, "neither an image"},
+    {"a file that begins as a PDF and is not one is refused", [] { return QByteArray("%PDF-1.7\nnothing here\n"); }, 0, 0, {}, "damaged or not a PDF"},
+    {"a PDF cut in half is refused", [] { const QByteArray three = pdf(3); return three.left(three.size() / 2); }, 0, 0, {}, "damaged or not a PDF"},
+    {"page 1001 of a 1000-page PDF is refused", [] { return pdf(1000); }, 0, 1001, {}, "no page 1001; its last page is 1000"},
+    {"page 4 of a 3-page PDF is refused", [] { return pdf(3); }, 0, 4, {}, "no page 4; its last page is 3"},
+    {"page 2 of a PNG is refused", [] { return encoded(40, 30, "png"); }, 0, 2, {}, "An image has one page"},
+    {"a device that never ends is not read", [] { return QByteArray(); }, 0, 0, {}, "/dev/zero is not a file.", "/dev/zero"},
+    {"a file that is not there is not found", [] { return QByteArray(); }, 0, 0, {}, "/none/plan.png does not exist.", "/none/plan.png", StoreError::Kind::NotFound},
+};
+// clang-format on
+
+} // namespace
+
+class TestPlanImage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void plan_data() { addRows(Plans, &Plan::file); }
+    void plan()
+    {
+        const Plan &row = current(Plans);
+        const QTemporaryDir dir;
+        QFile file(row.path ? row.path : dir.filePath("plan"));
+        QVERIFY(row.path || (file.open(QIODevice::WriteOnly) && file.write(row.make()) >= 0 &&
+                             (!row.padTo || file.resize(row.padTo))));
+        file.close();
+        try {
+            const PlanSource source = checkPlan(readPlanFile(file.fileName()), row.page);
+            QVERIFY2(!*row.refusal, "taken");
+            QCOMPARE(source.size, row.shown);
+            if (qint64(row.shown.width()) * row.shown.height() > 25'000'000)
+                return; // drawing it would take seconds; the size it is taken at is the point
+            const QImage image = renderPlan(source);
+            QCOMPARE(image.size(), row.shown);
+            // Each page is painted a hue of its own: the page drawn is the page asked for.
+            const QColor centre = image.pixelColor(image.rect().center());
+            QVERIFY2(qAbs(centre.hsvHue() - paintOf(qMax(row.page, 1)).hsvHue()) < 4,
+                     qPrintable(centre.name()));
+        } catch (const StoreError &error) {
+            QCOMPARE(error.kind(), row.kind);
+            const QString said = error.message(); // one sentence
+            QVERIFY2(*row.refusal && said.contains(row.refusal) && said.endsWith('.') &&
+                         !said.contains('\n'),
+                     qPrintable(said));
+        }
+    }
+};
+
+QTEST_MAIN(TestPlanImage)
+#include "test_planimage.moc"
