@@ -170,8 +170,10 @@ class TestHousesTool : public QObject
         QFile in(dir.filePath("in.json"));
         QVERIFY(in.open(QIODevice::WriteOnly) && in.write(row.file.toUtf8()) >= 0);
         in.close();
-        const House obrien{0, "O'Brien", "12 Hill Rd", "2004", "180", {2026, 1, 2}, "a \"b\"\\\n", {}, {}};
-        const House muller{0, "Müller", "50%_off", "1990", "45.5", {}, {}, {}, {}};
+        House obrien, muller;
+        obrien.client = "O'Brien", obrien.label = "12 Hill Rd", obrien.year = "2004", obrien.facing = "180";
+        obrien.measured = QDate(2026, 1, 2), obrien.notes = "a \"b\"\\\n";
+        muller.client = "Müller", muller.label = "50%_off", muller.year = "1990", muller.facing = "45.5";
         HouseStore(database).addAll({obrien, muller});
         // FOLDER/pipe is a pipe, already open for reading; what is written to it is said.
         const QByteArray pipe = dir.filePath("pipe").toLocal8Bit();
