@@ -38,9 +38,7 @@ static_assert(std::size(Messages) == std::size_t(Kind::FileError) + 1);
 
 StoreError StoreError::about(Kind kind, const QString &subject, const QString &detail)
 {
-    const char *source = Messages[std::size_t(kind)];
-    QString message = kind == Kind::Invalid ? QString::fromUtf8(source)
-                                            : QCoreApplication::translate("HouseStore", source);
+    QString message = QCoreApplication::translate("HouseStore", Messages[std::size_t(kind)]);
     message = message.contains(QLatin1String("%2")) ? message.arg(subject, detail)
                                                     : message.arg(subject);
     return StoreError(kind, message);

@@ -117,6 +117,17 @@ const QString Hostile[] = {"'; DROP TABLE houses; --", "%", "_", "a%b_c\\", QStr
 // The table as the first version of the register made it; every register since has it.
 const QString FirstSchema = "CREATE TABLE houses (id INTEGER PRIMARY KEY AUTOINCREMENT, client TEXT NOT NULL, label TEXT NOT NULL, year TEXT NOT NULL, facing TEXT NOT NULL, "
                             "measured TEXT, notes TEXT NOT NULL, created TEXT NOT NULL, changed TEXT NOT NULL, client_key TEXT NOT NULL, label_key TEXT NOT NULL, notes_key TEXT NOT NULL)";
+// The window's order by a field: names without regard to case, numbers and days by value.
+struct Order { const char *field; QString a, b; bool before; };
+const Order Orders[] = {
+    {"client", "adams", "Baker", true},
+    {"client", "Baker", "baker", false},
+    {"label", "b", "A", false},
+    {"year", "999", "1984", true},
+    {"facing", "90.5", "100", true},
+    {"measured", "2020-01-02", "2020-01-02", false},
+    {"measured", "2019-12-31", "2020-01-01", true},
+};
 // As root the tool runs as nobody, who needs to read and enter what its owner may.
 const QFileDevice::Permissions Others = geteuid() == 0 ? QFileDevice::ReadOther | QFileDevice::ExeOther : QFileDevice::Permissions();
 const QFileDevice::Permissions ReadOnlyFolder = QFileDevice::ReadOwner | QFileDevice::ExeOwner | Others;
@@ -213,6 +224,16 @@ private slots:
         QCOMPARE(sqlAnswer(database, "SELECT sql FROM sqlite_master WHERE name = 'houses'"), FirstSchema);
         QCOMPARE(sqlAnswer(database, "SELECT client_key || year || facing || coalesce(measured, 'null') FROM houses WHERE id = 8"), "ng2004180null");
         QCOMPARE(sqlAnswer(database, "PRAGMA user_version"), "1");
+    }
+
+    void order_data() { addRows(Orders, &Order::field); }
+    void order()
+    {
+        const Order &row = current(Orders);
+        const HouseField &field = houseField(row.field);
+        House a, b;
+        QVERIFY(setFromText(field, a, row.a) && setFromText(field, b, row.b));
+        QCOMPARE(lessThan(field, a, b), row.before);
     }
 
     void hostileText_data() { addRows(Hostile); }
