@@ -1,7 +1,6 @@
 #include "house.h"
 
-#include "engine/runtimeerror.h"
-#include "engine/validation.h"
+#include "housefields.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -12,47 +11,146 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStandardPaths>
 #include <QThread>
 #include <QUrl>
 #include <QVariant>
 
-#include <iterator>
+#include <algorithm>
 
 namespace orrindel::store {
 
 namespace {
 
-// Each entry takes the file from the version of its index to the next; a new version appends
-// one. The *_key columns hold the case-folded text the filter searches.
-const QStringList Migrations[] = {
-    {QStringLiteral("CREATE TABLE houses (id INTEGER PRIMARY KEY AUTOINCREMENT, "
-                    "client TEXT NOT NULL, label TEXT NOT NULL, year TEXT NOT NULL, "
-                    "facing TEXT NOT NULL, measured TEXT, notes TEXT NOT NULL, "
-                    "created TEXT NOT NULL, changed TEXT NOT NULL, client_key TEXT NOT NULL, "
-                    "label_key TEXT NOT NULL, notes_key TEXT NOT NULL)")},
-};
-constexpr int SchemaVersion = int(std::size(Migrations));
+using Kind = StoreError::Kind;
+
 constexpr int BusyTimeoutMs = 5000;
-// The main window's facing box holds five characters; a longer bearing could not be opened.
-constexpr qsizetype FacingTextMaxLength = 5;
 constexpr qsizetype FieldMaxLength = 1 << 20;
-// The placeholders of bindHouse(); a null text is stored as empty.
-const QLatin1StringView Values("(coalesce(?, ''), coalesce(?, ''), coalesce(?, ''), "
-                               "coalesce(?, ''), ?, coalesce(?, ''), ?, ?, coalesce(?, ''), "
-                               "coalesce(?, ''), coalesce(?, '')");
-const QLatin1StringView Columns("id, client, label, year, facing, measured, notes, created, "
-                                "changed");
 
 struct HouseText
 {
     Q_DECLARE_TR_FUNCTIONS(HouseStore)
 };
 
-[[noreturn]] void fail(const QString &detail)
+// The column a field is kept in, with what it may hold; a searched field has a second column
+// beside it, "_key", with its case-folded text for the search.
+QString columnOf(const HouseField &field)
 {
-    throw RuntimeError(RuntimeError::PathFileAccessError, "Path/File access error",
-                       detail.toStdString());
+    switch (field.kind) {
+    case FieldKind::Id:
+        return field.text() + QStringLiteral(" INTEGER PRIMARY KEY AUTOINCREMENT");
+    case FieldKind::Date:
+        return field.text() + QStringLiteral(" TEXT");
+    default:
+        return field.text() + QStringLiteral(" TEXT NOT NULL");
+    }
+}
+
+QString keyOf(const HouseField &field)
+{
+    return field.text() + QStringLiteral("_key");
+}
+
+// The version of the register the fields make: the newest that added a column.
+int schemaVersion()
+{
+    int version = 0;
+    for (const HouseField &field : houseFields())
+        version = std::max(version, field.since);
+    return version;
+}
+
+// The statements that take a file from version `step` to the next: the first makes the table
+// with the columns of the first version, each later one adds the columns of its own.
+QStringList migration(int step)
+{
+    QStringList columns, keys;
+    for (const HouseField &field : houseFields()) {
+        if (field.since != step + 1)
+            continue;
+        columns.append(columnOf(field));
+        if (field.isSearched())
+            keys.append(keyOf(field) + QStringLiteral(" TEXT NOT NULL"));
+    }
+    columns += keys;
+    if (step == 0)
+        return {QStringLiteral("CREATE TABLE houses (%1)").arg(columns.join(QStringLiteral(", ")))};
+    QStringList added;
+    for (const QString &column : columns)
+        added.append(QStringLiteral("ALTER TABLE houses ADD COLUMN %1 DEFAULT ''").arg(column));
+    return added;
+}
+
+// The columns a statement writes and their placeholders: every field but the id unless
+// `withId`, and but the creation time unless `withCreated`, then the search keys. A null text
+// is stored as empty.
+struct Written
+{
+    QStringList columns, placeholders;
+    QList<const HouseField *> fields;
+};
+
+Written written(bool withId, bool withCreated)
+{
+    Written row;
+    QList<const HouseField *> searched;
+    for (const HouseField &field : houseFields()) {
+        if ((field.kind == FieldKind::Id && !withId) ||
+            (field.member == HouseField::Member(&House::created) && !withCreated))
+            continue;
+        row.columns.append(field.text());
+        row.placeholders.append(field.kind == FieldKind::Date || field.kind == FieldKind::Id
+                                    ? QStringLiteral("?")
+                                    : QStringLiteral("coalesce(?, '')"));
+        row.fields.append(&field);
+        if (field.isSearched())
+            searched.append(&field);
+    }
+    for (const HouseField *field : searched) {
+        row.columns.append(keyOf(*field));
+        row.placeholders.append(QStringLiteral("coalesce(?, '')"));
+    }
+    return row;
+}
+
+void bindHouse(QSqlQuery &query, const Written &row, const House &house)
+{
+    for (const HouseField *field : row.fields)
+        query.addBindValue(sqlOf(*field, house));
+    for (const QString &key : searchKeys(house))
+        query.addBindValue(key);
+}
+
+QString insertSql(const Written &row)
+{
+    return QStringLiteral("INSERT INTO houses (%1) VALUES (%2)")
+        .arg(row.columns.join(QStringLiteral(", ")), row.placeholders.join(QStringLiteral(", ")));
+}
+
+QString selectSql()
+{
+    QStringList columns;
+    for (const HouseField &field : houseFields())
+        columns.append(field.text());
+    return QStringLiteral("SELECT %1 FROM houses").arg(columns.join(QStringLiteral(", ")));
+}
+
+// Reads each field from its column by name.
+QList<House> housesFrom(QSqlQuery &query)
+{
+    QList<House> houses;
+    QList<int> at;
+    for (const HouseField &field : houseFields())
+        at.append(query.record().indexOf(field.text()));
+    const std::span<const HouseField> fields = houseFields();
+    while (query.next()) {
+        House house;
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            setFromSql(fields[i], house, query.value(at[qsizetype(i)]));
+        houses.append(house);
+    }
+    return houses;
 }
 
 // SQLite's primary result codes that say more than the driver's text.
@@ -71,67 +169,19 @@ enum SqliteCode {
     switch (error.nativeErrorCode().toInt() & 0xff) {
     case Busy:
     case Locked:
-        throw RuntimeError(
-            RuntimeError::PermissionDenied, "Permission denied", // another program holds it locked
-            HouseText::tr("%1 is busy: another program kept it locked. Nothing was changed.")
-                .arg(path)
-                .toStdString());
+        throw StoreError::about(Kind::Busy, path);
     case CantOpen:
-        fail(HouseText::tr("%1 cannot be opened or made here. Nothing was changed.").arg(path));
+        throw StoreError::about(Kind::CannotOpen, path);
     case ReadOnly:
-        fail(HouseText::tr("%1 cannot be written. Nothing was changed.").arg(path));
+        throw StoreError::about(Kind::ReadOnly, path);
     case Corrupt:
     case NotADatabase:
-        fail(HouseText::tr("%1 is damaged. It has been left as it is.").arg(path));
+        throw StoreError::about(Kind::Damaged, path);
     case Full:
-        fail(HouseText::tr("The disk holding %1 is full. Nothing was changed.").arg(path));
+        throw StoreError::about(Kind::DiskFull, path);
     default:
-        fail(HouseText::tr("%1 could not be read or written: %2").arg(path, error.text()));
+        throw StoreError::about(Kind::Failed, path, error.text());
     }
-}
-
-QString timeText(const QDateTime &time)
-{
-    return time.toUTC().toString(Qt::ISODateWithMs);
-}
-
-QVariant dateValue(const QDate &date)
-{
-    return date.isValid() ? QVariant(date.toString(Qt::ISODate))
-                          : QVariant(QMetaType::fromType<QString>());
-}
-
-House houseFrom(const QSqlQuery &query)
-{
-    House house;
-    house.id = query.value(0).toLongLong();
-    house.client = query.value(1).toString();
-    house.label = query.value(2).toString();
-    house.year = query.value(3).toString();
-    house.facing = query.value(4).toString();
-    house.measured = QDate::fromString(query.value(5).toString(), Qt::ISODate);
-    house.notes = query.value(6).toString();
-    house.created = QDateTime::fromString(query.value(7).toString(), Qt::ISODateWithMs);
-    house.changed = QDateTime::fromString(query.value(8).toString(), Qt::ISODateWithMs);
-    return house;
-}
-
-// The values of a row in the order of `Columns` after the id, then the three keys; an update
-// leaves out the creation time, which stays the stored one.
-void bindHouse(QSqlQuery &query, const House &house, bool withCreated = true)
-{
-    query.addBindValue(house.client);
-    query.addBindValue(house.label);
-    query.addBindValue(house.year);
-    query.addBindValue(house.facing);
-    query.addBindValue(dateValue(house.measured));
-    query.addBindValue(house.notes);
-    if (withCreated)
-        query.addBindValue(timeText(house.created));
-    query.addBindValue(timeText(house.changed));
-    query.addBindValue(house.client.toCaseFolded());
-    query.addBindValue(house.label.toCaseFolded());
-    query.addBindValue(house.notes.toCaseFolded());
 }
 
 } // namespace
@@ -143,17 +193,14 @@ QString displayName(const House &house)
 
 QString houseProblem(const House &house)
 {
-    for (const QString *text : {&house.client, &house.label, &house.notes})
-        if (text->size() > FieldMaxLength)
+    for (const HouseField &field : houseFields())
+        if (field.isSearched() && textOf(field, house).size() > FieldMaxLength)
             return HouseText::tr("A field is longer than %1 characters.").arg(FieldMaxLength);
     if (house.client.trimmed().isEmpty() && house.label.trimmed().isEmpty())
         return HouseText::tr("Give the client's name or a label.");
-    if (house.year.size() > YearTextMaxLength || !isValidYearText(house.year.toStdString()))
-        return HouseText::tr("Construction years may only be in the range 65 to 9999.");
-    if (house.facing.size() > FacingTextMaxLength ||
-        !isValidBearingText(house.facing.toStdString()))
-        return HouseText::tr("Degrees may only be in the range 0 to below 360, written in at most "
-                             "five characters with digits and at most one decimal point.");
+    for (const HouseField &field : houseFields())
+        if (field.valid && !field.valid(textOf(field, house)))
+            return QCoreApplication::translate("HouseStore", field.problem);
     return {};
 }
 
@@ -163,8 +210,7 @@ namespace {
 void checkHouse(const House &house)
 {
     if (const QString problem = houseProblem(house); !problem.isEmpty())
-        throw RuntimeError(RuntimeError::InvalidProcedureCall, "Invalid procedure call or argument",
-                           problem.toStdString());
+        throw StoreError(Kind::Invalid, problem);
 }
 
 } // namespace
@@ -175,7 +221,7 @@ struct HouseStore::Private
     QString connection;
     bool open = false;     // a connection to the file exists
     bool writable = false; // and it may write
-    QString readOnlyReason;
+    std::optional<StoreError> readOnly; // why it may not be written, if it may not
 
     QSqlDatabase db() const { return QSqlDatabase::database(connection, false); }
     void close();
@@ -207,8 +253,7 @@ void HouseStore::Private::connect(bool write)
                               ? QSqlDatabase::database(connection, false)
                               : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         if (!db.isValid())
-            fail(HouseText::tr("%1 cannot be opened: Qt's SQLite driver is not installed.")
-                     .arg(path));
+            throw StoreError::about(Kind::NoDriver, path);
         db.close();
         db.setDatabaseName(path);
         QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs);
@@ -247,18 +292,16 @@ void HouseStore::Private::inspect()
     const QFileInfo kind(path);
     const bool special = !kind.isFile() && !kind.isDir();
     if (!special && !file.open(QIODevice::ReadOnly))
-        fail(HouseText::tr("%1 cannot be read: %2").arg(path, file.errorString()));
+        throw StoreError::about(Kind::Unreadable, path, file.errorString());
     const QByteArray head = special ? QByteArray() : file.read(16);
     if (special || (file.size() > 0 && head != QByteArrayView("SQLite format 3\0", 16)))
-        fail(HouseText::tr("%1 is not a house register: it is not an SQLite database. It has "
-                           "been left as it is.")
-                 .arg(path));
+        throw StoreError::about(Kind::NotSqlite, path);
     file.close();
     connect(false);
     // A truncated file can read as a shorter register without an error: check it whole.
     QSqlQuery check = run(QStringLiteral("PRAGMA quick_check"));
     if (!check.next() || check.value(0).toString() != QLatin1String("ok"))
-        fail(HouseText::tr("%1 is damaged. It has been left as it is.").arg(path));
+        throw StoreError::about(Kind::Damaged, path);
     check.finish();
     const int found = version();
     // Ours has the houses table from the first version on, and before it no table at all.
@@ -268,19 +311,13 @@ void HouseStore::Private::inspect()
                            {QStringLiteral("houses")});
     tables.next();
     if (found == 0 ? tables.value(0).toInt() > 0 : tables.value(1).toInt() == 0)
-        fail(HouseText::tr("%1 is not a house register: it holds other data. It has been left "
-                           "as it is.")
-                 .arg(path));
+        throw StoreError::about(Kind::Foreign, path);
     tables.finish();
     const QFileInfo info(path);
-    if (found > SchemaVersion)
-        readOnlyReason = HouseText::tr("%1 was written by a newer version of Orrindel, so it is "
-                                       "open read-only.")
-                             .arg(path);
+    if (found > schemaVersion())
+        readOnly = StoreError::about(Kind::Newer, path);
     else if (!info.isWritable() || !QFileInfo(info.absolutePath()).isWritable())
-        readOnlyReason = HouseText::tr("%1 or its folder cannot be written, so it is open "
-                                       "read-only.")
-                             .arg(path);
+        readOnly = StoreError::about(Kind::LockedDown, path);
 }
 
 // False while there is no file yet: no houses.
@@ -289,7 +326,7 @@ bool HouseStore::Private::ensureRead()
     if (!open && QFileInfo::exists(path)) {
         try {
             inspect();
-        } catch (const RuntimeError &) {
+        } catch (const StoreError &) {
             close();
             throw;
         }
@@ -306,14 +343,13 @@ int HouseStore::Private::version() const
 void HouseStore::Private::ensureWrite()
 {
     ensureRead();
-    if (!readOnlyReason.isEmpty())
-        fail(readOnlyReason);
+    if (readOnly)
+        throw *readOnly;
     if (writable)
         return;
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        fail(HouseText::tr("The folder %1 cannot be made, so %2 cannot be saved.")
-                 .arg(folder, path));
+        throw StoreError::about(Kind::NoFolder, folder, path);
     connect(true);
     QSqlQuery mode = run(QStringLiteral("PRAGMA journal_mode = WAL"));
     mode.finish();
@@ -347,8 +383,8 @@ template <class Step> auto HouseStore::Private::patiently(Step step)
     for (;;) {
         try {
             return step();
-        } catch (const RuntimeError &error) {
-            if (error.number() != RuntimeError::PermissionDenied || deadline.hasExpired())
+        } catch (const StoreError &error) {
+            if (error.kind() != Kind::Busy || deadline.hasExpired())
                 throw;
         }
         close();
@@ -369,17 +405,16 @@ template <class Change> auto HouseStore::Private::attempt(Change change)
     run(QStringLiteral("BEGIN IMMEDIATE"));
     try {
         const int found = version();
-        if (found > SchemaVersion) {
-            readOnlyReason = HouseText::tr("%1 was written by a newer version of Orrindel, so "
-                                           "it is open read-only.")
-                                 .arg(path);
-            fail(readOnlyReason);
+        const int latest = schemaVersion();
+        if (found > latest) {
+            readOnly = StoreError::about(Kind::Newer, path);
+            throw *readOnly;
         }
-        for (int step = found; step < SchemaVersion; ++step)
-            for (const QString &sql : Migrations[step])
+        for (int step = found; step < latest; ++step)
+            for (const QString &sql : migration(step))
                 run(sql);
-        if (found < SchemaVersion)
-            run(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion));
+        if (found < latest)
+            run(QStringLiteral("PRAGMA user_version = %1").arg(latest));
         auto result = change();
         run(QStringLiteral("COMMIT"));
         return result;
@@ -415,43 +450,42 @@ QString HouseStore::path() const
 
 bool HouseStore::isReadOnly() const
 {
-    return !d->readOnlyReason.isEmpty();
+    return d->readOnly.has_value();
 }
 
 QString HouseStore::readOnlyReason() const
 {
-    return d->readOnlyReason;
+    return d->readOnly ? d->readOnly->message() : QString();
 }
 
 QList<House> HouseStore::houses(const QString &filter) const
 {
-    QList<House> found;
     if (!d->hasHouses())
-        return found;
-    QString sql = QStringLiteral("SELECT %1 FROM houses").arg(Columns);
+        return {};
+    QString sql = selectSql();
     QVariantList values;
     if (!filter.isEmpty()) {
-        // instr() compares the bound text as it is: no wildcards, and NUL is a character.
-        sql += QStringLiteral(" WHERE instr(client_key, ?) OR instr(label_key, ?) OR "
-                              "instr(notes_key, ?)");
-        const QString key = filter.toCaseFolded();
-        values = {key, key, key};
+        // instr() compares the bound text as it is: no wildcards, and NUL is a character. It is
+        // isFound() in SQL, on the keys searchKeys() stored.
+        QStringList found;
+        for (const HouseField &field : houseFields())
+            if (field.isSearched()) {
+                found.append(QStringLiteral("instr(%1, ?)").arg(keyOf(field)));
+                values.append(filter.toCaseFolded());
+            }
+        sql += QStringLiteral(" WHERE ") + found.join(QStringLiteral(" OR "));
     }
     QSqlQuery query = d->run(sql + QStringLiteral(" ORDER BY id"), values);
-    while (query.next())
-        found.append(houseFrom(query));
-    return found;
+    return housesFrom(query);
 }
 
 std::optional<House> HouseStore::house(qint64 id) const
 {
     if (!d->hasHouses())
         return std::nullopt;
-    QSqlQuery query =
-        d->run(QStringLiteral("SELECT %1 FROM houses WHERE id = ?").arg(Columns), {id});
-    if (!query.next())
-        return std::nullopt;
-    return houseFrom(query);
+    QSqlQuery query = d->run(selectSql() + QStringLiteral(" WHERE id = ?"), {id});
+    const QList<House> found = housesFrom(query);
+    return found.isEmpty() ? std::nullopt : std::optional(found.constFirst());
 }
 
 qint64 HouseStore::add(const House &house)
@@ -466,18 +500,16 @@ QList<qint64> HouseStore::addAll(const QList<House> &houses)
     for (const House &house : houses)
         checkHouse(house);
     return d->transact([&] {
+        const Written row = written(false, true);
         QSqlQuery insert(d->db());
-        if (!insert.prepare(QLatin1String("INSERT INTO houses (client, label, year, facing, "
-                                          "measured, notes, created, changed, client_key, "
-                                          "label_key, notes_key) VALUES ") +
-                            Values + QLatin1Char(')')))
+        if (!insert.prepare(insertSql(row)))
             failQuery(d->path, insert.lastError());
         const QDateTime now = QDateTime::currentDateTimeUtc();
         QList<qint64> ids;
         ids.reserve(houses.size());
         for (House house : houses) {
             house.created = house.changed = now;
-            bindHouse(insert, house);
+            bindHouse(insert, row, house);
             d->exec(insert);
             ids.append(insert.lastInsertId().toLongLong());
         }
@@ -491,17 +523,18 @@ void HouseStore::update(const House &house)
     d->transact([&] {
         House changed = house;
         changed.changed = QDateTime::currentDateTimeUtc();
+        const Written row = written(false, false);
+        QStringList set;
+        for (qsizetype i = 0; i < row.columns.size(); ++i)
+            set.append(row.columns[i] + QStringLiteral(" = ") + row.placeholders[i]);
         QSqlQuery query(d->db());
-        query.prepare(QStringLiteral("UPDATE houses SET client = coalesce(?, ''), label = "
-                                     "coalesce(?, ''), year = coalesce(?, ''), facing = "
-                                     "coalesce(?, ''), measured = ?, notes = coalesce(?, ''), "
-                                     "changed = ?, client_key = coalesce(?, ''), label_key = "
-                                     "coalesce(?, ''), notes_key = coalesce(?, '') WHERE id = ?"));
-        bindHouse(query, changed, false);
+        query.prepare(QStringLiteral("UPDATE houses SET %1 WHERE id = ?")
+                          .arg(set.join(QStringLiteral(", "))));
+        bindHouse(query, row, changed);
         query.addBindValue(changed.id);
         d->exec(query);
         if (query.numRowsAffected() != 1)
-            fail(HouseText::tr("House %1 is not in %2.").arg(house.id).arg(d->path));
+            throw StoreError::about(Kind::NotFound, QString::number(house.id), d->path);
         return true;
     });
 }
@@ -511,7 +544,7 @@ void HouseStore::remove(qint64 id)
     d->transact([&] {
         QSqlQuery query = d->run(QStringLiteral("DELETE FROM houses WHERE id = ?"), {id});
         if (query.numRowsAffected() != 1)
-            fail(HouseText::tr("House %1 is not in %2.").arg(id).arg(d->path));
+            throw StoreError::about(Kind::NotFound, QString::number(id), d->path);
         return true;
     });
 }
@@ -519,7 +552,7 @@ void HouseStore::remove(qint64 id)
 void HouseStore::restore(const House &house)
 {
     if (house.id <= 0) // never saved, so there is no number to put it back under
-        throw RuntimeError::invalidProcedureCall();
+        throw StoreError(Kind::Invalid, HouseText::tr("A house never saved cannot be put back."));
     d->transact([&] {
         House back = house;
         const QDateTime now = QDateTime::currentDateTimeUtc();
@@ -529,15 +562,12 @@ void HouseStore::restore(const House &house)
             back.changed = now;
         QSqlQuery exists = d->run(QStringLiteral("SELECT 1 FROM houses WHERE id = ?"), {back.id});
         if (exists.next())
-            fail(HouseText::tr("House %1 is already in %2.").arg(back.id).arg(d->path));
+            throw StoreError::about(Kind::Exists, QString::number(back.id), d->path);
         exists.finish();
+        const Written row = written(true, true);
         QSqlQuery insert(d->db());
-        insert.prepare(QLatin1String("INSERT INTO houses (id, client, label, year, facing, "
-                                     "measured, notes, created, changed, client_key, "
-                                     "label_key, notes_key) VALUES (?, ") +
-                       Values.sliced(1) + QLatin1Char(')'));
-        insert.addBindValue(back.id);
-        bindHouse(insert, back);
+        insert.prepare(insertSql(row));
+        bindHouse(insert, row, back);
         d->exec(insert);
         return true;
     });

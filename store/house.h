@@ -5,12 +5,15 @@
 #include <QList>
 #include <QString>
 
+#include "storeerror.h"
+
 #include <optional>
 
 namespace orrindel::store {
 
 // A house as the practitioner measured it. Charts are never stored: they are computed from
-// the year and the bearing, kept exactly as typed, whenever the house is shown.
+// the year and the bearing, kept exactly as typed, whenever the house is shown. What each field
+// is to the register, the tool and the window is said once, in housefields.h.
 struct House
 {
     qint64 id = 0; // 0 until the store has saved it
@@ -31,11 +34,8 @@ QString displayName(const House &house);
 // the tool and the import all check with this.
 QString houseProblem(const House &house);
 
-// Which column the register sorts by.
-enum class SortKey { Client, Label, Year, Facing, Measured, Changed };
-
 // One SQLite file of houses. Every change is one transaction, committed before the call
-// returns; every failure raises orrindel::RuntimeError whose detail is one sentence naming
+// returns; every failure raises StoreError, of its kind, whose message is one sentence naming
 // the file. Nothing is created until the first house is saved.
 class HouseStore
 {

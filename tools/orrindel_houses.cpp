@@ -1,10 +1,10 @@
 #include "orrindel_houses.h"
 
-#include "engine/runtimeerror.h"
 #include "engine/validation.h"
 #include "orrindel/version.h"
 #include "report/phrases.h"
 #include "store/storeerror.h"
+#include "store/housefields.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -13,19 +13,22 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <memory>
 
 using namespace orrindel;
+using orrindel::store::FieldKind;
 using orrindel::store::House;
+using orrindel::store::HouseField;
 using orrindel::store::HouseStore;
+using orrindel::store::StoreError;
 
 namespace {
 
-constexpr int StoreProblem = 1;
-constexpr int BadInput = 2;
+using Kind = StoreError::Kind;
+
 // The export's own version: a reader refuses a file newer than it knows.
 constexpr int ExportVersion = 1;
 const QLatin1StringView ExportFormat("orrindel-houses");
@@ -35,45 +38,25 @@ struct HousesTool
     Q_DECLARE_TR_FUNCTIONS(HousesTool)
 };
 
-// Bad input, carried to the one place that prints it and exits with status 2.
-struct BadInputError
+// The problems of an import, one line each, all bad input.
+struct ImportProblems
 {
     QStringList lines;
 };
 
 [[noreturn]] void badInput(const QString &line)
 {
-    throw BadInputError{{line}};
+    throw StoreError(Kind::Invalid, line);
 }
 
-// What each command takes: its positional arguments after the command and its options.
-struct Command
+// The fields typed on the command line and in an import, in the register's order.
+QList<const HouseField *> typedFields()
 {
-    const char *name;
-    int arguments; // -1: zero or one
-    QStringList options;
-};
-
-const QStringList HouseOptions = {"client", "label", "year", "facing", "measured", "notes"};
-// The text fields of a house by their names in the options and the export.
-const std::pair<const char *, QString House::*> TextFields[] = {{"client", &House::client},
-                                                                {"label", &House::label},
-                                                                {"year", &House::year},
-                                                                {"facing", &House::facing},
-                                                                {"notes", &House::notes}};
-
-const Command *findCommand(const QString &name)
-{
-    static const Command commands[] = {
-        {"list", -1, {"json"}},   {"show", 1, {"json"}},
-        {"add", 0, HouseOptions}, {"edit", 1, HouseOptions},
-        {"remove", 1, {}},        {"export", 1, {}},
-        {"import", 1, {}},        {"report", 1, {"pdf", "annual"}},
-    };
-    for (const Command &command : commands)
-        if (name == QLatin1String(command.name))
-            return &command;
-    return nullptr;
+    QList<const HouseField *> fields;
+    for (const HouseField &field : store::houseFields())
+        if (field.isTyped())
+            fields.append(&field);
+    return fields;
 }
 
 qint64 parseId(const QString &text)
@@ -83,15 +66,6 @@ qint64 parseId(const QString &text)
     if (!ok || id <= 0 || !text.front().isDigit())
         badInput(HousesTool::tr("%1 is not a house number.").arg(text));
     return id;
-}
-
-QDate parseDate(const QString &text)
-{
-    static const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
-    const QDate date = QDate::fromString(text, Qt::ISODate);
-    if (!shape.match(text).hasMatch() || !date.isValid())
-        return {};
-    return date;
 }
 
 report::MonthOfYear parseAnnual(const QString &text)
@@ -108,23 +82,22 @@ report::MonthOfYear parseAnnual(const QString &text)
 
 QJsonObject houseJson(const House &house)
 {
-    return {{"id", house.id},
-            {"client", house.client},
-            {"label", house.label},
-            {"year", house.year},
-            {"facing", house.facing},
-            {"measured", house.measured.isValid() ? QJsonValue(house.measured.toString(Qt::ISODate))
-                                                  : QJsonValue()},
-            {"notes", house.notes},
-            {"created", house.created.toString(Qt::ISODateWithMs)},
-            {"changed", house.changed.toString(Qt::ISODateWithMs)}};
+    QJsonObject object;
+    for (const HouseField &field : store::houseFields())
+        object.insert(field.text(), store::jsonOf(field, house));
+    return object;
 }
 
-// A JSON string; written by hand because the list of a large register as one QJsonDocument
+// A JSON value; written by hand because the list of a large register as one QJsonDocument
 // takes several times as long as the query.
-QString jsonString(const QString &text)
+QString jsonText(const QJsonValue &value)
 {
+    if (value.isNull())
+        return QStringLiteral("null");
+    if (!value.isString())
+        return QString::number(value.toInteger());
     QString quoted = QStringLiteral("\"");
+    const QString text = value.toString();
     quoted.reserve(text.size() + 2);
     for (const QChar c : text) {
         if (c == u'"' || c == u'\\')
@@ -137,17 +110,15 @@ QString jsonString(const QString &text)
     return quoted + QLatin1Char('"');
 }
 
-// The fields of houseJson(), one house to a line.
+// The fields of houseJson(), in the register's order, one house to a line.
 void writeJsonLine(QTextStream &out, const House &house)
 {
-    out << "{\"id\": " << house.id << ", \"client\": " << jsonString(house.client)
-        << ", \"label\": " << jsonString(house.label) << ", \"year\": " << jsonString(house.year)
-        << ", \"facing\": " << jsonString(house.facing) << ", \"measured\": "
-        << (house.measured.isValid() ? jsonString(house.measured.toString(Qt::ISODate))
-                                     : QStringLiteral("null"))
-        << ", \"notes\": " << jsonString(house.notes)
-        << ", \"created\": " << jsonString(house.created.toString(Qt::ISODateWithMs))
-        << ", \"changed\": " << jsonString(house.changed.toString(Qt::ISODateWithMs)) << '}';
+    const char *separator = "{";
+    for (const HouseField &field : store::houseFields()) {
+        out << separator << '"' << field.name << "\": " << jsonText(store::jsonOf(field, house));
+        separator = ", ";
+    }
+    out << '}';
 }
 
 // One row of an import, or why it cannot be one.
@@ -159,21 +130,19 @@ std::optional<House> houseFromJson(const QJsonValue &value, QString &problem)
     }
     const QJsonObject object = value.toObject();
     House house;
-    for (const auto &[name, field] : TextFields) {
-        const QJsonValue text = object.value(QLatin1String(name));
-        if (!text.isUndefined() && !text.isNull() && !text.isString()) {
-            problem = HousesTool::tr("%1 is not text").arg(QLatin1String(name));
+    for (const HouseField *field : typedFields()) {
+        const QJsonValue text = object.value(field->text());
+        if (text.isUndefined() || text.isNull())
+            continue;
+        if (field->kind == FieldKind::Date && !store::setFromText(*field, house, text.toString())) {
+            problem = HousesTool::tr("%1 is not a date written YYYY-MM-DD").arg(field->text());
             return std::nullopt;
         }
-        house.*field = text.toString();
-    }
-    const QJsonValue measured = object.value(QLatin1String("measured"));
-    if (!measured.isUndefined() && !measured.isNull()) {
-        house.measured = parseDate(measured.toString());
-        if (!house.measured.isValid()) {
-            problem = HousesTool::tr("measured is not a date written YYYY-MM-DD");
+        if (!text.isString()) {
+            problem = HousesTool::tr("%1 is not text").arg(field->text());
             return std::nullopt;
         }
+        store::setFromText(*field, house, text.toString());
     }
     problem = store::houseProblem(house);
     if (!problem.isEmpty())
@@ -210,7 +179,7 @@ QList<House> readImport(const QString &path)
             problems.append(HousesTool::tr("row %1: %2").arg(row + 1).arg(problem));
     }
     if (!problems.isEmpty())
-        throw BadInputError{problems};
+        throw ImportProblems{problems};
     return houses;
 }
 
@@ -230,31 +199,25 @@ void writeExport(const QString &path, const QList<House> &houses)
     QFileDevice &file = special ? static_cast<QFileDevice &>(direct) : saved;
     if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() ||
         !(special ? direct.flush() : saved.commit()))
-        throw RuntimeError(
-            RuntimeError::FileNotFound, "File not found",
-            HousesTool::tr("%1 cannot be written: %2").arg(path, file.errorString()).toStdString());
+        throw StoreError::about(Kind::FileError, path, file.errorString());
 }
 
-// One line, so that a name with line breaks cannot break the list apart.
-QString oneLine(const QString &text)
+// The field's text on one line, so that a name with line breaks cannot break the list apart.
+QString listed(const HouseField &field, const House &house)
 {
-    return text.simplified();
+    return store::textOf(field, house).simplified();
 }
 
+// Each field on a line of its own; notes, of many lines, come last.
 void printHouse(QTextStream &out, const House &house)
 {
-    const std::pair<QString, QString> rows[] = {
-        {HousesTool::tr("House"), QString::number(house.id)},
-        {HousesTool::tr("Client"), house.client},
-        {HousesTool::tr("Label"), house.label},
-        {HousesTool::tr("Year"), house.year},
-        {HousesTool::tr("Facing"), house.facing},
-        {HousesTool::tr("Measured"), house.measured.toString(Qt::ISODate)},
-        {HousesTool::tr("Created"), house.created.toString(Qt::ISODate)},
-        {HousesTool::tr("Changed"), house.changed.toString(Qt::ISODate)},
-        {HousesTool::tr("Notes"), house.notes}};
-    for (const auto &[name, value] : rows)
-        out << name << ": " << value << '\n';
+    QList<const HouseField *> fields;
+    for (const HouseField &field : store::houseFields())
+        fields.append(&field);
+    std::ranges::stable_partition(
+        fields, [](const HouseField *field) { return field->kind != FieldKind::Notes; });
+    for (const HouseField *field : fields)
+        out << store::fieldText(field->caption) << ": " << store::textOf(*field, house) << '\n';
 }
 
 struct Run
@@ -280,20 +243,14 @@ struct Run
             badInput(HousesTool::tr("there is no house %1 in %2.").arg(id).arg(store.path()));
         return *house;
     }
-    void command(const QString &name);
 };
 
 void Run::applyOptions(House &house) const
 {
-    for (const auto &[name, field] : TextFields)
-        if (isSet(name))
-            house.*field = value(name);
-    if (isSet("measured")) {
-        house.measured = parseDate(value("measured"));
-        if (!house.measured.isValid())
-            badInput(HousesTool::tr("--measured %1: give the date as YYYY-MM-DD.")
-                         .arg(value("measured")));
-    }
+    for (const HouseField *field : typedFields())
+        if (isSet(field->name) && !store::setFromText(*field, house, value(field->name)))
+            badInput(HousesTool::tr("--%1 %2: give the date as YYYY-MM-DD.")
+                         .arg(field->text(), value(field->name)));
     if (const QString problem = store::houseProblem(house); !problem.isEmpty())
         badInput(problem);
 }
@@ -306,66 +263,196 @@ void Run::refuseRegister(const QString &target) const
         badInput(HousesTool::tr("%1 is the register itself: write to another file.").arg(target));
 }
 
-void Run::command(const QString &name)
+void list(Run &run)
 {
-    if (name == QLatin1String("list")) {
-        const QList<House> houses = open()->houses(arguments.value(0));
-        if (isSet("json")) {
-            out << '[';
-            for (qsizetype i = 0; i < houses.size(); ++i)
-                writeJsonLine(out << (i ? ",\n" : "\n"), houses[i]);
-            out << "\n]\n";
-            return;
-        }
-        for (const House &house : houses)
-            out << house.id << '\t' << house.year << '\t' << house.facing << '\t'
-                << house.measured.toString(Qt::ISODate) << '\t' << oneLine(house.client) << '\t'
-                << oneLine(house.label) << '\n';
-    } else if (name == QLatin1String("show")) {
-        const House house = existing(*open(), arguments[0]);
-        if (isSet("json"))
-            out << QJsonDocument(houseJson(house)).toJson(QJsonDocument::Indented);
-        else
-            printHouse(out, house);
-    } else if (name == QLatin1String("add")) {
-        if (!isSet("year") || !isSet("facing"))
-            badInput(HousesTool::tr("add needs --year and --facing."));
-        House house;
-        house.measured = QDate::currentDate();
-        applyOptions(house);
-        out << open()->add(house) << '\n';
-    } else if (name == QLatin1String("edit")) {
-        const std::unique_ptr<HouseStore> store = open();
-        House house = existing(*store, arguments[0]);
-        if (std::none_of(HouseOptions.begin(), HouseOptions.end(),
-                         [this](const QString &option) { return parser.isSet(option); }))
-            badInput(HousesTool::tr("edit needs at least one of --client, --label, --year, "
-                                    "--facing, --measured and --notes."));
-        applyOptions(house);
-        store->update(house);
-    } else if (name == QLatin1String("remove")) {
-        const std::unique_ptr<HouseStore> store = open();
-        store->remove(existing(*store, arguments[0]).id);
-    } else if (name == QLatin1String("export")) {
-        refuseRegister(arguments[0]);
-        writeExport(arguments[0], open()->houses());
-    } else if (name == QLatin1String("import")) {
-        const QList<House> houses = readImport(arguments[0]);
-        out << open()->addAll(houses).size() << '\n';
-    } else {
-        if (!isSet("pdf"))
-            badInput(HousesTool::tr("report needs --pdf FILE."));
-        const std::optional<report::MonthOfYear> month =
-            isSet("annual") ? std::optional(parseAnnual(value("annual"))) : std::nullopt;
-        refuseRegister(value("pdf"));
-        const House house = existing(*open(), arguments[0]);
-        if (!writeReport)
-            throw RuntimeError(RuntimeError::FileNotFound, "File not found",
-                               HousesTool::tr("%1 cannot be written: this build makes no reports.")
-                                   .arg(value("pdf"))
-                                   .toStdString());
-        writeReport(house, month, value("pdf"));
+    const QList<House> houses = run.open()->houses(run.arguments.value(0));
+    if (run.isSet("json")) {
+        run.out << '[';
+        for (qsizetype i = 0; i < houses.size(); ++i)
+            writeJsonLine(run.out << (i ? ",\n" : "\n"), houses[i]);
+        run.out << "\n]\n";
+        return;
     }
+    QList<const HouseField *> columns;
+    for (const HouseField &field : store::houseFields())
+        if (field.listed >= 0)
+            columns.append(&field);
+    std::ranges::sort(columns, {}, &HouseField::listed);
+    for (const House &house : houses) {
+        for (const HouseField *field : columns)
+            run.out << (field == columns.front() ? "" : "\t") << listed(*field, house);
+        run.out << '\n';
+    }
+}
+
+void show(Run &run)
+{
+    const House house = run.existing(*run.open(), run.arguments[0]);
+    if (run.isSet("json"))
+        run.out << QJsonDocument(houseJson(house)).toJson(QJsonDocument::Indented);
+    else
+        printHouse(run.out, house);
+}
+
+void add(Run &run)
+{
+    for (const HouseField *field : typedFields())
+        if (field->kind == FieldKind::Number && !run.isSet(field->name))
+            badInput(HousesTool::tr("add needs --year and --facing."));
+    House house;
+    house.measured = QDate::currentDate();
+    run.applyOptions(house);
+    run.out << run.open()->add(house) << '\n';
+}
+
+void edit(Run &run)
+{
+    const std::unique_ptr<HouseStore> store = run.open();
+    House house = run.existing(*store, run.arguments[0]);
+    if (std::ranges::none_of(typedFields(),
+                             [&run](const HouseField *field) { return run.isSet(field->name); }))
+        badInput(HousesTool::tr("edit needs at least one of --client, --label, --year, "
+                                "--facing, --measured and --notes."));
+    run.applyOptions(house);
+    store->update(house);
+}
+
+void remove(Run &run)
+{
+    const std::unique_ptr<HouseStore> store = run.open();
+    store->remove(run.existing(*store, run.arguments[0]).id);
+}
+
+void exportHouses(Run &run)
+{
+    run.refuseRegister(run.arguments[0]);
+    writeExport(run.arguments[0], run.open()->houses());
+}
+
+void importHouses(Run &run)
+{
+    const QList<House> houses = readImport(run.arguments[0]);
+    run.out << run.open()->addAll(houses).size() << '\n';
+}
+
+void report(Run &run)
+{
+    if (!run.isSet("pdf"))
+        badInput(HousesTool::tr("report needs --pdf FILE."));
+    const std::optional<report::MonthOfYear> month =
+        run.isSet("annual") ? std::optional(parseAnnual(run.value("annual"))) : std::nullopt;
+    run.refuseRegister(run.value("pdf"));
+    const House house = run.existing(*run.open(), run.arguments[0]);
+    if (!run.writeReport)
+        throw StoreError::about(Kind::FileError, run.value("pdf"),
+                                HousesTool::tr("this build makes no reports."));
+    run.writeReport(house, month, run.value("pdf"));
+}
+
+// One command of the tool: its name, the arguments after it, its options (besides
+// --database, which every command takes), its line in the help, and its work.
+struct Command
+{
+    const char *name;
+    int arguments; // -1: zero or one
+    QStringList options;
+    QString usage;   // after the name, translated where it has words
+    const char *summary;
+    void (*run)(Run &);
+};
+
+// The options of the typed fields: required ones first, the others in brackets.
+QStringList fieldOptions()
+{
+    QStringList options;
+    for (const HouseField *field : typedFields())
+        options.append(field->text());
+    return options;
+}
+
+QString addUsage()
+{
+    QStringList required, optional;
+    for (const HouseField *field : typedFields())
+        (field->kind == FieldKind::Number ? required : optional)
+            .append(QStringLiteral("--") + field->text());
+    return required.join(u' ') + QStringLiteral(" [") + optional.join(u' ') + u']';
+}
+
+const QList<Command> &commands()
+{
+    static const QList<Command> all = {
+        {"list", -1, {"json"}, "[TEXT] [--json]",
+         QT_TRANSLATE_NOOP("HousesTool", "houses whose client, label or notes contain TEXT"), list},
+        {"show", 1, {"json"}, "ID [--json]", QT_TRANSLATE_NOOP("HousesTool", "one house"), show},
+        {"add", 0, fieldOptions(), addUsage(), nullptr, add},
+        {"edit", 1, fieldOptions(), QT_TRANSLATE_NOOP("HousesTool", "ID [options]"),
+         QT_TRANSLATE_NOOP("HousesTool", "changes the options given"), edit},
+        {"remove", 1, {}, "ID", nullptr, remove},
+        {"export", 1, {}, "FILE", QT_TRANSLATE_NOOP("HousesTool", "every house as JSON"),
+         exportHouses},
+        {"import", 1, {}, "FILE",
+         QT_TRANSLATE_NOOP("HousesTool", "the houses of an export, all or none"), importHouses},
+        {"report", 1, {"pdf", "annual"}, "ID --pdf FILE [--annual MM/YYYY]", nullptr, report},
+    };
+    return all;
+}
+
+const Command *findCommand(const QString &name)
+{
+    for (const Command &command : commands())
+        if (name == QLatin1String(command.name))
+            return &command;
+    return nullptr;
+}
+
+// The tool's description: what it is for, then a line for each command.
+QString description()
+{
+    QString text =
+        HousesTool::tr("Keeps the register of houses measured, shared with Orrindel's Houses "
+                       "window.") +
+        u'\n' + HousesTool::tr("Commands:");
+    constexpr qsizetype UsageWidth = 24;
+    for (const Command &command : commands()) {
+        const QString usage = QLatin1String(command.name) + u' ' +
+                              HousesTool::tr(command.usage.toUtf8().constData());
+        text += QStringLiteral("\n  ") +
+                (command.summary ? usage.leftJustified(UsageWidth - 1) + u' ' +
+                                       HousesTool::tr(command.summary)
+                                 : usage);
+    }
+    return text;
+}
+
+// Every command's options, each once, in the order the commands take them.
+QList<QCommandLineOption> options()
+{
+    QList<QCommandLineOption> all = {{QStringLiteral("database"),
+                                      HousesTool::tr("The register's file."),
+                                      QStringLiteral("FILE")}};
+    const QList<QCommandLineOption> own = {
+        {QStringLiteral("json"), HousesTool::tr("Print JSON.")},
+        {QStringLiteral("pdf"), HousesTool::tr("Write the report to FILE."), QStringLiteral("FILE")},
+        {QStringLiteral("annual"), HousesTool::tr("Annual and monthly stars of month MM/YYYY."),
+         QStringLiteral("MM/YYYY")},
+    };
+    QStringList named = {QStringLiteral("database")};
+    for (const Command &command : commands())
+        for (const QString &name : command.options) {
+            if (named.contains(name))
+                continue;
+            named.append(name);
+            const auto it = std::ranges::find_if(
+                own, [&name](const QCommandLineOption &option) { return option.names()[0] == name; });
+            if (it != own.end()) {
+                all.append(*it);
+                continue;
+            }
+            const HouseField &field = store::houseField(name.toLatin1().constData());
+            all.append({name, store::fieldText(field.help), QLatin1String(field.valueName)});
+        }
+    return all;
 }
 
 } // namespace
@@ -381,44 +468,17 @@ int runHouses(const QStringList &arguments, QTextStream &out, QTextStream &err,
         out.flush();
         return status;
     };
+    const int badInputStatus = store::exitStatus(Kind::Invalid);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(HousesTool::tr(
-        "Keeps the register of houses measured, shared with Orrindel's Houses window.\n"
-        "Commands:\n"
-        "  list [TEXT] [--json]    houses whose client, label or notes contain TEXT\n"
-        "  show ID [--json]        one house\n"
-        "  add --year --facing [--client --label --measured --notes]\n"
-        "  edit ID [options]       changes the options given\n"
-        "  remove ID\n"
-        "  export FILE             every house as JSON\n"
-        "  import FILE             the houses of an export, all or none\n"
-        "  report ID --pdf FILE [--annual MM/YYYY]"));
+    parser.setApplicationDescription(description());
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"), HousesTool::tr("What to do."));
-    parser.addOptions({
-        {QStringLiteral("database"), HousesTool::tr("The register's file."),
-         QStringLiteral("FILE")},
-        {QStringLiteral("json"), HousesTool::tr("Print JSON.")},
-        {QStringLiteral("client"), HousesTool::tr("The client's name."), QStringLiteral("NAME")},
-        {QStringLiteral("label"), HousesTool::tr("A label or the address."),
-         QStringLiteral("TEXT")},
-        {QStringLiteral("year"), HousesTool::tr("Year of construction, 65 to 9999."),
-         QStringLiteral("YEAR")},
-        {QStringLiteral("facing"), HousesTool::tr("Facing bearing in degrees, 0 to below 360."),
-         QStringLiteral("DEGREES")},
-        {QStringLiteral("measured"), HousesTool::tr("The day it was measured."),
-         QStringLiteral("YYYY-MM-DD")},
-        {QStringLiteral("notes"), HousesTool::tr("Free notes."), QStringLiteral("TEXT")},
-        {QStringLiteral("pdf"), HousesTool::tr("Write the report to FILE."),
-         QStringLiteral("FILE")},
-        {QStringLiteral("annual"), HousesTool::tr("Annual and monthly stars of month MM/YYYY."),
-         QStringLiteral("MM/YYYY")},
-    });
+    parser.addOptions(options());
 
     if (!parser.parse(arguments))
-        return print({parser.errorText()}, BadInput);
+        return print({parser.errorText()}, badInputStatus);
     // The help lists --help-all beside --help; there are no other options to show.
     if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
         out << parser.helpText();
@@ -430,30 +490,29 @@ int runHouses(const QStringList &arguments, QTextStream &out, QTextStream &err,
     }
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return print({HousesTool::tr("give a command; see --help.")}, BadInput);
+        return print({HousesTool::tr("give a command; see --help.")}, badInputStatus);
     const QString name = positional.takeFirst();
     const Command *command = findCommand(name);
     if (!command)
-        return print({HousesTool::tr("unknown command: %1").arg(name)}, BadInput);
+        return print({HousesTool::tr("unknown command: %1").arg(name)}, badInputStatus);
     if (command->arguments >= 0 ? positional.size() != command->arguments : positional.size() > 1)
         return print({HousesTool::tr("wrong number of arguments for %1; see --help.").arg(name)},
-                     BadInput);
+                     badInputStatus);
     for (const QString &option : parser.optionNames())
         if (option != QLatin1String("database") && !command->options.contains(option))
-            return print({HousesTool::tr("--%1 does not go with %2.").arg(option, name)}, BadInput);
+            return print({HousesTool::tr("--%1 does not go with %2.").arg(option, name)},
+                         badInputStatus);
 
     try {
-        Run{parser, out, writeReport, positional}.command(name);
-    } catch (const BadInputError &error) {
-        return print(error.lines, BadInput);
-    } catch (const store::StoreError &error) {
-        return print({error.message()},
-                     error.kind() == store::StoreError::Kind::Invalid ? BadInput : StoreProblem);
-    } catch (const RuntimeError &error) {
-        const QString detail =
-            QString::fromStdString(error.detail().empty() ? error.what() : error.detail());
-        return print({detail}, error.number() == RuntimeError::InvalidProcedureCall ? BadInput
-                                                                                    : StoreProblem);
+        Run run{parser, out, writeReport, positional};
+        command->run(run);
+    } catch (const ImportProblems &problems) {
+        return print(problems.lines, badInputStatus);
+    } catch (const StoreError &error) {
+        return print({error.message()}, store::exitStatus(error.kind()));
+    } catch (const std::exception &error) {
+        // Nothing else should reach here; whatever does is not the input's fault.
+        return print({QString::fromUtf8(error.what())}, store::exitStatus(Kind::Failed));
     }
     return print({}, 0);
 }

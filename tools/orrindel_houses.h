@@ -9,7 +9,8 @@
 #include <functional>
 #include <optional>
 
-// Writes a house's PDF report; raises orrindel::store::StoreError naming the file.
+// Writes a house's PDF report; raises store::StoreError naming the file: FileError when it
+// cannot be written, Invalid when the house gives no chart.
 using HouseReportWriter =
     std::function<void(const orrindel::store::House &,
                        const std::optional<orrindel::report::MonthOfYear> &, const QString &)>;

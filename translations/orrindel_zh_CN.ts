@@ -205,6 +205,101 @@
     </message>
 </context>
 <context>
+    <name>HouseField</name>
+    <message>
+        <source>House</source>
+        <translation>房屋</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>&amp;Client:</source>
+        <translation>客户(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>The client&apos;s name.</source>
+        <translation>客户姓名。</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>&amp;Label or address:</source>
+        <translation>标签或地址(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>A label or the address.</source>
+        <translation>标签或地址。</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>&amp;Year of construction:</source>
+        <translation>建造年份(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>Year of construction, 65 to 9999.</source>
+        <translation>建造年份，65 到 9999。</translation>
+    </message>
+    <message>
+        <source>Facing</source>
+        <translation>朝向</translation>
+    </message>
+    <message>
+        <source>Bearing</source>
+        <translation>度数</translation>
+    </message>
+    <message>
+        <source>&amp;Facing degree:</source>
+        <translation>朝向度数(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Facing bearing in degrees, 0 to below 360.</source>
+        <translation>朝向度数，0 到小于 360。</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>测量日期</translation>
+    </message>
+    <message>
+        <source>&amp;Measured on:</source>
+        <translation>测量日期(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>The day it was measured.</source>
+        <translation>测量日期。</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>备注(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Free notes.</source>
+        <translation>备注。</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>创建时间</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>修改时间</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>最后修改</translation>
+    </message>
+</context>
+<context>
     <name>HouseStore</name>
     <message>
         <source>%1 is busy: another program kept it locked. Nothing was changed.</source>
@@ -282,6 +377,14 @@
         <source>%1 cannot be opened or made here. Nothing was changed.</source>
         <translation>无法在此处打开或创建 %1。没有做任何更改。</translation>
     </message>
+    <message>
+        <source>A house never saved cannot be put back.</source>
+        <translation>从未保存的房屋无法恢复。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>HousesTool</name>
@@ -296,10 +399,6 @@
     <message>
         <source>%1 is not text</source>
         <translation>%1 不是文本</translation>
-    </message>
-    <message>
-        <source>measured is not a date written YYYY-MM-DD</source>
-        <translation>measured 不是 YYYY-MM-DD 格式的日期</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
@@ -322,52 +421,8 @@
         <translation>第 %1 行：%2</translation>
     </message>
     <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>无法写入 %1：%2</translation>
-    </message>
-    <message>
-        <source>House</source>
-        <translation>房屋</translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation>客户</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>标签</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>年份</translation>
-    </message>
-    <message>
-        <source>Facing</source>
-        <translation>朝向</translation>
-    </message>
-    <message>
-        <source>Measured</source>
-        <translation>测量日期</translation>
-    </message>
-    <message>
-        <source>Created</source>
-        <translation>创建时间</translation>
-    </message>
-    <message>
-        <source>Changed</source>
-        <translation>修改时间</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>备注</translation>
-    </message>
-    <message>
         <source>there is no house %1 in %2.</source>
         <translation>%2 中没有房屋 %1。</translation>
-    </message>
-    <message>
-        <source>--measured %1: give the date as YYYY-MM-DD.</source>
-        <translation>--measured %1：请以 YYYY-MM-DD 给出日期。</translation>
     </message>
     <message>
         <source>add needs --year and --facing.</source>
@@ -382,32 +437,6 @@
         <translation>report 需要 --pdf FILE。</translation>
     </message>
     <message>
-        <source>%1 cannot be written: this build makes no reports.</source>
-        <translation>无法写入 %1：此版本不能生成报告。</translation>
-    </message>
-    <message>
-        <source>Keeps the register of houses measured, shared with Orrindel&apos;s Houses window.
-Commands:
-  list [TEXT] [--json]    houses whose client, label or notes contain TEXT
-  show ID [--json]        one house
-  add --year --facing [--client --label --measured --notes]
-  edit ID [options]       changes the options given
-  remove ID
-  export FILE             every house as JSON
-  import FILE             the houses of an export, all or none
-  report ID --pdf FILE [--annual MM/YYYY]</source>
-        <translation>管理已测量房屋的登记册，与 Orrindel 的房屋窗口共用。
-命令：
-  list [TEXT] [--json]    客户、标签或备注包含 TEXT 的房屋
-  show ID [--json]        一所房屋
-  add --year --facing [--client --label --measured --notes]
-  edit ID [选项]          修改所给的选项
-  remove ID
-  export FILE             将全部房屋导出为 JSON
-  import FILE             导入一个导出文件的房屋，全部导入或全不导入
-  report ID --pdf FILE [--annual MM/YYYY]</translation>
-    </message>
-    <message>
         <source>What to do.</source>
         <translation>要执行的操作。</translation>
     </message>
@@ -418,30 +447,6 @@ Commands:
     <message>
         <source>Print JSON.</source>
         <translation>输出 JSON。</translation>
-    </message>
-    <message>
-        <source>The client&apos;s name.</source>
-        <translation>客户姓名。</translation>
-    </message>
-    <message>
-        <source>A label or the address.</source>
-        <translation>标签或地址。</translation>
-    </message>
-    <message>
-        <source>Year of construction, 65 to 9999.</source>
-        <translation>建造年份，65 到 9999。</translation>
-    </message>
-    <message>
-        <source>Facing bearing in degrees, 0 to below 360.</source>
-        <translation>朝向度数，0 到小于 360。</translation>
-    </message>
-    <message>
-        <source>The day it was measured.</source>
-        <translation>测量日期。</translation>
-    </message>
-    <message>
-        <source>Free notes.</source>
-        <translation>备注。</translation>
     </message>
     <message>
         <source>Write the report to FILE.</source>
@@ -474,6 +479,50 @@ Commands:
     <message>
         <source>--annual %1: give the month and year as MM/YYYY, month 01 to 12, year %2 to %3.</source>
         <translation>--annual %1：请以 MM/YYYY 给出月份和年份，月份 01 到 12，年份 %2 到 %3。</translation>
+    </message>
+    <message>
+        <source>%1 is not a date written YYYY-MM-DD</source>
+        <translation>%1 不是 YYYY-MM-DD 格式的日期</translation>
+    </message>
+    <message>
+        <source>--%1 %2: give the date as YYYY-MM-DD.</source>
+        <translation>--%1 %2：请以 YYYY-MM-DD 给出日期。</translation>
+    </message>
+    <message>
+        <source>this build makes no reports.</source>
+        <translation>此版本不能生成报告。</translation>
+    </message>
+    <message>
+        <source>houses whose client, label or notes contain TEXT</source>
+        <translation>客户、标签或备注包含 TEXT 的房屋</translation>
+    </message>
+    <message>
+        <source>one house</source>
+        <translation>一所房屋</translation>
+    </message>
+    <message>
+        <source>ID [options]</source>
+        <translation>ID [选项]</translation>
+    </message>
+    <message>
+        <source>changes the options given</source>
+        <translation>修改所给的选项</translation>
+    </message>
+    <message>
+        <source>every house as JSON</source>
+        <translation>将全部房屋导出为 JSON</translation>
+    </message>
+    <message>
+        <source>the houses of an export, all or none</source>
+        <translation>导入一个导出文件的房屋，全部导入或全不导入</translation>
+    </message>
+    <message>
+        <source>Keeps the register of houses measured, shared with Orrindel&apos;s Houses window.</source>
+        <translation>管理已测量房屋的登记册，与 Orrindel 的房屋窗口共用。</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>命令：</translation>
     </message>
 </context>
 <context>
@@ -1980,30 +2029,6 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
         <translation>保存当前房屋</translation>
     </message>
     <message>
-        <source>&amp;Client:</source>
-        <translation>客户(&amp;C)：</translation>
-    </message>
-    <message>
-        <source>&amp;Label or address:</source>
-        <translation>标签或地址(&amp;L)：</translation>
-    </message>
-    <message>
-        <source>&amp;Year of construction:</source>
-        <translation>建造年份(&amp;Y)：</translation>
-    </message>
-    <message>
-        <source>&amp;Facing degree:</source>
-        <translation>朝向度数(&amp;F)：</translation>
-    </message>
-    <message>
-        <source>&amp;Measured on:</source>
-        <translation>测量日期(&amp;M)：</translation>
-    </message>
-    <message>
-        <source>&amp;Notes:</source>
-        <translation>备注(&amp;N)：</translation>
-    </message>
-    <message>
         <source>Save as a &amp;new house</source>
         <translation>另存为新房屋(&amp;N)</translation>
     </message>
@@ -2069,30 +2094,6 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
     <message>
         <source>The houses of %1 cannot be shown.</source>
         <translation>无法显示 %1 中的房屋。</translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation>客户</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>标签</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>年份</translation>
-    </message>
-    <message>
-        <source>Bearing</source>
-        <translation>度数</translation>
-    </message>
-    <message>
-        <source>Measured</source>
-        <translation>测量日期</translation>
-    </message>
-    <message>
-        <source>Last change</source>
-        <translation>最后修改</translation>
     </message>
     <message>
         <source>Opened %1.</source>

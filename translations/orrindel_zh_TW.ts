@@ -205,6 +205,101 @@
     </message>
 </context>
 <context>
+    <name>HouseField</name>
+    <message>
+        <source>House</source>
+        <translation>房屋</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>客戶</translation>
+    </message>
+    <message>
+        <source>&amp;Client:</source>
+        <translation>客戶(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>The client&apos;s name.</source>
+        <translation>客戶姓名。</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>標籤</translation>
+    </message>
+    <message>
+        <source>&amp;Label or address:</source>
+        <translation>標籤或地址(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>A label or the address.</source>
+        <translation>標籤或地址。</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>&amp;Year of construction:</source>
+        <translation>建造年份(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>Year of construction, 65 to 9999.</source>
+        <translation>建造年份，65 到 9999。</translation>
+    </message>
+    <message>
+        <source>Facing</source>
+        <translation>朝向</translation>
+    </message>
+    <message>
+        <source>Bearing</source>
+        <translation>度數</translation>
+    </message>
+    <message>
+        <source>&amp;Facing degree:</source>
+        <translation>朝向度數(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Facing bearing in degrees, 0 to below 360.</source>
+        <translation>朝向度數，0 到小於 360。</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>測量日期</translation>
+    </message>
+    <message>
+        <source>&amp;Measured on:</source>
+        <translation>測量日期(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>The day it was measured.</source>
+        <translation>測量日期。</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>備註(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Free notes.</source>
+        <translation>備註。</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>建立時間</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>修改時間</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>最後修改</translation>
+    </message>
+</context>
+<context>
     <name>HouseStore</name>
     <message>
         <source>%1 is busy: another program kept it locked. Nothing was changed.</source>
@@ -282,6 +377,14 @@
         <source>%1 cannot be opened or made here. Nothing was changed.</source>
         <translation>無法在此處開啟或建立 %1。沒有做任何更改。</translation>
     </message>
+    <message>
+        <source>A house never saved cannot be put back.</source>
+        <translation>從未儲存的房屋無法復原。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>無法寫入 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>HousesTool</name>
@@ -296,10 +399,6 @@
     <message>
         <source>%1 is not text</source>
         <translation>%1 不是文字</translation>
-    </message>
-    <message>
-        <source>measured is not a date written YYYY-MM-DD</source>
-        <translation>measured 不是 YYYY-MM-DD 格式的日期</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
@@ -322,52 +421,8 @@
         <translation>第 %1 行：%2</translation>
     </message>
     <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>無法寫入 %1：%2</translation>
-    </message>
-    <message>
-        <source>House</source>
-        <translation>房屋</translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation>客戶</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>標籤</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>年份</translation>
-    </message>
-    <message>
-        <source>Facing</source>
-        <translation>朝向</translation>
-    </message>
-    <message>
-        <source>Measured</source>
-        <translation>測量日期</translation>
-    </message>
-    <message>
-        <source>Created</source>
-        <translation>建立時間</translation>
-    </message>
-    <message>
-        <source>Changed</source>
-        <translation>修改時間</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>備註</translation>
-    </message>
-    <message>
         <source>there is no house %1 in %2.</source>
         <translation>%2 中沒有房屋 %1。</translation>
-    </message>
-    <message>
-        <source>--measured %1: give the date as YYYY-MM-DD.</source>
-        <translation>--measured %1：請以 YYYY-MM-DD 給出日期。</translation>
     </message>
     <message>
         <source>add needs --year and --facing.</source>
@@ -382,32 +437,6 @@
         <translation>report 需要 --pdf FILE。</translation>
     </message>
     <message>
-        <source>%1 cannot be written: this build makes no reports.</source>
-        <translation>無法寫入 %1：此版本不能產生報告。</translation>
-    </message>
-    <message>
-        <source>Keeps the register of houses measured, shared with Orrindel&apos;s Houses window.
-Commands:
-  list [TEXT] [--json]    houses whose client, label or notes contain TEXT
-  show ID [--json]        one house
-  add --year --facing [--client --label --measured --notes]
-  edit ID [options]       changes the options given
-  remove ID
-  export FILE             every house as JSON
-  import FILE             the houses of an export, all or none
-  report ID --pdf FILE [--annual MM/YYYY]</source>
-        <translation>管理已測量房屋的登記冊，與 Orrindel 的房屋視窗共用。
-命令：
-  list [TEXT] [--json]    客戶、標籤或備註包含 TEXT 的房屋
-  show ID [--json]        一所房屋
-  add --year --facing [--client --label --measured --notes]
-  edit ID [選項]          修改所給的選項
-  remove ID
-  export FILE             將全部房屋匯出為 JSON
-  import FILE             匯入一個匯出檔案的房屋，全部匯入或全不匯入
-  report ID --pdf FILE [--annual MM/YYYY]</translation>
-    </message>
-    <message>
         <source>What to do.</source>
         <translation>要執行的操作。</translation>
     </message>
@@ -418,30 +447,6 @@ Commands:
     <message>
         <source>Print JSON.</source>
         <translation>輸出 JSON。</translation>
-    </message>
-    <message>
-        <source>The client&apos;s name.</source>
-        <translation>客戶姓名。</translation>
-    </message>
-    <message>
-        <source>A label or the address.</source>
-        <translation>標籤或地址。</translation>
-    </message>
-    <message>
-        <source>Year of construction, 65 to 9999.</source>
-        <translation>建造年份，65 到 9999。</translation>
-    </message>
-    <message>
-        <source>Facing bearing in degrees, 0 to below 360.</source>
-        <translation>朝向度數，0 到小於 360。</translation>
-    </message>
-    <message>
-        <source>The day it was measured.</source>
-        <translation>測量日期。</translation>
-    </message>
-    <message>
-        <source>Free notes.</source>
-        <translation>備註。</translation>
     </message>
     <message>
         <source>Write the report to FILE.</source>
@@ -474,6 +479,50 @@ Commands:
     <message>
         <source>--annual %1: give the month and year as MM/YYYY, month 01 to 12, year %2 to %3.</source>
         <translation>--annual %1：請以 MM/YYYY 提供月份和年份，月份 01 到 12，年份 %2 到 %3。</translation>
+    </message>
+    <message>
+        <source>%1 is not a date written YYYY-MM-DD</source>
+        <translation>%1 不是 YYYY-MM-DD 格式的日期</translation>
+    </message>
+    <message>
+        <source>--%1 %2: give the date as YYYY-MM-DD.</source>
+        <translation>--%1 %2：請以 YYYY-MM-DD 給出日期。</translation>
+    </message>
+    <message>
+        <source>this build makes no reports.</source>
+        <translation>此版本不能產生報告。</translation>
+    </message>
+    <message>
+        <source>houses whose client, label or notes contain TEXT</source>
+        <translation>客戶、標籤或備註包含 TEXT 的房屋</translation>
+    </message>
+    <message>
+        <source>one house</source>
+        <translation>一所房屋</translation>
+    </message>
+    <message>
+        <source>ID [options]</source>
+        <translation>ID [選項]</translation>
+    </message>
+    <message>
+        <source>changes the options given</source>
+        <translation>修改所給的選項</translation>
+    </message>
+    <message>
+        <source>every house as JSON</source>
+        <translation>將全部房屋匯出為 JSON</translation>
+    </message>
+    <message>
+        <source>the houses of an export, all or none</source>
+        <translation>匯入一個匯出檔案的房屋，全部匯入或全不匯入</translation>
+    </message>
+    <message>
+        <source>Keeps the register of houses measured, shared with Orrindel&apos;s Houses window.</source>
+        <translation>管理已測量房屋的登記冊，與 Orrindel 的房屋視窗共用。</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>命令：</translation>
     </message>
 </context>
 <context>
@@ -1980,30 +2029,6 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
         <translation>儲存目前房屋</translation>
     </message>
     <message>
-        <source>&amp;Client:</source>
-        <translation>客戶(&amp;C)：</translation>
-    </message>
-    <message>
-        <source>&amp;Label or address:</source>
-        <translation>標籤或地址(&amp;L)：</translation>
-    </message>
-    <message>
-        <source>&amp;Year of construction:</source>
-        <translation>建造年份(&amp;Y)：</translation>
-    </message>
-    <message>
-        <source>&amp;Facing degree:</source>
-        <translation>朝向度數(&amp;F)：</translation>
-    </message>
-    <message>
-        <source>&amp;Measured on:</source>
-        <translation>測量日期(&amp;M)：</translation>
-    </message>
-    <message>
-        <source>&amp;Notes:</source>
-        <translation>備註(&amp;N)：</translation>
-    </message>
-    <message>
         <source>Save as a &amp;new house</source>
         <translation>另存為新房屋(&amp;N)</translation>
     </message>
@@ -2069,30 +2094,6 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
     <message>
         <source>The houses of %1 cannot be shown.</source>
         <translation>無法顯示 %1 中的房屋。</translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation>客戶</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>標籤</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>年份</translation>
-    </message>
-    <message>
-        <source>Bearing</source>
-        <translation>度數</translation>
-    </message>
-    <message>
-        <source>Measured</source>
-        <translation>測量日期</translation>
-    </message>
-    <message>
-        <source>Last change</source>
-        <translation>最後修改</translation>
     </message>
     <message>
         <source>Opened %1.</source>

@@ -17,16 +17,16 @@ using enum Dun;
 
 // --annual for a month: the year's afflictions from its annual stars, the month's from its
 // solar month: the palaces of 五黄 and 二黑, and the mountains of 太岁 and 岁破 (of 月破 for the
-// month) and the 三煞.
+// month) and the 三煞; and the month's branch.
 // clang-format off
-struct Affliction { int calendarYear, month, centre; Palace fiveYellow, twoBlack; const char *yearMountains; Palace monthFive, monthTwo; const char *monthMountains; };
+struct Affliction { int calendarYear, month, centre; Palace fiveYellow, twoBlack; const char *yearMountains; const char *monthBranch; Palace monthFive, monthTwo; const char *monthMountains; };
 constexpr Affliction Afflictions[] = {
-    {2024, 2, 3, West, SouthEast, "辰戌巳午未", Centre, SouthWest, "申亥子丑"},
-    {2025, 3, 2, NorthEast, Centre, "巳亥寅卯辰", South, NorthWest, "酉申酉戌"},
-    {2026, 12, 1, South, NorthWest, "午子亥子丑", East, South, "午巳午未"},
-    {2027, 6, 9, North, West, "未丑申酉戌", South, NorthWest, "子亥子丑"},
+    {2024, 2, 3, West, SouthEast, "辰戌巳午未", "寅", Centre, SouthWest, "申亥子丑"},
+    {2025, 3, 2, NorthEast, Centre, "巳亥寅卯辰", "卯", South, NorthWest, "酉申酉戌"},
+    {2026, 12, 1, South, NorthWest, "午子亥子丑", "子", East, South, "午巳午未"},
+    {2027, 6, 9, North, West, "未丑申酉戌", "午", South, NorthWest, "子亥子丑"},
     // January is the year before's, and 丑月 of it.
-    {2025, 1, 3, West, SouthEast, "辰戌巳午未", West, SouthEast, "未寅卯辰"},
+    {2025, 1, 3, West, SouthEast, "辰戌巳午未", "丑", West, SouthEast, "未寅卯辰"},
 };
 
 // Days and hours in a zone this many hours east of UTC: the day of the cycle, and the 遁 and
@@ -88,7 +88,8 @@ private slots:
             std::ranges::find_if(Branches, [&](auto b) { return !qstrcmp(b, solar.branch); });
         const MonthAfflictions month = monthAfflictions(int(branch - Branches.begin()),
                                                         monthlyStars(row.calendarYear, row.month));
-        QCOMPARE(Branches[month.branch], solar.branch);
+        QCOMPARE(QString(solar.branch), QString(row.monthBranch));
+        QCOMPARE(QString(Branches[month.branch]), QString(row.monthBranch));
         QCOMPARE(names({month.monthBreaker}, month.threeKillings), row.monthMountains);
         QCOMPARE((QList{month.fiveYellow, month.twoBlack}),
                  (QList<int>{row.monthFive, row.monthTwo}));

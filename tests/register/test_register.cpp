@@ -265,7 +265,9 @@ private slots:
         // Closed and opened again, the window shows what another program added meanwhile, and
         // Undo has nothing left to bring back.
         s.houses->close();
-        store::HouseStore(s.path).add({0, "added elsewhere", "", "2004", "180", {}, "", {}, {}});
+        store::House elsewhere;
+        elsewhere.client = "added elsewhere", elsewhere.year = "2004", elsewhere.facing = "180";
+        store::HouseStore(s.path).add(elsewhere);
         s.main->findChild<QAction *>("mnuFileHouses")->trigger();
         QCOMPARE(s.table()->model()->rowCount(), 4);
         QVERIFY(!s.houses->findChild<QPushButton *>("undo")->isEnabled());
@@ -288,14 +290,9 @@ private slots:
         QTemporaryDir dir;
         QString path = dir.filePath("houses.sqlite");
         if (row.version > 0) {
-            store::HouseStore(path).add({.client = "kept",
-                                         .label = "",
-                                         .year = "2004",
-                                         .facing = "180",
-                                         .measured = {},
-                                         .notes = "",
-                                         .created = {},
-                                         .changed = {}});
+            store::House kept;
+            kept.client = "kept", kept.year = "2004", kept.facing = "180";
+            store::HouseStore(path).add(kept);
             QProcess::execute("sqlite3",
                               {path, QString("PRAGMA user_version = %1").arg(row.version)});
         } else if (row.version < 0) {

@@ -13,45 +13,54 @@
 
 namespace orrindel {
 
+namespace {
+
+// The editor of a field by its kind: a date in a calendar, notes over many lines, any other on
+// one; the chart's inputs as the main window has them when the shown chart is saved.
+QWidget *editorFor(const store::HouseField &field, const store::House &house,
+                   HouseForm::Purpose purpose, QWidget *parent)
+{
+    const QString text = store::textOf(field, house);
+    switch (field.kind) {
+    case store::FieldKind::Date: {
+        const QDate date = QDate::fromString(text, Qt::ISODate);
+        auto *edit = new QDateEdit(date.isValid() ? date : QDate::currentDate(), parent);
+        edit->setCalendarPopup(true);
+        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        return edit;
+    }
+    case store::FieldKind::Notes: {
+        auto *edit = new QPlainTextEdit(text, parent);
+        edit->setTabChangesFocus(true);
+        return edit;
+    }
+    default: {
+        auto *edit = new QLineEdit(text, parent);
+        edit->setReadOnly(field.kind == store::FieldKind::Number &&
+                          purpose == HouseForm::Purpose::SaveShown);
+        return edit;
+    }
+    }
+}
+
+} // namespace
+
 HouseForm::HouseForm(const store::House &house, Purpose purpose, bool asNew, QWidget *parent)
     : QDialog(parent), m_house(house)
 {
     setObjectName(QStringLiteral("HouseForm"));
     setWindowTitle(purpose == Purpose::Edit ? tr("Edit House") : tr("Save Current House"));
 
-    const auto line = [this](const QString &name, const QString &text) {
-        auto *edit = new QLineEdit(text, this);
-        edit->setObjectName(name);
-        return edit;
-    };
-    m_client = line(QStringLiteral("client"), house.client);
-    m_label = line(QStringLiteral("label"), house.label);
-    m_year = line(QStringLiteral("year"), house.year);
-    m_facing = line(QStringLiteral("facing"), house.facing);
-    // The chart saved is the one on show: its inputs are the main window's.
-    m_year->setReadOnly(purpose == Purpose::SaveShown);
-    m_facing->setReadOnly(purpose == Purpose::SaveShown);
-    m_measured =
-        new QDateEdit(house.measured.isValid() ? house.measured : QDate::currentDate(), this);
-    m_measured->setObjectName(QStringLiteral("measured"));
-    m_measured->setCalendarPopup(true);
-    m_measured->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    m_notes = new QPlainTextEdit(house.notes, this);
-    m_notes->setObjectName(QStringLiteral("notes"));
-    m_notes->setTabChangesFocus(true);
-
     auto *form = new QFormLayout;
-    const std::pair<QString, QWidget *> rows[] = {
-        {tr("&Client:"), m_client},
-        {tr("&Label or address:"), m_label},
-        {tr("&Year of construction:"), m_year},
-        {tr("&Facing degree:"), m_facing},
-        {tr("&Measured on:"), m_measured},
-        {tr("&Notes:"), m_notes},
-    };
-    for (const auto &[caption, field] : rows) {
-        form->addRow(caption, field);
-        field->setAccessibleName(platform::spokenCaption(caption));
+    for (const store::HouseField &field : store::houseFields()) {
+        if (!field.formCaption)
+            continue;
+        QWidget *editor = editorFor(field, house, purpose, this);
+        editor->setObjectName(field.text());
+        const QString caption = store::fieldText(field.formCaption);
+        form->addRow(caption, editor);
+        editor->setAccessibleName(platform::spokenCaption(caption));
+        m_editors.append({&field, editor});
     }
 
     m_asNew = new QCheckBox(tr("Save as a &new house"), this);
@@ -72,18 +81,22 @@ HouseForm::HouseForm(const store::House &house, Purpose purpose, bool asNew, QWi
     layout->addWidget(m_asNew);
     layout->addWidget(m_problem);
     layout->addWidget(buttons);
-    m_client->setFocus();
+    m_editors.constFirst().second->setFocus();
 }
 
 store::House HouseForm::house() const
 {
     store::House house = m_house;
-    house.client = m_client->text().trimmed();
-    house.label = m_label->text().trimmed();
-    house.year = m_year->text();
-    house.facing = m_facing->text();
-    house.measured = m_measured->date();
-    house.notes = m_notes->toPlainText();
+    for (const auto &[field, editor] : m_editors) {
+        QString text;
+        if (const auto *line = qobject_cast<const QLineEdit *>(editor))
+            text = field->kind == store::FieldKind::Name ? line->text().trimmed() : line->text();
+        else if (const auto *date = qobject_cast<const QDateEdit *>(editor))
+            text = date->date().toString(Qt::ISODate);
+        else
+            text = static_cast<const QPlainTextEdit *>(editor)->toPlainText();
+        store::setFromText(*field, house, text);
+    }
     if (saveAsNew())
         house.id = 0;
     return house;

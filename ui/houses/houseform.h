@@ -1,19 +1,16 @@
 #pragma once
 
-#include "store/house.h"
+#include "store/housefields.h"
 
 #include <QDialog>
 
 class QCheckBox;
-class QDateEdit;
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 
 namespace orrindel {
 
-// The small form of one house: client, label, measured date and notes, and the year and
-// bearing, which only an edit changes (a saved chart takes the main window's). It keeps the
+// The small form of one house: its typed fields, of which the chart's inputs (the year and
+// bearing) only an edit changes (a saved chart takes the main window's). It keeps the
 // user on the form while the house has a problem, said in the form's own words.
 class HouseForm : public QDialog
 {
@@ -30,12 +27,8 @@ public:
 
 private:
     store::House m_house;
-    QLineEdit *m_client = nullptr;
-    QLineEdit *m_label = nullptr;
-    QLineEdit *m_year = nullptr;
-    QLineEdit *m_facing = nullptr;
-    QDateEdit *m_measured = nullptr;
-    QPlainTextEdit *m_notes = nullptr;
+    // Each field the form edits with its editor, in the register's order.
+    QList<std::pair<const store::HouseField *, QWidget *>> m_editors;
     QCheckBox *m_asNew = nullptr;
     QLabel *m_problem = nullptr;
 };

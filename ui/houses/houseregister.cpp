@@ -1,9 +1,9 @@
 #include "houseregister.h"
 
-#include "engine/runtimeerror.h"
 #include "houseform.h"
 #include "platform/msgbox.h"
 #include "store/storeerror.h"
+#include "store/housefields.h"
 #include "ui/print/housereport.h"
 
 #include <QAbstractTableModel>
@@ -31,52 +31,33 @@ namespace orrindel {
 
 namespace {
 
-enum Column { ClientColumn, LabelColumn, YearColumn, FacingColumn, MeasuredColumn, ChangedColumn };
-constexpr int ColumnCount = 6;
-
-QString storeError(const RuntimeError &error)
+// The fields the table shows, a column each.
+const QList<const store::HouseField *> &columns()
 {
-    return error.detail().empty() ? QString::fromUtf8(error.what())
-                                  : QString::fromStdString(error.detail());
+    static const QList<const store::HouseField *> shown = [] {
+        QList<const store::HouseField *> fields;
+        for (const store::HouseField &field : store::houseFields())
+            if (field.column)
+                fields.append(&field);
+        return fields;
+    }();
+    return shown;
 }
 
-// A column's value as the table shows it.
+int columnOf(const char *name)
+{
+    return int(columns().indexOf(&store::houseField(name)));
+}
+
+// A column's value as the table shows it: a time in the user's zone, to the minute.
 QString shown(const store::House &house, int column)
 {
-    switch (column) {
-    case ClientColumn:
-        return house.client;
-    case LabelColumn:
-        return house.label;
-    case YearColumn:
-        return house.year;
-    case FacingColumn:
-        return house.facing;
-    case MeasuredColumn:
-        return house.measured.toString(Qt::ISODate);
-    default:
-        return house.changed.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    }
-}
-
-// Whether a comes before b in a column: names without regard to case, numbers and dates by
-// their values, whatever way they were typed.
-bool before(const store::House &a, const store::House &b, int column)
-{
-    switch (column) {
-    case ClientColumn:
-        return a.client.compare(b.client, Qt::CaseInsensitive) < 0;
-    case LabelColumn:
-        return a.label.compare(b.label, Qt::CaseInsensitive) < 0;
-    case YearColumn:
-        return a.year.toInt() < b.year.toInt();
-    case FacingColumn:
-        return a.facing.toDouble() < b.facing.toDouble();
-    case MeasuredColumn:
-        return a.measured < b.measured;
-    default:
-        return a.changed < b.changed;
-    }
+    const store::HouseField &field = *columns()[column];
+    if (field.kind == store::FieldKind::Time)
+        return (house.*std::get<QDateTime store::House::*>(field.member))
+            .toLocalTime()
+            .toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    return store::textOf(field, house);
 }
 
 } // namespace
@@ -101,7 +82,7 @@ public:
     }
     int columnCount(const QModelIndex &parent = {}) const override
     {
-        return parent.isValid() ? 0 : ColumnCount;
+        return parent.isValid() ? 0 : int(columns().size());
     }
     QVariant data(const QModelIndex &index, int role) const override
     {
@@ -111,25 +92,17 @@ public:
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        static constexpr const char *Titles[] = {
-            QT_TRANSLATE_NOOP("orrindel::HouseRegister", "Client"),
-            QT_TRANSLATE_NOOP("orrindel::HouseRegister", "Label"),
-            QT_TRANSLATE_NOOP("orrindel::HouseRegister", "Year"),
-            QT_TRANSLATE_NOOP("orrindel::HouseRegister", "Bearing"),
-            QT_TRANSLATE_NOOP("orrindel::HouseRegister", "Measured"),
-            QT_TRANSLATE_NOOP("orrindel::HouseRegister", "Last change"),
-        };
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return QAbstractTableModel::headerData(section, orientation, role);
-        return HouseRegister::tr(Titles[section]);
+        return store::fieldText(columns()[section]->column);
     }
 
 private:
     QList<store::House> m_houses;
 };
 
-// Rows whose client, label or notes hold the search text, sorted by each column's own kind
-// of value. The texts searched are kept by row, so one keystroke reads no cell.
+// Rows the register's search finds, sorted by each column's own kind of value. The keys
+// searched are kept by row, so one keystroke reads no cell.
 class HouseFilter : public QSortFilterProxyModel
 {
 public:
@@ -139,11 +112,10 @@ public:
         // Connected before the proxy's own handler, so the rows are filtered by their new
         // texts, not by those of the rows that were there before.
         connect(table, &QAbstractItemModel::modelReset, this, [this] {
-            m_texts.clear();
-            m_texts.reserve(m_table->houses().size());
+            m_keys.clear();
+            m_keys.reserve(m_table->houses().size());
             for (const store::House &house : m_table->houses())
-                m_texts.push_back(house.client + QChar('\n') + house.label + QChar('\n') +
-                                  house.notes);
+                m_keys.push_back(store::searchKeys(house));
         });
         setSourceModel(table);
     }
@@ -157,18 +129,17 @@ public:
 protected:
     bool filterAcceptsRow(int row, const QModelIndex &) const override
     {
-        return m_text.isEmpty() ||
-               (row < int(m_texts.size()) && m_texts[row].contains(m_text, Qt::CaseInsensitive));
+        return m_text.isEmpty() || (row < int(m_keys.size()) && store::isFound(m_keys[row], m_text));
     }
     bool lessThan(const QModelIndex &left, const QModelIndex &right) const override
     {
         const QList<store::House> &houses = m_table->houses();
-        return before(houses[left.row()], houses[right.row()], left.column());
+        return store::lessThan(*columns()[left.column()], houses[left.row()], houses[right.row()]);
     }
 
 private:
     HouseTable *m_table;
-    std::vector<QString> m_texts;
+    std::vector<QStringList> m_keys;
     QString m_text;
 };
 
@@ -204,11 +175,11 @@ HouseRegister::HouseRegister(const QString &databasePath, platform::MsgBox &msgB
     m_table->setTabKeyNavigation(false);
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(LabelColumn, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(columnOf("label"), QHeaderView::Stretch);
     // Columns fit the rows on show; measuring every one of thousands would keep the window
     // from opening promptly.
     m_table->horizontalHeader()->setResizeContentsPrecision(50);
-    m_table->sortByColumn(ChangedColumn, Qt::DescendingOrder);
+    m_table->sortByColumn(columnOf("changed"), Qt::DescendingOrder);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
@@ -295,9 +266,9 @@ void HouseRegister::openStore()
         m_store = std::make_unique<store::HouseStore>(m_path);
         if (m_store->isReadOnly())
             m_msgBox.show(this, m_store->readOnlyReason(), platform::vbOKOnly, tr("Houses"));
-    } catch (const RuntimeError &error) {
+    } catch (const store::StoreError &error) {
         m_store.reset();
-        m_msgBox.show(this, storeError(error), platform::vbCritical, tr("Houses"));
+        m_msgBox.show(this, error.message(), platform::vbCritical, tr("Houses"));
         report(tr("The houses of %1 cannot be shown.").arg(QDir::toNativeSeparators(m_path)));
     }
 }
@@ -308,8 +279,8 @@ void HouseRegister::reload(qint64 select)
     if (m_store) {
         try {
             houses = m_store->houses();
-        } catch (const RuntimeError &error) {
-            m_msgBox.show(this, storeError(error), platform::vbCritical, tr("Houses"));
+        } catch (const store::StoreError &error) {
+            m_msgBox.show(this, error.message(), platform::vbCritical, tr("Houses"));
         }
     }
     m_model->setHouses(std::move(houses));
@@ -361,8 +332,8 @@ bool HouseRegister::change(const std::function<void()> &step)
     try {
         step();
         return true;
-    } catch (const RuntimeError &error) {
-        m_msgBox.show(this, storeError(error), platform::vbCritical, tr("Houses"));
+    } catch (const store::StoreError &error) {
+        m_msgBox.show(this, error.message(), platform::vbCritical, tr("Houses"));
         return false;
     }
 }
@@ -379,7 +350,7 @@ void HouseRegister::openSelected()
         return;
     m_opened = house;
     emit openHouse(house->year, house->facing);
-    report(tr("Opened %1.").arg(house->client.isEmpty() ? house->label : house->client));
+    report(tr("Opened %1.").arg(store::displayName(*house)));
 }
 
 void HouseRegister::saveShown()
@@ -412,7 +383,7 @@ void HouseRegister::saveShown()
     house.id = id;
     m_opened = house;
     reload(id);
-    report(tr("Saved %1.").arg(house.client.isEmpty() ? house.label : house.client));
+    report(tr("Saved %1.").arg(store::displayName(house)));
 }
 
 void HouseRegister::editSelected()
@@ -429,7 +400,7 @@ void HouseRegister::editSelected()
     if (m_opened && m_opened->id == edited.id)
         m_opened = edited;
     reload(edited.id);
-    report(tr("Saved %1.").arg(edited.client.isEmpty() ? edited.label : edited.client));
+    report(tr("Saved %1.").arg(store::displayName(edited)));
 }
 
 void HouseRegister::deleteSelected()
@@ -437,7 +408,7 @@ void HouseRegister::deleteSelected()
     const std::optional<store::House> house = selected();
     if (!house || !m_store || m_store->isReadOnly())
         return;
-    const QString name = house->client.isEmpty() ? house->label : house->client;
+    const QString name = store::displayName(*house);
     const bool yes = m_msgBox.confirm(
         this,
         tr("Delete the house of %1, %2? Undo (%3) brings it back while this window is open.")
@@ -457,7 +428,7 @@ void HouseRegister::undoDelete()
         return;
     const store::House house = *std::exchange(m_deleted, std::nullopt);
     reload(house.id);
-    report(tr("Brought back %1.").arg(house.client.isEmpty() ? house.label : house.client));
+    report(tr("Brought back %1.").arg(store::displayName(house)));
 }
 
 void HouseRegister::exportReport()
@@ -466,7 +437,7 @@ void HouseRegister::exportReport()
     if (!house)
         return;
     // Named after the client, without what a file name cannot hold.
-    QString name = house->client.isEmpty() ? house->label : house->client;
+    QString name = store::displayName(*house);
     name.replace(QRegularExpression(QStringLiteral(R"([/\\:*?"<>|\x00-\x1f])")),
                  QStringLiteral("-"));
     const QString suggested = QDir::home().filePath(name + QStringLiteral(".pdf"));
@@ -483,8 +454,13 @@ void HouseRegister::exportReport()
         report(tr("The report is written to %1.").arg(QDir::toNativeSeparators(path)));
     } catch (const store::StoreError &error) {
         m_msgBox.show(this, error.message(), platform::vbCritical, tr("Export Report"));
-    } catch (const RuntimeError &error) {
-        m_msgBox.show(this, storeError(error), platform::vbCritical, tr("Export Report"));
+    } catch (const std::exception &error) {
+        // Whatever else stopped the writer, the report is not there.
+        m_msgBox.show(this,
+                      store::StoreError::about(store::StoreError::Kind::FileError, path,
+                                               QString::fromUtf8(error.what()))
+                          .message(),
+                      platform::vbCritical, tr("Export Report"));
     }
 }
 
