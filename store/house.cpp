@@ -1,4 +1,5 @@
 #include "house.h"
+#include "plan.h"
 
 #include "engine/runtimeerror.h"
 #include "engine/validation.h"
@@ -31,6 +32,14 @@ const QStringList Migrations[] = {
                     "facing TEXT NOT NULL, measured TEXT, notes TEXT NOT NULL, "
                     "created TEXT NOT NULL, changed TEXT NOT NULL, client_key TEXT NOT NULL, "
                     "label_key TEXT NOT NULL, notes_key TEXT NOT NULL)")},
+    // The floor plans. The image goes last, so that listing a house's plans reads only the
+    // start of each row and never the pages the image runs on into.
+    {QStringLiteral("CREATE TABLE plans (id INTEGER PRIMARY KEY AUTOINCREMENT, house INTEGER "
+                    "NOT NULL REFERENCES houses (id) ON DELETE CASCADE, position INTEGER NOT "
+                    "NULL, floor TEXT NOT NULL, format TEXT NOT NULL, page INTEGER NOT NULL, "
+                    "width INTEGER NOT NULL, height INTEGER NOT NULL, geometry TEXT NOT NULL, "
+                    "created TEXT NOT NULL, changed TEXT NOT NULL, image BLOB NOT NULL)"),
+     QStringLiteral("CREATE INDEX plans_by_house ON plans (house, position)")},
 };
 constexpr int SchemaVersion = int(std::size(Migrations));
 constexpr int BusyTimeoutMs = 5000;
@@ -176,6 +185,8 @@ struct HouseStore::Private
     bool open = false;     // a connection to the file exists
     bool writable = false; // and it may write
     QString readOnlyReason;
+    qint64 removedHouse = 0; // the house removed last, and its plans, for restore()
+    QList<Plan> removedPlans;
 
     QSqlDatabase db() const { return QSqlDatabase::database(connection, false); }
     void close();
@@ -187,6 +198,10 @@ struct HouseStore::Private
     void ensureWrite();
     QSqlQuery run(const QString &sql, const QVariantList &values = {}) const;
     void exec(QSqlQuery &query) const;
+    Statement statement() const
+    {
+        return [this](const QString &sql, const QVariantList &values) { return run(sql, values); };
+    }
     template <class Change> auto transact(Change change);
     template <class Step> auto patiently(Step step);
     template <class Change> auto attempt(Change change);
@@ -508,12 +523,15 @@ void HouseStore::update(const House &house)
 
 void HouseStore::remove(qint64 id)
 {
-    d->transact([&] {
+    d->removedPlans = d->transact([&] {
+        QList<Plan> plans = PlanStore::withImages(d->statement(), id);
+        // The plans go with it: their key cascades.
         QSqlQuery query = d->run(QStringLiteral("DELETE FROM houses WHERE id = ?"), {id});
         if (query.numRowsAffected() != 1)
             fail(HouseText::tr("House %1 is not in %2.").arg(id).arg(d->path));
-        return true;
+        return plans;
     });
+    d->removedHouse = id;
 }
 
 void HouseStore::restore(const House &house)
@@ -539,6 +557,24 @@ void HouseStore::restore(const House &house)
         insert.addBindValue(back.id);
         bindHouse(insert, back);
         d->exec(insert);
+        if (back.id == d->removedHouse)
+            PlanStore::putBack(d->statement(), d->removedPlans);
+        return true;
+    });
+    if (house.id == d->removedHouse)
+        d->removedPlans.clear();
+}
+
+void HouseStore::read(const std::function<void(const Statement &, int)> &step) const
+{
+    if (d->ensureRead())
+        step(d->statement(), d->version());
+}
+
+void HouseStore::write(const std::function<void(const Statement &)> &change)
+{
+    d->transact([&] {
+        change(d->statement());
         return true;
     });
 }
