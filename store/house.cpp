@@ -565,10 +565,10 @@ void HouseStore::restore(const House &house)
         d->removedPlans.clear();
 }
 
-void HouseStore::read(const std::function<void(const Statement &, int)> &step) const
+void HouseStore::read(const std::function<void(const Statement &)> &step) const
 {
     if (d->ensureRead())
-        step(d->statement(), d->version());
+        step(d->statement());
 }
 
 void HouseStore::write(const std::function<void(const Statement &)> &change)

@@ -75,8 +75,8 @@ private:
     // The plans share the file, its transactions, migrations and errors.
     friend class PlanStore;
     using Statement = std::function<QSqlQuery(const QString &sql, const QVariantList &values)>;
-    // Runs the step on the file as it is, with its schema version; not at all without a file.
-    void read(const std::function<void(const Statement &run, int version)> &step) const;
+    // Runs the step on the file as it is; not at all while there is no file.
+    void read(const std::function<void(const Statement &run)> &step) const;
     // Runs the change in one transaction on the file migrated to this version.
     void write(const std::function<void(const Statement &run)> &change);
 

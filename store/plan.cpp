@@ -10,8 +10,6 @@ namespace orrindel::store {
 
 namespace {
 
-// The first schema version with plans; a register before it has none.
-constexpr int PlansVersion = 2;
 constexpr qsizetype FloorMaxLength = 200;
 constexpr qsizetype GeometryMaxLength = 16 << 20;
 // A listing's columns; the image follows them where it is read.
@@ -111,6 +109,16 @@ void refuse(const QString &problem)
         throw StoreError(Kind::Invalid, problem);
 }
 
+// A register of the first version has no plans table until it is written to, and one of a
+// newer version may have none.
+template <class Run> bool hasPlans(const Run &run)
+{
+    QSqlQuery query = run(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND "
+                                         "name = 'plans'"),
+                          {});
+    return query.next();
+}
+
 QString insert()
 {
     return QStringLiteral("INSERT INTO plans (%1, image) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
@@ -123,8 +131,8 @@ QString insert()
 QList<Plan> PlanStore::plans(qint64 house) const
 {
     QList<Plan> found;
-    m_houses.read([&](const HouseStore::Statement &run, int version) {
-        if (version < PlansVersion)
+    m_houses.read([&](const HouseStore::Statement &run) {
+        if (!hasPlans(run))
             return;
         QSqlQuery query = run(
             QStringLiteral("SELECT %1 FROM plans WHERE house = ? ORDER BY position, id").arg(Columns),
@@ -138,8 +146,8 @@ QList<Plan> PlanStore::plans(qint64 house) const
 std::optional<Plan> PlanStore::plan(qint64 id) const
 {
     std::optional<Plan> found;
-    m_houses.read([&](const HouseStore::Statement &run, int version) {
-        if (version < PlansVersion)
+    m_houses.read([&](const HouseStore::Statement &run) {
+        if (!hasPlans(run))
             return;
         QSqlQuery query =
             run(QStringLiteral("SELECT %1, image FROM plans WHERE id = ?").arg(Columns), {id});
