@@ -73,7 +73,8 @@ QString geometryProblem(const QString &geometry)
 {
     if (geometry.isEmpty())
         return {};
-    if (geometry.size() > GeometryMaxLength || !QJsonDocument::fromJson(geometry.toUtf8()).isObject())
+    if (geometry.size() > GeometryMaxLength ||
+        !QJsonDocument::fromJson(geometry.toUtf8()).isObject())
         return PlanText::tr("A plan's geometry is a JSON object of at most %1 characters.")
             .arg(GeometryMaxLength);
     return {};
@@ -134,9 +135,10 @@ QList<Plan> PlanStore::plans(qint64 house) const
     m_houses.read([&](const HouseStore::Statement &run) {
         if (!hasPlans(run))
             return;
-        QSqlQuery query = run(
-            QStringLiteral("SELECT %1 FROM plans WHERE house = ? ORDER BY position, id").arg(Columns),
-            {house});
+        QSqlQuery query =
+            run(QStringLiteral("SELECT %1 FROM plans WHERE house = ? ORDER BY position, id")
+                    .arg(Columns),
+                {house});
         while (query.next())
             found.append(planFrom(query, false));
     });
@@ -166,9 +168,9 @@ qint64 PlanStore::add(const Plan &plan)
                                              "?) FROM houses WHERE id = ?"),
                               {plan.house, plan.house});
         if (!house.next())
-            throw StoreError(Kind::NotFound, PlanText::tr("House %1 is not in %2.")
-                                                 .arg(plan.house)
-                                                 .arg(m_houses.path()));
+            throw StoreError(
+                Kind::NotFound,
+                PlanText::tr("House %1 is not in %2.").arg(plan.house).arg(m_houses.path()));
         Plan added = plan;
         added.id = 0;
         added.position = house.value(0).toInt();
@@ -205,8 +207,8 @@ void PlanStore::move(qint64 id, int position)
 {
     m_houses.write([&](const HouseStore::Statement &run) {
         const Plan plan = stored(run, id);
-        QSqlQuery count = run(QStringLiteral("SELECT count(*) FROM plans WHERE house = ?"),
-                              {plan.house});
+        QSqlQuery count =
+            run(QStringLiteral("SELECT count(*) FROM plans WHERE house = ?"), {plan.house});
         if (!count.next() || position < 0 || position >= count.value(0).toInt())
             throw StoreError(Kind::Invalid,
                              PlanText::tr("There is no place %1 among the floors of house %2.")

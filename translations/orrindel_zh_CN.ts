@@ -282,6 +282,34 @@
         <source>%1 cannot be opened or made here. Nothing was changed.</source>
         <translation>无法在此处打开或创建 %1。没有做任何更改。</translation>
     </message>
+    <message>
+        <source>A plan&apos;s geometry is a JSON object of at most %1 characters.</source>
+        <translation>平面图的几何数据须为一个 JSON 对象，最多 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>A floor&apos;s name is at most %1 characters.</source>
+        <translation>楼层名称最多 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>A plan needs its file, of at most %1 MB.</source>
+        <translation>平面图需要其文件，最大 %1 MB。</translation>
+    </message>
+    <message>
+        <source>A plan&apos;s format is a short name in lower case, such as png or pdf.</source>
+        <translation>平面图的格式须为小写的简短名称，例如 png 或 pdf。</translation>
+    </message>
+    <message>
+        <source>A plan&apos;s page counts from 1, and it is at least one pixel wide and high.</source>
+        <translation>平面图的页码从 1 起算，宽和高至少各一个像素。</translation>
+    </message>
+    <message>
+        <source>There is no place %1 among the floors of house %2.</source>
+        <translation>房屋 %2 的楼层中没有第 %1 个位置。</translation>
+    </message>
+    <message>
+        <source>Plan %1 is not in %2.</source>
+        <translation>%2 中没有平面图 %1。</translation>
+    </message>
 </context>
 <context>
     <name>HousesTool</name>

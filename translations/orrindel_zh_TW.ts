@@ -282,6 +282,34 @@
         <source>%1 cannot be opened or made here. Nothing was changed.</source>
         <translation>無法在此處開啟或建立 %1。沒有做任何更改。</translation>
     </message>
+    <message>
+        <source>A plan&apos;s geometry is a JSON object of at most %1 characters.</source>
+        <translation>平面圖的幾何資料須為一個 JSON 物件，最多 %1 個字元。</translation>
+    </message>
+    <message>
+        <source>A floor&apos;s name is at most %1 characters.</source>
+        <translation>樓層名稱最多 %1 個字元。</translation>
+    </message>
+    <message>
+        <source>A plan needs its file, of at most %1 MB.</source>
+        <translation>平面圖需要其檔案，最大 %1 MB。</translation>
+    </message>
+    <message>
+        <source>A plan&apos;s format is a short name in lower case, such as png or pdf.</source>
+        <translation>平面圖的格式須為小寫的簡短名稱，例如 png 或 pdf。</translation>
+    </message>
+    <message>
+        <source>A plan&apos;s page counts from 1, and it is at least one pixel wide and high.</source>
+        <translation>平面圖的頁碼從 1 起算，寬和高至少各一個像素。</translation>
+    </message>
+    <message>
+        <source>There is no place %1 among the floors of house %2.</source>
+        <translation>房屋 %2 的樓層中沒有第 %1 個位置。</translation>
+    </message>
+    <message>
+        <source>Plan %1 is not in %2.</source>
+        <translation>%2 中沒有平面圖 %1。</translation>
+    </message>
 </context>
 <context>
     <name>HousesTool</name>
