@@ -270,11 +270,6 @@ void HouseStore::Private::inspect()
                  .arg(path));
     file.close();
     connect(false);
-    // A truncated file can read as a shorter register without an error: check it whole.
-    QSqlQuery check = run(QStringLiteral("PRAGMA quick_check"));
-    if (!check.next() || check.value(0).toString() != QLatin1String("ok"))
-        fail(HouseText::tr("%1 is damaged. It has been left as it is.").arg(path));
-    check.finish();
     const int found = version();
     // Ours has the houses table from the first version on, and before it no table at all.
     QSqlQuery tables = run(QStringLiteral("SELECT count(*), count(CASE WHEN name = ? THEN 1 END) "
@@ -287,6 +282,21 @@ void HouseStore::Private::inspect()
                            "as it is.")
                  .arg(path));
     tables.finish();
+    // A truncated file can read as a shorter register without an error: check that it holds
+    // every page it counts (the log, if any, holds the rest), and the houses whole. The plans,
+    // gigabytes of images perhaps, are checked as each is read, not on every opening.
+    QSqlQuery check = run(QStringLiteral("SELECT page_count * page_size FROM pragma_page_count, "
+                                         "pragma_page_size"));
+    bool whole = !check.next() || QFileInfo(path + QStringLiteral("-wal")).size() > 0 ||
+                 QFileInfo(path).size() >= check.value(0).toLongLong();
+    check.finish();
+    if (whole && found > 0) {
+        check = run(QStringLiteral("PRAGMA quick_check(houses)"));
+        whole = check.next() && check.value(0).toString() == QLatin1String("ok");
+        check.finish();
+    }
+    if (!whole)
+        fail(HouseText::tr("%1 is damaged. It has been left as it is.").arg(path));
     const QFileInfo info(path);
     if (found > SchemaVersion)
         readOnlyReason = HouseText::tr("%1 was written by a newer version of Orrindel, so it is "
