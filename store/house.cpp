@@ -1,4 +1,5 @@
 #include "house.h"
+#include "plan.h"
 
 #include "housefields.h"
 
@@ -24,6 +25,17 @@ namespace orrindel::store {
 namespace {
 
 using Kind = StoreError::Kind;
+
+// The floor plans came with the second version. The image goes last, so that listing a house's
+// plans reads only the start of each row and never the pages the image runs on into.
+constexpr int PlansVersion = 2;
+const QStringList PlansTable = {
+    QStringLiteral("CREATE TABLE plans (id INTEGER PRIMARY KEY AUTOINCREMENT, house INTEGER "
+                   "NOT NULL REFERENCES houses (id) ON DELETE CASCADE, position INTEGER NOT "
+                   "NULL, floor TEXT NOT NULL, format TEXT NOT NULL, page INTEGER NOT NULL, "
+                   "width INTEGER NOT NULL, height INTEGER NOT NULL, geometry TEXT NOT NULL, "
+                   "created TEXT NOT NULL, changed TEXT NOT NULL, image BLOB NOT NULL)"),
+    QStringLiteral("CREATE INDEX plans_by_house ON plans (house, position)")};
 
 constexpr int BusyTimeoutMs = 5000;
 constexpr qsizetype FieldMaxLength = 1 << 20;
@@ -55,7 +67,7 @@ QString keyOf(const HouseField &field)
 // The version of the register the fields make: the newest that added a column.
 int schemaVersion()
 {
-    int version = 0;
+    int version = PlansVersion;
     for (const HouseField &field : houseFields())
         version = std::max(version, field.since);
     return version;
@@ -79,6 +91,8 @@ QStringList migration(int step)
     QStringList added;
     for (const QString &column : columns)
         added.append(QStringLiteral("ALTER TABLE houses ADD COLUMN %1 DEFAULT ''").arg(column));
+    if (step + 1 == PlansVersion)
+        added += PlansTable;
     return added;
 }
 
@@ -222,6 +236,8 @@ struct HouseStore::Private
     bool open = false;     // a connection to the file exists
     bool writable = false; // and it may write
     std::optional<StoreError> readOnly; // why it may not be written, if it may not
+    qint64 removedHouse = 0; // the house removed last, and its plans, for restore()
+    QList<Plan> removedPlans;
 
     QSqlDatabase db() const { return QSqlDatabase::database(connection, false); }
     void close();
@@ -233,6 +249,10 @@ struct HouseStore::Private
     void ensureWrite();
     QSqlQuery run(const QString &sql, const QVariantList &values = {}) const;
     void exec(QSqlQuery &query) const;
+    Statement statement() const
+    {
+        return [this](const QString &sql, const QVariantList &values) { return run(sql, values); };
+    }
     template <class Change> auto transact(Change change);
     template <class Step> auto patiently(Step step);
     template <class Change> auto attempt(Change change);
@@ -298,11 +318,6 @@ void HouseStore::Private::inspect()
         throw StoreError::about(Kind::NotSqlite, path);
     file.close();
     connect(false);
-    // A truncated file can read as a shorter register without an error: check it whole.
-    QSqlQuery check = run(QStringLiteral("PRAGMA quick_check"));
-    if (!check.next() || check.value(0).toString() != QLatin1String("ok"))
-        throw StoreError::about(Kind::Damaged, path);
-    check.finish();
     const int found = version();
     // Ours has the houses table from the first version on, and before it no table at all.
     QSqlQuery tables = run(QStringLiteral("SELECT count(*), count(CASE WHEN name = ? THEN 1 END) "
@@ -313,6 +328,21 @@ void HouseStore::Private::inspect()
     if (found == 0 ? tables.value(0).toInt() > 0 : tables.value(1).toInt() == 0)
         throw StoreError::about(Kind::Foreign, path);
     tables.finish();
+    // A truncated file can read as a shorter register without an error: check that it holds
+    // every page it counts (the log, if any, holds the rest), and the houses whole. The plans,
+    // gigabytes of images perhaps, are checked as each is read, not on every opening.
+    QSqlQuery check = run(QStringLiteral("SELECT page_count * page_size FROM pragma_page_count, "
+                                         "pragma_page_size"));
+    bool whole = !check.next() || QFileInfo(path + QStringLiteral("-wal")).size() > 0 ||
+                 QFileInfo(path).size() >= check.value(0).toLongLong();
+    check.finish();
+    if (whole && found > 0) {
+        check = run(QStringLiteral("PRAGMA quick_check(houses)"));
+        whole = check.next() && check.value(0).toString() == QLatin1String("ok");
+        check.finish();
+    }
+    if (!whole)
+        throw StoreError::about(Kind::Damaged, path);
     const QFileInfo info(path);
     if (found > schemaVersion())
         readOnly = StoreError::about(Kind::Newer, path);
@@ -541,12 +571,15 @@ void HouseStore::update(const House &house)
 
 void HouseStore::remove(qint64 id)
 {
-    d->transact([&] {
+    d->removedPlans = d->transact([&] {
+        QList<Plan> plans = PlanStore::withImages(d->statement(), id);
+        // The plans go with it: their key cascades.
         QSqlQuery query = d->run(QStringLiteral("DELETE FROM houses WHERE id = ?"), {id});
         if (query.numRowsAffected() != 1)
             throw StoreError::about(Kind::NotFound, QString::number(id), d->path);
-        return true;
+        return plans;
     });
+    d->removedHouse = id;
 }
 
 void HouseStore::restore(const House &house)
@@ -569,6 +602,24 @@ void HouseStore::restore(const House &house)
         insert.prepare(insertSql(row));
         bindHouse(insert, row, back);
         d->exec(insert);
+        if (back.id == d->removedHouse)
+            PlanStore::putBack(d->statement(), d->removedPlans);
+        return true;
+    });
+    if (house.id == d->removedHouse)
+        d->removedPlans.clear();
+}
+
+void HouseStore::read(const std::function<void(const Statement &)> &step) const
+{
+    if (d->ensureRead())
+        step(d->statement());
+}
+
+void HouseStore::write(const std::function<void(const Statement &)> &change)
+{
+    d->transact([&] {
+        change(d->statement());
         return true;
     });
 }

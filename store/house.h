@@ -4,10 +4,14 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QVariant>
 
 #include "storeerror.h"
 
+#include <functional>
 #include <optional>
+
+class QSqlQuery;
 
 namespace orrindel::store {
 
@@ -34,6 +38,9 @@ QString displayName(const House &house);
 // the tool and the import all check with this.
 QString houseProblem(const House &house);
 
+class PlanStore;
+struct Plan;
+
 // One SQLite file of houses. Every change is one transaction, committed before the call
 // returns; every failure raises StoreError, of its kind, whose message is one sentence naming
 // the file. Nothing is created until the first house is saved.
@@ -57,12 +64,22 @@ public:
 
     qint64 add(const House &house); // returns the new id
     void update(const House &house);
-    void remove(qint64 id);
-    void restore(const House &house); // puts a removed house back under its old id
+    void remove(qint64 id); // with its plans
+    // Puts a removed house back under its old id; the plans this store removed with it come
+    // back too when it is the house removed last, as the window's Undo brings it back.
+    void restore(const House &house);
     // All or nothing, in one transaction; returns the new ids.
     QList<qint64> addAll(const QList<House> &houses);
 
 private:
+    // The plans share the file, its transactions, migrations and errors.
+    friend class PlanStore;
+    using Statement = std::function<QSqlQuery(const QString &sql, const QVariantList &values)>;
+    // Runs the step on the file as it is; not at all while there is no file.
+    void read(const std::function<void(const Statement &run)> &step) const;
+    // Runs the change in one transaction on the file migrated to this version.
+    void write(const std::function<void(const Statement &run)> &change);
+
     struct Private;
     Private *d;
 };
