@@ -108,7 +108,8 @@ const Grid Grids[] = {
 
 // Rooms and outside areas in the 10 x 8 rectangle read from (5, 4). A room on the centre
 // straddles every line (its wedges hold t/4 = 0.103553 and (1 - t)/4 = 0.146447); the small
-// squares sit at 19.6°, 25.4° and 25.6°, that is 2.9°, 2.9° and 3.1° off the line at 22.5°.
+// squares sit at 19.6°, 25.4° and 25.6°, that is 2.9°, 2.9° and 3.1° off the line at 22.5°;
+// a garage running far to the east is wholly in the east.
 // Balconies go by their centroid's bearing.
 struct Placed { const char *shape; bool borderline; Sectors shares = None; int palace = -1; };
 const Placed Placings[] = {
@@ -117,6 +118,7 @@ const Placed Placings[] = {
     {.shape = "5.906355,1.073828 6.106355,1.073828 6.106355,1.273828 5.906355,1.273828", .borderline = true},
     {.shape = "6.186805,1.189994 6.386805,1.189994 6.386805,1.389994 6.186805,1.389994", .borderline = true},
     {.shape = "6.196257,1.194502 6.396257,1.194502 6.396257,1.394502 6.196257,1.394502", .borderline = false},
+    {.shape = "10,3 40,3 40,5 10,5", .borderline = false, .shares = {0, 0, 1, 0, 0, 0, 0, 0}},
     {.shape = "4,-2 6,-2 6,0 4,0", .borderline = false, .palace = North}, {.shape = "10,3 12,3 12,5 10,5", .borderline = false, .palace = East},
     {.shape = "-2,8 0,8 0,10 -2,10", .borderline = false, .palace = SouthWest}, {.shape = "9,-3 11,-3 11,-1 9,-1", .borderline = false, .palace = NorthEast}};
 
