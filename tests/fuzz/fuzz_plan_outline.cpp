@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <set>
 #include <string>
 
@@ -33,12 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
         for (const GridCell &cell : plan.cells)
             palaces.insert(cell.palace);
         check(palaces.size() == 9);
-        for (const RoomReading &room : plan.rooms) {
-            double shares = 0;
-            for (const double part : room.shares)
-                shares += part;
-            check(std::abs(shares - 1) <= 1e-6);
-        }
+        for (const RoomReading &room : plan.rooms)
+            check(std::abs(std::accumulate(room.shares.begin(), room.shares.end(), 0.0) - 1) <= 1e-6);
     } catch (const PlanError &) {
     }
     return 0;
