@@ -231,6 +231,28 @@ PlanCentre centreOf(const PlanInput &input, const Frame &frame, const Polygon &o
     return centre;
 }
 
+// The polygon with the centre as a corner of its own where it lies within a hair of an edge.
+// Boost's exact overlay misreads a wedge whose apex lies a rounding error off the middle of
+// an edge (the box's centre of a triangle can) and returns the whole polygon for it; with
+// the apex a corner of the polygon it reads it right. The corner moves the edge by no more
+// than the hair, a billionth of its length.
+Polygon cornerAt(Polygon polygon, PlanPoint centre)
+{
+    auto &ring = polygon.outer();
+    for (std::size_t i = 0; i + 1 < ring.size(); ++i) {
+        const PlanPoint a = pointOf(ring[i]), b = pointOf(ring[i + 1]);
+        const PlanPoint edge = {b.x - a.x, b.y - a.y}, off = {centre.x - a.x, centre.y - a.y};
+        const double length = std::sqrt(dot(edge, edge)), along = dot(off, edge) / length;
+        const double hair = 1e-9 * length;
+        if (along > hair && along < length - hair &&
+            std::abs(dot(off, clockwise(edge))) / length <= hair) {
+            ring.insert(ring.begin() + std::ptrdiff_t(i) + 1, Point(centre.x, centre.y));
+            break;
+        }
+    }
+    return polygon;
+}
+
 // The wedge of a sector from the centre, as a triangle reaching past everything measured.
 Polygon wedge(int sector, double up, PlanPoint centre, double reach)
 {
@@ -267,7 +289,7 @@ RoomReading roomReading(const NamedPolygon &room, const Polygon &polygon,
     reading.name = room.name;
     reading.area = bg::area(polygon);
     for (std::size_t s = 0; s < wedges.size(); ++s)
-        reading.shares[s] = overlap(wedges[s], polygon) / reading.area;
+        reading.shares[s] = overlap(wedges[s], cornerAt(polygon, plan.centre.point)) / reading.area;
     const PlanPoint c = centroidOf(polygon);
     if (sameSpot(c, plan.centre.point)) {
         reading.borderline = true; // in every wedge at once
@@ -345,12 +367,13 @@ PlanReading readPlan(const PlanInput &input)
     plan.centre = centreOf(input, frame, outline, plan.area);
 
     const double reach = reachFrom(plan.centre.point, input.outline, input.rooms);
+    const Polygon measured = cornerAt(outline, plan.centre.point);
     std::array<Polygon, SectorCount> wedges;
     for (int s = 0; s < SectorCount; ++s) {
         wedges[std::size_t(s)] = wedge(s, plan.up, plan.centre.point, reach);
         SectorArea &sector = plan.sectors[std::size_t(s)];
         sector.palace = CompassPalaces[std::size_t(s)];
-        sector.area = overlap(wedges[std::size_t(s)], outline);
+        sector.area = overlap(wedges[std::size_t(s)], measured);
         sector.share = sector.area / plan.area;
     }
 
