@@ -19,6 +19,7 @@
 #include <memory>
 
 using namespace orrindel;
+using orrindel::report::MonthOfYear;
 using orrindel::store::FieldKind;
 using orrindel::store::House;
 using orrindel::store::HouseField;
@@ -68,9 +69,9 @@ qint64 parseId(const QString &text)
     return id;
 }
 
-report::MonthOfYear parseAnnual(const QString &text)
+MonthOfYear parseAnnual(const QString &text)
 {
-    const std::optional<report::MonthOfYear> month = report::monthOfYear(text);
+    const std::optional<MonthOfYear> month = report::monthOfYear(text);
     if (!month)
         badInput(HousesTool::tr("--annual %1: give the month and year as MM/YYYY, month 01 to 12, "
                                 "year %2 to %3.")
@@ -339,7 +340,7 @@ void report(Run &run)
 {
     if (!run.isSet("pdf"))
         badInput(HousesTool::tr("report needs --pdf FILE."));
-    const std::optional<report::MonthOfYear> month =
+    const std::optional<MonthOfYear> month =
         run.isSet("annual") ? std::optional(parseAnnual(run.value("annual"))) : std::nullopt;
     run.refuseRegister(run.value("pdf"));
     const House house = run.existing(*run.open(), run.arguments[0]);

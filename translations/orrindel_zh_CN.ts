@@ -552,104 +552,6 @@
         <source>Commands:</source>
         <translation>命令：</translation>
     </message>
-    <message>
-        <source>measured is not a date written YYYY-MM-DD</source>
-        <translation>measured 不是 YYYY-MM-DD 格式的日期</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>无法写入 %1：%2</translation>
-    </message>
-    <message>
-        <source>House</source>
-        <translation>房屋</translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation>客户</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>标签</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>年份</translation>
-    </message>
-    <message>
-        <source>Facing</source>
-        <translation>朝向</translation>
-    </message>
-    <message>
-        <source>Measured</source>
-        <translation>测量日期</translation>
-    </message>
-    <message>
-        <source>Created</source>
-        <translation>创建时间</translation>
-    </message>
-    <message>
-        <source>Changed</source>
-        <translation>修改时间</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>备注</translation>
-    </message>
-    <message>
-        <source>--measured %1: give the date as YYYY-MM-DD.</source>
-        <translation>--measured %1：请以 YYYY-MM-DD 给出日期。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: this build makes no reports.</source>
-        <translation>无法写入 %1：此版本不能生成报告。</translation>
-    </message>
-    <message>
-        <source>Keeps the register of houses measured, shared with Orrindel&apos;s Houses window.
-Commands:
-  list [TEXT] [--json]    houses whose client, label or notes contain TEXT
-  show ID [--json]        one house
-  add --year --facing [--client --label --measured --notes]
-  edit ID [options]       changes the options given
-  remove ID
-  export FILE             every house as JSON
-  import FILE             the houses of an export, all or none
-  report ID --pdf FILE [--annual MM/YYYY]</source>
-        <translation>管理已测量房屋的登记册，与 Orrindel 的房屋窗口共用。
-命令：
-  list [TEXT] [--json]    客户、标签或备注包含 TEXT 的房屋
-  show ID [--json]        一所房屋
-  add --year --facing [--client --label --measured --notes]
-  edit ID [选项]          修改所给的选项
-  remove ID
-  export FILE             将全部房屋导出为 JSON
-  import FILE             导入一个导出文件的房屋，全部导入或全不导入
-  report ID --pdf FILE [--annual MM/YYYY]</translation>
-    </message>
-    <message>
-        <source>The client&apos;s name.</source>
-        <translation>客户姓名。</translation>
-    </message>
-    <message>
-        <source>A label or the address.</source>
-        <translation>标签或地址。</translation>
-    </message>
-    <message>
-        <source>Year of construction, 65 to 9999.</source>
-        <translation>建造年份，65 到 9999。</translation>
-    </message>
-    <message>
-        <source>Facing bearing in degrees, 0 to below 360.</source>
-        <translation>朝向度数，0 到小于 360。</translation>
-    </message>
-    <message>
-        <source>The day it was measured.</source>
-        <translation>测量日期。</translation>
-    </message>
-    <message>
-        <source>Free notes.</source>
-        <translation>备注。</translation>
-    </message>
 </context>
 <context>
     <name>Mountain</name>
@@ -2162,30 +2064,6 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
         <source>Problem</source>
         <translation>问题</translation>
     </message>
-    <message>
-        <source>&amp;Client:</source>
-        <translation>客户(&amp;C)：</translation>
-    </message>
-    <message>
-        <source>&amp;Label or address:</source>
-        <translation>标签或地址(&amp;L)：</translation>
-    </message>
-    <message>
-        <source>&amp;Year of construction:</source>
-        <translation>建造年份(&amp;Y)：</translation>
-    </message>
-    <message>
-        <source>&amp;Facing degree:</source>
-        <translation>朝向度数(&amp;F)：</translation>
-    </message>
-    <message>
-        <source>&amp;Measured on:</source>
-        <translation>测量日期(&amp;M)：</translation>
-    </message>
-    <message>
-        <source>&amp;Notes:</source>
-        <translation>备注(&amp;N)：</translation>
-    </message>
 </context>
 <context>
     <name>orrindel::HouseRegister</name>
@@ -2284,30 +2162,6 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
     <message>
         <source>%1 is the house register itself: choose another file.</source>
         <translation>%1 就是房屋登记册本身：请选择其他文件。</translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation>客户</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>标签</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>年份</translation>
-    </message>
-    <message>
-        <source>Bearing</source>
-        <translation>度数</translation>
-    </message>
-    <message>
-        <source>Measured</source>
-        <translation>测量日期</translation>
-    </message>
-    <message>
-        <source>Last change</source>
-        <translation>最后修改</translation>
     </message>
 </context>
 <context>

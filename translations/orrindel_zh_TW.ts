@@ -552,104 +552,6 @@
         <source>Commands:</source>
         <translation>命令：</translation>
     </message>
-    <message>
-        <source>measured is not a date written YYYY-MM-DD</source>
-        <translation>measured 不是 YYYY-MM-DD 格式的日期</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>無法寫入 %1：%2</translation>
-    </message>
-    <message>
-        <source>House</source>
-        <translation>房屋</translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation>客戶</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>標籤</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>年份</translation>
-    </message>
-    <message>
-        <source>Facing</source>
-        <translation>朝向</translation>
-    </message>
-    <message>
-        <source>Measured</source>
-        <translation>測量日期</translation>
-    </message>
-    <message>
-        <source>Created</source>
-        <translation>建立時間</translation>
-    </message>
-    <message>
-        <source>Changed</source>
-        <translation>修改時間</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>備註</translation>
-    </message>
-    <message>
-        <source>--measured %1: give the date as YYYY-MM-DD.</source>
-        <translation>--measured %1：請以 YYYY-MM-DD 給出日期。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: this build makes no reports.</source>
-        <translation>無法寫入 %1：此版本不能產生報告。</translation>
-    </message>
-    <message>
-        <source>Keeps the register of houses measured, shared with Orrindel&apos;s Houses window.
-Commands:
-  list [TEXT] [--json]    houses whose client, label or notes contain TEXT
-  show ID [--json]        one house
-  add --year --facing [--client --label --measured --notes]
-  edit ID [options]       changes the options given
-  remove ID
-  export FILE             every house as JSON
-  import FILE             the houses of an export, all or none
-  report ID --pdf FILE [--annual MM/YYYY]</source>
-        <translation>管理已測量房屋的登記冊，與 Orrindel 的房屋視窗共用。
-命令：
-  list [TEXT] [--json]    客戶、標籤或備註包含 TEXT 的房屋
-  show ID [--json]        一所房屋
-  add --year --facing [--client --label --measured --notes]
-  edit ID [選項]          修改所給的選項
-  remove ID
-  export FILE             將全部房屋匯出為 JSON
-  import FILE             匯入一個匯出檔案的房屋，全部匯入或全不匯入
-  report ID --pdf FILE [--annual MM/YYYY]</translation>
-    </message>
-    <message>
-        <source>The client&apos;s name.</source>
-        <translation>客戶姓名。</translation>
-    </message>
-    <message>
-        <source>A label or the address.</source>
-        <translation>標籤或地址。</translation>
-    </message>
-    <message>
-        <source>Year of construction, 65 to 9999.</source>
-        <translation>建造年份，65 到 9999。</translation>
-    </message>
-    <message>
-        <source>Facing bearing in degrees, 0 to below 360.</source>
-        <translation>朝向度數，0 到小於 360。</translation>
-    </message>
-    <message>
-        <source>The day it was measured.</source>
-        <translation>測量日期。</translation>
-    </message>
-    <message>
-        <source>Free notes.</source>
-        <translation>備註。</translation>
-    </message>
 </context>
 <context>
     <name>Mountain</name>
@@ -2162,30 +2064,6 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
         <source>Problem</source>
         <translation>問題</translation>
     </message>
-    <message>
-        <source>&amp;Client:</source>
-        <translation>客戶(&amp;C)：</translation>
-    </message>
-    <message>
-        <source>&amp;Label or address:</source>
-        <translation>標籤或地址(&amp;L)：</translation>
-    </message>
-    <message>
-        <source>&amp;Year of construction:</source>
-        <translation>建造年份(&amp;Y)：</translation>
-    </message>
-    <message>
-        <source>&amp;Facing degree:</source>
-        <translation>朝向度數(&amp;F)：</translation>
-    </message>
-    <message>
-        <source>&amp;Measured on:</source>
-        <translation>測量日期(&amp;M)：</translation>
-    </message>
-    <message>
-        <source>&amp;Notes:</source>
-        <translation>備註(&amp;N)：</translation>
-    </message>
 </context>
 <context>
     <name>orrindel::HouseRegister</name>
@@ -2284,30 +2162,6 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
     <message>
         <source>%1 is the house register itself: choose another file.</source>
         <translation>%1 就是房屋登記冊本身：請選擇其他檔案。</translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation>客戶</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>標籤</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>年份</translation>
-    </message>
-    <message>
-        <source>Bearing</source>
-        <translation>度數</translation>
-    </message>
-    <message>
-        <source>Measured</source>
-        <translation>測量日期</translation>
-    </message>
-    <message>
-        <source>Last change</source>
-        <translation>最後修改</translation>
     </message>
 </context>
 <context>
