@@ -94,7 +94,7 @@ QString palaceCellText(const PalaceReading &r)
                                                         : ChartDetails::tr("month %1"))
                      .arg(visitor.star);
     if (!r.afflictions.empty())
-        marks << QStringLiteral("⚠");
+        marks << QStringLiteral("⚠"); // a sign, the same in every language
     if (!marks.isEmpty())
         lines << marks.join(QLatin1Char(' '));
     return lines.join(QLatin1Char('\n'));
@@ -474,7 +474,10 @@ void ChartDetails::fill(const ChartReading &r)
                       "on the annual stars in the main window to see the year's and the "
                       "month's visiting stars and afflictions here.")
                        .arg(report::currentPeriodOf(r))));
-    m_chartSwitch->button(0)->setChecked(true);
+    {
+        const QSignalBlocker quiet(m_chartSwitch); // filled once, below
+        m_chartSwitch->button(0)->setChecked(true);
+    }
     fillPalaces();
     m_copy->setEnabled(true);
     keepNotesWhole();
