@@ -122,6 +122,8 @@ private slots:
         details.findChild<QTabWidget *>()->setCurrentWidget(
             details.findChild<QWidget *>("palacesPage"));
         QCOMPARE(replacement->isVisible(), row.offered);
+        const QLabel *line = details.findChild<QLabel *>("palaceLine"); // readable, not a column
+        QVERIFY(line->width() >= 30 * line->fontMetrics().averageCharWidth());
         QTest::mouseClick(cell(details, Centre), Qt::LeftButton);
         QCOMPARE(shown(details, "palaceName"), row.standard);
         if (row.offered)

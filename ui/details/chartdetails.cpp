@@ -403,6 +403,8 @@ QWidget *ChartDetails::makePalacesPage()
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(detail);
+    // Wide enough to read a line beside the grid, whatever else sets the window's width.
+    scroll->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
     m_palaceNote = new QLabel(page);
     m_palaceNote->setObjectName(QStringLiteral("palacesNote"));
     m_palaceNote->setWordWrap(true);
