@@ -2045,6 +2045,78 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
         <source>hourly star %1</source>
         <translation>时飞星 %1</translation>
     </message>
+    <message>
+        <source>Palace:</source>
+        <translation>宫位：</translation>
+    </message>
+    <message>
+        <source>Relation:</source>
+        <translation>生克：</translation>
+    </message>
+    <message>
+        <source>Named pair:</source>
+        <translation>星组：</translation>
+    </message>
+    <message>
+        <source>Reading:</source>
+        <translation>断语：</translation>
+    </message>
+    <message>
+        <source>&amp;Standard chart (下卦)</source>
+        <translation>下卦(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Replace&amp;ment chart (替卦)</source>
+        <translation>替卦(&amp;M)</translation>
+    </message>
+    <message>
+        <source>%1  %2 %3</source>
+        <translation>%1  %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>year %1</source>
+        <translation>年%1</translation>
+    </message>
+    <message>
+        <source>month %1</source>
+        <translation>月%1</translation>
+    </message>
+    <message>
+        <source>&amp;Palaces</source>
+        <translation>宫位(&amp;P)</translation>
+    </message>
+    <message>
+        <source>The stars are read against period %1, the period of %2.</source>
+        <translation>星曜按%1运论旺衰，即%2所属之运。</translation>
+    </message>
+    <message>
+        <source>The stars are read against period %1, the period of this month. Switch on the annual stars in the main window to see the year&apos;s and the month&apos;s visiting stars and afflictions here.</source>
+        <translation>星曜按%1运论旺衰，即本月所属之运。在主窗口中打开流年飞星，即可在此查看年星、月星的飞临及其煞位。</translation>
+    </message>
+    <message>
+        <source>%1 palace, mountain star %2, facing star %3</source>
+        <translation>%1宫，山星 %2，向星 %3</translation>
+    </message>
+    <message>
+        <source>%1, mountain star %2 (%3), facing star %4 (%5)</source>
+        <translation>%1宫，山星 %2（%3），向星 %4（%5）</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
 </context>
 <context>
     <name>orrindel::HouseForm</name>

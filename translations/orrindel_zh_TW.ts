@@ -2045,6 +2045,78 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
         <source>hourly star %1</source>
         <translation>時飛星 %1</translation>
     </message>
+    <message>
+        <source>Palace:</source>
+        <translation>宮位：</translation>
+    </message>
+    <message>
+        <source>Relation:</source>
+        <translation>生剋：</translation>
+    </message>
+    <message>
+        <source>Named pair:</source>
+        <translation>星組：</translation>
+    </message>
+    <message>
+        <source>Reading:</source>
+        <translation>斷語：</translation>
+    </message>
+    <message>
+        <source>&amp;Standard chart (下卦)</source>
+        <translation>下卦(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Replace&amp;ment chart (替卦)</source>
+        <translation>替卦(&amp;M)</translation>
+    </message>
+    <message>
+        <source>%1  %2 %3</source>
+        <translation>%1  %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>year %1</source>
+        <translation>年%1</translation>
+    </message>
+    <message>
+        <source>month %1</source>
+        <translation>月%1</translation>
+    </message>
+    <message>
+        <source>&amp;Palaces</source>
+        <translation>宮位(&amp;P)</translation>
+    </message>
+    <message>
+        <source>The stars are read against period %1, the period of %2.</source>
+        <translation>星曜按%1運論旺衰，即%2所屬之運。</translation>
+    </message>
+    <message>
+        <source>The stars are read against period %1, the period of this month. Switch on the annual stars in the main window to see the year&apos;s and the month&apos;s visiting stars and afflictions here.</source>
+        <translation>星曜按%1運論旺衰，即本月所屬之運。在主視窗中開啟流年飛星，即可在此查看年星、月星的飛臨及其煞位。</translation>
+    </message>
+    <message>
+        <source>%1 palace, mountain star %2, facing star %3</source>
+        <translation>%1宮，山星 %2，向星 %3</translation>
+    </message>
+    <message>
+        <source>%1, mountain star %2 (%3), facing star %4 (%5)</source>
+        <translation>%1宮，山星 %2（%3），向星 %4（%5）</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>無</translation>
+    </message>
 </context>
 <context>
     <name>orrindel::HouseForm</name>

@@ -133,6 +133,13 @@ def hear(pyatspi, app):
     robbery = '离宫打劫, the true seven-star robbery: double stars at the facing; usable.'
     wait('the formations and the mountains', lambda: labels(robbery) and labels('子山午向 (sitting Zi, facing Wu; N2/S2)'),
          20, lambda: f'; heard {labels("")}')
+    # The Palaces tab: the south's square heard by its direction and stars, then its whole line,
+    # June 2004 read against period 8, with the year's 9 that makes 八九 with its double 8.
+    press('alt+p')
+    south = lambda: next((n.description for n in tree(details) if showing(n)
+                          and n.name == 'south palace, mountain star 8, facing star 8'), '')
+    wait('the south palace', lambda: south().startswith('mountain 8 prosperous, facing 8 prosperous, '
+         'favourable: Double 8') and '9 of the year (celebration)' in south(), 20, lambda: f'; heard {south()!r}')
 
     keys('alt+a', 'Return')  # the About menu's About
     about = wait('the About box', lambda: next(
@@ -147,7 +154,7 @@ def hear(pyatspi, app):
         sys.exit(f'test_heard: About box: heard {heard}')
     if failures:
         sys.exit(f'test_heard: palaces {palaces}, check box {box.name!r}: not as expected')
-    print('test_heard: every star, the palaces, the check box, the Houses window, the Details readings and the About box are heard')
+    print('test_heard: every star, the palaces, the check box, the Houses window, the Details readings, a palace and the About box are heard')
     return 0
 
 

@@ -78,7 +78,7 @@ private slots:
         auto *moment = details.findChild<QDateTimeEdit *>("moment");
         moment->setDateTime(QDateTime(QDate(2024, 1, 1), QTime(9, 0)));
         QTest::keyClick(&details, Qt::Key_D, Qt::AltModifier);
-        QCOMPARE(details.findChild<QTabWidget *>()->currentIndex(), 3);
+        QCOMPARE(details.findChild<QTabWidget *>()->currentIndex(), 4);
         QTest::keyClick(&details, Qt::Key_T, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), moment);
         moment->setCurrentSection(QDateTimeEdit::DaySection);

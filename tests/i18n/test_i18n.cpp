@@ -17,9 +17,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextLayout>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace orrindel;
@@ -122,6 +123,11 @@ private slots:
             details.showChart(report::ChartRequest{2026, "187", report::MonthOfYear{12, 2026}});
             details.findChild<QDateTimeEdit *>()->setDateTime({{2026, 12, 20}, {12, 0}}); // not now
             details.show();
+            // The palace with the longest line is shown whole: it wraps and still fits.
+            const auto palaces = details.findChildren<QToolButton *>(QRegularExpression("^palace"));
+            std::ranges::max(palaces, {}, [](auto *p) {
+                return p->accessibleDescription().size();
+            })->click();
             const QTemporaryDir dir; // an empty register, and the form that saves its first house
             HouseRegister houses(dir.filePath("houses.sqlite"), d.msgBox, {});
             store::House house;

@@ -2,10 +2,12 @@
 
 #include "engine/runtimeerror.h"
 #include "engine/validation.h"
+#include "report/palacewords.h"
 #include "report/phrases.h"
 #include "report/readingreport.h"
 #include "report/terms.h"
 
+#include <QButtonGroup>
 #include <QClipboard>
 #include <QDateTimeEdit>
 #include <QDialogButtonBox>
@@ -16,8 +18,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace orrindel {
@@ -42,6 +46,72 @@ constexpr std::array<RowText, 7> Rows = {{
     {"period", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Period:")},
     {"formation", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Formation:")},
 }};
+
+// A palace shown whole beside the grid, in the order m_palaceValues holds its rows.
+enum PalaceRow { PalaceNameRow, RelationRow, PairRow, LineRow };
+constexpr std::array<RowText, 4> PalaceRows = {{
+    {"palaceName", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Palace:")},
+    {"palaceRelation", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Relation:")},
+    {"palacePair", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Named pair:")},
+    {"palaceLine", QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Reading:")},
+}};
+
+// The switch between the charts a palace reading may be of, by their index in m_palaces.
+constexpr std::array<const char *, 2> ChartChoices = {
+    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "&Standard chart (下卦)"),
+    QT_TRANSLATE_NOOP("orrindel::ChartDetails", "Replace&ment chart (替卦)"),
+};
+
+// A palace's tone as a tint behind its square, each with the text colour that reads on it;
+// a mixed palace keeps the desktop's own colours.
+struct ToneColours
+{
+    Tone tone;
+    QColor background;
+    QColor text;
+};
+const std::array<ToneColours, 2> ToneTints = {{
+    {Tone::Good, QColor(0xd9, 0xef, 0xd5), QColor(0x14, 0x3d, 0x14)},
+    {Tone::Bad, QColor(0xf7, 0xd9, 0xd6), QColor(0x5c, 0x10, 0x10)},
+}};
+
+// A palace's square: its direction and stars, its tone and the named pair, the two stars'
+// timeliness, and the month's visitors with a mark where an affliction sits.
+QString palaceCellText(const PalaceReading &r)
+{
+    QStringList lines{ChartDetails::tr("%1  %2 %3")
+                          .arg(report::palaceName(r.palace))
+                          .arg(r.mountain)
+                          .arg(r.facing),
+                      r.named ? ChartDetails::tr("%1 · %2").arg(report::toneWord(r.tone),
+                                                                report::pairName(*r.named))
+                              : report::toneWord(r.tone),
+                      ChartDetails::tr("%1 / %2").arg(report::stateWord(r.mountainState),
+                                                      report::stateWord(r.facingState))};
+    QStringList marks;
+    for (const Visitor &visitor : r.visitors)
+        marks << (visitor.from == VisitorSource::Annual ? ChartDetails::tr("year %1")
+                                                        : ChartDetails::tr("month %1"))
+                     .arg(visitor.star);
+    if (!r.afflictions.empty())
+        marks << QStringLiteral("⚠"); // a sign, the same in every language
+    if (!marks.isEmpty())
+        lines << marks.join(QLatin1Char(' '));
+    return lines.join(QLatin1Char('\n'));
+}
+
+// Only the two colours set are fixed; the others follow the desktop's.
+void tintCell(QToolButton *cell, std::optional<Tone> tone)
+{
+    QPalette palette;
+    for (const ToneColours &tint : ToneTints) {
+        if (tone == tint.tone) {
+            palette.setColor(QPalette::Button, tint.background);
+            palette.setColor(QPalette::ButtonText, tint.text);
+        }
+    }
+    cell->setPalette(palette);
+}
 
 // The compass codes round the grid: the squares' rows and columns sit at 1..3 of a 5 x 5
 // layout, the codes at 0 and 4.
@@ -256,6 +326,7 @@ ChartDetails::ChartDetails(QWidget *parent) : QWidget(parent, Qt::Window)
     m_tabs->addTab(page(gridRow({&m_standard, &m_replacement}), QStringLiteral("chartPage")),
                    tr("C&hart"));
     m_tabs->addTab(scroll, tr("&Readings"));
+    m_tabs->addTab(makePalacesPage(), tr("&Palaces"));
     m_tabs->addTab(page(gridRow({&m_annual, &m_monthly}), QStringLiteral("yearPage")),
                    tr("&Year && month"));
     m_tabs->addTab(page(day, QStringLiteral("dayPage")), tr("&Day && hour"));
@@ -272,6 +343,80 @@ ChartDetails::ChartDetails(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->addWidget(buttons);
     clear();
     fillDay();
+}
+
+// The nine palaces as the grid lays them out, each square a button a click or Tab selects;
+// beside them the switch between the charts, the palace selected shown whole, and the period
+// the stars are read against.
+QWidget *ChartDetails::makePalacesPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("palacesPage"));
+    auto *grid = new QGridLayout;
+    grid->setSpacing(2);
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const int palace = GridPalaces[row][column];
+            auto *cell = new QToolButton(page);
+            cell->setObjectName(QStringLiteral("palace%1").arg(palace));
+            cell->setCheckable(true);
+            cell->setFocusPolicy(Qt::StrongFocus);
+            cell->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+            // No button group: one would let Tab reach only the square checked.
+            cell->installEventFilter(this);
+            connect(cell, &QToolButton::clicked, this, [this, palace] { showPalace(palace); });
+            grid->addWidget(cell, row, column);
+            m_palaceCells[palace] = cell;
+        }
+    }
+
+    m_switchRow = new QWidget(page);
+    auto *switchLayout = new QHBoxLayout(m_switchRow);
+    switchLayout->setContentsMargins(0, 0, 0, 0);
+    m_chartSwitch = new QButtonGroup(this);
+    for (int chart = 0; chart < int(ChartChoices.size()); ++chart) {
+        auto *choice = new QRadioButton(tr(ChartChoices[chart]), m_switchRow);
+        choice->setObjectName(chart ? QStringLiteral("replacementPalaces")
+                                    : QStringLiteral("standardPalaces"));
+        m_chartSwitch->addButton(choice, chart);
+        switchLayout->addWidget(choice);
+    }
+    switchLayout->addStretch();
+    connect(m_chartSwitch, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            fillPalaces();
+    });
+
+    // The palace shown whole may outgrow a short screen in any language, so it scrolls.
+    auto *detail = new QWidget;
+    auto *form = new QFormLayout(detail);
+    for (int row = 0; row < int(PalaceRows.size()); ++row) {
+        auto *value = new QLabel(detail);
+        value->setObjectName(QString::fromLatin1(PalaceRows[row].name));
+        value->setWordWrap(true);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        form->addRow(tr(PalaceRows[row].caption), value);
+        m_palaceValues[row] = value;
+    }
+    auto *scroll = new QScrollArea(page);
+    scroll->setObjectName(QStringLiteral("palaceDetail"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(detail);
+    // Wide enough to read a line beside the grid, whatever else sets the window's width.
+    scroll->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
+    m_palaceNote = new QLabel(page);
+    m_palaceNote->setObjectName(QStringLiteral("palacesNote"));
+    m_palaceNote->setWordWrap(true);
+
+    auto *side = new QVBoxLayout;
+    side->addWidget(m_switchRow);
+    side->addWidget(scroll, 1);
+    side->addWidget(m_palaceNote);
+    auto *layout = new QHBoxLayout(page);
+    layout->addLayout(grid, 1);
+    layout->addLayout(side, 1);
+    return page;
 }
 
 void ChartDetails::showChart(const std::optional<report::ChartRequest> &request)
@@ -321,6 +466,21 @@ void ChartDetails::fill(const ChartReading &r)
     m_replacementReadings->setText(replacement ? readingsText(readings.back()) : QString());
     m_replacementReadings->parentWidget()->setVisible(replacement);
     fillMonth(r);
+    m_palaces = report::palaceReadings(r);
+    m_switchRow->setVisible(m_palaces.size() > 1);
+    m_palaceNote->setText(
+        (r.month ? tr("The stars are read against period %1, the period of %2.")
+                       .arg(report::currentPeriodOf(r))
+                       .arg(report::monthPhrase(r.month->month))
+                 : tr("The stars are read against period %1, the period of this month. Switch "
+                      "on the annual stars in the main window to see the year's and the "
+                      "month's visiting stars and afflictions here.")
+                       .arg(report::currentPeriodOf(r))));
+    {
+        const QSignalBlocker quiet(m_chartSwitch); // filled once, below
+        m_chartSwitch->button(0)->setChecked(true);
+    }
+    fillPalaces();
     m_copy->setEnabled(true);
     keepNotesWhole();
 }
@@ -344,6 +504,47 @@ void ChartDetails::fillMonth(const ChartReading &r)
             .arg(report::monthPhrase(m.month), report::solarMonthPhrase(m.solar),
                  report::localTime(m.solar.start), report::localTime(m.solar.end)) +
         '\n' + report::monthAfflictionLine(a.month));
+}
+
+// The palaces of the chart the switch picks, the one selected shown whole.
+void ChartDetails::fillPalaces()
+{
+    const std::size_t chart = std::size_t(std::max(m_chartSwitch->checkedId(), 0));
+    if (chart >= m_palaces.size())
+        return;
+    for (const PalaceReading &r : m_palaces[chart].palaces) {
+        QToolButton *cell = m_palaceCells[std::size_t(r.palace)];
+        cell->setText(palaceCellText(r));
+        tintCell(cell, r.tone);
+        cell->setAccessibleName(tr("%1 palace, mountain star %2, facing star %3")
+                                    .arg(report::palaceName(r.palace))
+                                    .arg(r.mountain)
+                                    .arg(r.facing));
+        cell->setAccessibleDescription(report::palaceLine(r));
+    }
+    showPalace(m_palace);
+}
+
+void ChartDetails::showPalace(int palace)
+{
+    const std::size_t chart = std::size_t(std::max(m_chartSwitch->checkedId(), 0));
+    if (chart >= m_palaces.size())
+        return;
+    const PalaceReading &r = m_palaces[chart].palaces[std::size_t(palace)];
+    m_palace = palace;
+    for (int p = 0; p < PalaceCount; ++p)
+        m_palaceCells[std::size_t(p)]->setChecked(p == palace);
+    m_palaceValues[PalaceNameRow]->setText(tr("%1, mountain star %2 (%3), facing star %4 (%5)")
+                                               .arg(report::palaceName(palace))
+                                               .arg(r.mountain)
+                                               .arg(report::stateWord(r.mountainState))
+                                               .arg(r.facing)
+                                               .arg(report::stateWord(r.facingState)));
+    m_palaceValues[RelationRow]->setText(report::relationWord(r.relation));
+    m_palaceValues[PairRow]->setText(
+        r.named ? tr("%1 (%2)").arg(report::pairName(*r.named), report::tagWord(r.named->tag))
+                : tr("none"));
+    m_palaceValues[LineRow]->setText(report::palaceLine(r));
 }
 
 void ChartDetails::fillDay()
@@ -371,6 +572,18 @@ void ChartDetails::clear()
     m_standardReadings->clear();
     m_replacementReadings->clear();
     m_replacementReadings->parentWidget()->hide();
+    m_palaces.clear();
+    m_switchRow->hide();
+    for (QToolButton *cell : m_palaceCells) {
+        cell->setText(QString());
+        cell->setChecked(false);
+        tintCell(cell, std::nullopt);
+        cell->setAccessibleName(QString());
+        cell->setAccessibleDescription(QString());
+    }
+    for (QLabel *value : m_palaceValues)
+        value->clear();
+    m_palaceNote->clear();
     m_copy->setEnabled(false);
     keepNotesWhole();
 }
@@ -379,6 +592,18 @@ void ChartDetails::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     keepNotesWhole();
+}
+
+// A palace reached by Tab is selected as if clicked, so the keyboard reads what the mouse does.
+bool ChartDetails::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        for (int palace = 0; palace < PalaceCount; ++palace) {
+            if (m_palaceCells[std::size_t(palace)] == watched)
+                showPalace(palace);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ChartDetails::keepNotesWhole()
