@@ -650,6 +650,134 @@ Commands:
         <source>Free notes.</source>
         <translation>備註。</translation>
     </message>
+    <message>
+        <source>%1 is not a plan number.</source>
+        <translation>%1 不是平面圖編號。</translation>
+    </message>
+    <message>
+        <source>there is no plan %1 in %2.</source>
+        <translation>%2 中沒有平面圖 %1。</translation>
+    </message>
+    <message>
+        <source>--%1 %2 is not a number.</source>
+        <translation>--%1 %2 不是數字。</translation>
+    </message>
+    <message>
+        <source>plan %1 has no outline yet: trace it with plan outline.</source>
+        <translation>平面圖 %1 還沒有輪廓：請用 plan outline 描出。</translation>
+    </message>
+    <message>
+        <source>plan add needs --image FILE.</source>
+        <translation>plan add 需要 --image FILE。</translation>
+    </message>
+    <message>
+        <source>--page %1: pages count from 1.</source>
+        <translation>--page %1：頁碼從 1 開始。</translation>
+    </message>
+    <message>
+        <source>plan outline needs --points and --front.</source>
+        <translation>plan outline 需要 --points 和 --front。</translation>
+    </message>
+    <message>
+        <source>--front %1 is not a corner&apos;s number.</source>
+        <translation>--front %1 不是角點編號。</translation>
+    </message>
+    <message>
+        <source>%1 is not a centre: give centroid, box, rectangle or point.</source>
+        <translation>%1 不是中心：請給出 centroid、box、rectangle 或 point。</translation>
+    </message>
+    <message>
+        <source>--at x,y goes with the centre point, and only with it.</source>
+        <translation>--at x,y 只能與中心 point 一起使用。</translation>
+    </message>
+    <message>
+        <source>--at takes one point, x,y.</source>
+        <translation>--at 只接受一個點 x,y。</translation>
+    </message>
+    <message>
+        <source>plan room needs --name and --points.</source>
+        <translation>plan room 需要 --name 和 --points。</translation>
+    </message>
+    <message>
+        <source>plan scale needs --points and --length.</source>
+        <translation>plan scale 需要 --points 和 --length。</translation>
+    </message>
+    <message>
+        <source>--points of a scale are two points, x,y x,y.</source>
+        <translation>比例尺的 --points 是兩個點 x,y x,y。</translation>
+    </message>
+    <message>
+        <source>plan show prints JSON: give --json.</source>
+        <translation>plan show 輸出 JSON：請加 --json。</translation>
+    </message>
+    <message>
+        <source>plan render needs one of --png FILE and --pdf FILE.</source>
+        <translation>plan render 需要 --png FILE 或 --pdf FILE 之一。</translation>
+    </message>
+    <message>
+        <source>this build draws no plans.</source>
+        <translation>此版本不繪製平面圖。</translation>
+    </message>
+    <message>
+        <source>a floor plan; prints its number</source>
+        <translation>新增平面圖；輸出其編號</translation>
+    </message>
+    <message>
+        <source>the house&apos;s floor plans</source>
+        <translation>房屋的平面圖</translation>
+    </message>
+    <message>
+        <source>the plan read against the compass</source>
+        <translation>按羅盤讀取的平面圖</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s image or PDF.</source>
+        <translation>平面圖的圖像或 PDF。</translation>
+    </message>
+    <message>
+        <source>The PDF&apos;s page, from 1.</source>
+        <translation>PDF 的頁碼，從 1 開始。</translation>
+    </message>
+    <message>
+        <source>The floor&apos;s name.</source>
+        <translation>樓層名稱。</translation>
+    </message>
+    <message>
+        <source>Points of the image, &quot;x,y x,y ...&quot;.</source>
+        <translation>圖像上的點，&quot;x,y x,y ...&quot;。</translation>
+    </message>
+    <message>
+        <source>The front edge, from corner K (from 0) to the next.</source>
+        <translation>正面邊：從角點 K（從 0 起）到下一個角點。</translation>
+    </message>
+    <message>
+        <source>An outside area, &quot;NAME:x,y x,y ...&quot;; repeatable.</source>
+        <translation>戶外區域，&quot;名稱:x,y x,y ...&quot;；可重複。</translation>
+    </message>
+    <message>
+        <source>The centre point, x,y.</source>
+        <translation>中心點 x,y。</translation>
+    </message>
+    <message>
+        <source>The share of the box the outline must fill.</source>
+        <translation>輪廓須填滿外框的比例。</translation>
+    </message>
+    <message>
+        <source>The room&apos;s name.</source>
+        <translation>房間名稱。</translation>
+    </message>
+    <message>
+        <source>The scale&apos;s length in metres.</source>
+        <translation>比例尺的長度（公尺）。</translation>
+    </message>
+    <message>
+        <source>Write a PNG to FILE.</source>
+        <translation>將 PNG 寫入 FILE。</translation>
+    </message>
+    <message>
+        <source>Draw the nine-palace grid, not the wedges.</source>
+        <translation>繪製九宮格而非扇區。</translation>
+    </message>
 </context>
 <context>
     <name>Mountain</name>
