@@ -1,8 +1,11 @@
 #include "orrindel_houses.h"
 
+#include "engine/plan.h"
 #include "engine/validation.h"
 #include "orrindel/version.h"
+#include "plan/planimage.h"
 #include "report/phrases.h"
+#include "report/planreport.h"
 #include "store/storeerror.h"
 #include "store/housefields.h"
 
@@ -24,6 +27,8 @@ using orrindel::store::FieldKind;
 using orrindel::store::House;
 using orrindel::store::HouseField;
 using orrindel::store::HouseStore;
+using orrindel::store::Plan;
+using orrindel::store::PlanStore;
 using orrindel::store::StoreError;
 
 namespace {
@@ -226,6 +231,7 @@ struct Run
     QCommandLineParser &parser;
     QTextStream &out;
     const HouseReportWriter &writeReport;
+    const PlanRenderer &renderPlan;
     QStringList arguments; // after the command
 
     QString value(const char *name) const { return parser.value(QLatin1String(name)); }
@@ -350,6 +356,215 @@ void report(Run &run)
     run.writeReport(house, month, run.value("pdf"));
 }
 
+// A plan's number, the plan and its house, and its geometry read on the house's facing.
+struct PlanAt
+{
+    std::unique_ptr<HouseStore> houses;
+    Plan plan;
+    House house;
+    PlanInput input;
+};
+
+PlanAt existingPlan(Run &run)
+{
+    PlanAt at{run.open(), {}, {}, {}};
+    bool ok = false;
+    const QString &text = run.arguments[0];
+    const qint64 id = text.toLongLong(&ok);
+    if (!ok || id <= 0 || !text.front().isDigit())
+        badInput(HousesTool::tr("%1 is not a plan number.").arg(text));
+    const std::optional<Plan> plan = PlanStore(*at.houses).plan(id);
+    if (!plan)
+        badInput(HousesTool::tr("there is no plan %1 in %2.").arg(id).arg(at.houses->path()));
+    at.plan = *plan;
+    at.house = run.existing(*at.houses, QString::number(at.plan.house));
+    at.input = report::planInput(at.plan.geometry, at.house.facing.toDouble());
+    return at;
+}
+
+PlanPolygon pointsOption(const Run &run, const char *name)
+{
+    return parsePlanPoints(run.value(name).toStdString());
+}
+
+double numberOption(const Run &run, const char *name)
+{
+    bool ok = false;
+    const double number = run.value(name).toDouble(&ok);
+    if (!ok)
+        badInput(HousesTool::tr("--%1 %2 is not a number.").arg(QLatin1String(name), run.value(name)));
+    return number;
+}
+
+// Reads the changed plan, so that nothing the rules refuse is stored, and keeps it.
+void storeGeometry(PlanAt &at)
+{
+    if (at.input.outline.empty())
+        badInput(HousesTool::tr("plan %1 has no outline yet: trace it with plan outline.")
+                     .arg(at.plan.id));
+    readPlan(at.input);
+    PlanStore(*at.houses).setGeometry(at.plan.id, report::geometryText(at.input));
+}
+
+void planAdd(Run &run)
+{
+    if (!run.isSet("image"))
+        badInput(HousesTool::tr("plan add needs --image FILE."));
+    int page = 0;
+    if (run.isSet("page")) {
+        bool ok = false;
+        page = run.value("page").toInt(&ok);
+        if (!ok || page < 1)
+            badInput(HousesTool::tr("--page %1: pages count from 1.").arg(run.value("page")));
+    }
+    const std::unique_ptr<HouseStore> houses = run.open();
+    const House house = run.existing(*houses, run.arguments[0]);
+    const plan::PlanSource source = plan::checkPlan(plan::readPlanFile(run.value("image")), page);
+    Plan plan;
+    plan.house = house.id;
+    plan.floor = run.value("floor");
+    plan.format = QString::fromLatin1(source.format);
+    plan.page = source.page;
+    plan.width = source.size.width();
+    plan.height = source.size.height();
+    plan.image = source.bytes;
+    run.out << PlanStore(*houses).add(plan) << '\n';
+}
+
+void planList(Run &run)
+{
+    const std::unique_ptr<HouseStore> houses = run.open();
+    const QList<Plan> plans = PlanStore(*houses).plans(run.existing(*houses, run.arguments[0]).id);
+    QJsonArray rows;
+    for (const Plan &plan : plans) {
+        if (!run.isSet("json")) {
+            run.out << plan.id << '\t' << plan.floor.simplified() << '\t' << plan.format << '\t'
+                    << plan.width << 'x' << plan.height << '\t' << plan.page << '\n';
+            continue;
+        }
+        rows.append(QJsonObject{{"id", plan.id},
+                                {"house", plan.house},
+                                {"floor", plan.floor},
+                                {"format", plan.format},
+                                {"page", plan.page},
+                                {"image", QJsonObject{{"width", plan.width}, {"height", plan.height}}},
+                                {"traced", !plan.geometry.isEmpty()}});
+    }
+    if (run.isSet("json"))
+        run.out << QJsonDocument(rows).toJson(QJsonDocument::Indented);
+}
+
+// An outside area as "NAME:x,y x,y ...": its name before the last colon, since no point has one.
+NamedPolygon outsideArea(const QString &text)
+{
+    const qsizetype colon = text.lastIndexOf(u':');
+    return {text.left(std::max<qsizetype>(colon, 0)).trimmed().toStdString(),
+            parsePlanPoints(text.mid(colon + 1).toStdString())};
+}
+
+void planOutline(Run &run)
+{
+    if (!run.isSet("points") || !run.isSet("front"))
+        badInput(HousesTool::tr("plan outline needs --points and --front."));
+    PlanAt at = existingPlan(run);
+    at.input.outline = pointsOption(run, "points");
+    bool ok = false;
+    at.input.front = run.value("front").toInt(&ok);
+    if (!ok)
+        badInput(HousesTool::tr("--front %1 is not a corner's number.").arg(run.value("front")));
+    at.input.outside.clear();
+    for (const QString &area : run.parser.values(QStringLiteral("outside")))
+        at.input.outside.push_back(outsideArea(area));
+    storeGeometry(at);
+}
+
+void planCentre(Run &run)
+{
+    const std::optional<CentreMode> mode = centreModeNamed(run.arguments[1].toStdString());
+    if (!mode)
+        badInput(HousesTool::tr("%1 is not a centre: give centroid, box, rectangle or point.")
+                     .arg(run.arguments[1]));
+    if ((*mode == CentreMode::Point) != run.isSet("at"))
+        badInput(HousesTool::tr("--at x,y goes with the centre point, and only with it."));
+    PlanAt at = existingPlan(run);
+    at.input.centreMode = *mode;
+    if (run.isSet("at")) {
+        const PlanPolygon point = pointsOption(run, "at");
+        if (point.size() != 1)
+            badInput(HousesTool::tr("--at takes one point, x,y."));
+        at.input.at = point.front();
+    }
+    at.input.threshold = run.isSet("threshold") ? numberOption(run, "threshold")
+                                                : DefaultFillThreshold;
+    storeGeometry(at);
+}
+
+void planRoom(Run &run)
+{
+    if (!run.isSet("name") || !run.isSet("points"))
+        badInput(HousesTool::tr("plan room needs --name and --points."));
+    PlanAt at = existingPlan(run);
+    NamedPolygon room{run.value("name").toStdString(), pointsOption(run, "points")};
+    // A room traced again under its name replaces the first tracing.
+    const auto same = std::ranges::find(at.input.rooms, room.name, &NamedPolygon::name);
+    if (same != at.input.rooms.end())
+        *same = room;
+    else
+        at.input.rooms.push_back(room);
+    storeGeometry(at);
+}
+
+void planScale(Run &run)
+{
+    if (!run.isSet("points") || !run.isSet("length"))
+        badInput(HousesTool::tr("plan scale needs --points and --length."));
+    PlanAt at = existingPlan(run);
+    const PlanPolygon ends = pointsOption(run, "points");
+    if (ends.size() != 2)
+        badInput(HousesTool::tr("--points of a scale are two points, x,y x,y."));
+    at.input.scale = PlanScale{ends[0], ends[1], numberOption(run, "length")};
+    storeGeometry(at);
+}
+
+void planRemove(Run &run)
+{
+    PlanAt at = existingPlan(run);
+    PlanStore(*at.houses).remove(at.plan.id);
+}
+
+void planShow(Run &run)
+{
+    if (!run.isSet("json"))
+        badInput(HousesTool::tr("plan show prints JSON: give --json."));
+    if (run.isSet("annual"))
+        parseAnnual(run.value("annual"));
+    const PlanAt at = existingPlan(run);
+    if (at.input.outline.empty())
+        badInput(HousesTool::tr("plan %1 has no outline yet: trace it with plan outline.")
+                     .arg(at.plan.id));
+    const QJsonObject json = report::planJson(at.plan, at.input, readPlan(at.input));
+    run.out << QJsonDocument(json).toJson(QJsonDocument::Indented);
+}
+
+void planRender(Run &run)
+{
+    if (run.isSet("png") == run.isSet("pdf"))
+        badInput(HousesTool::tr("plan render needs one of --png FILE and --pdf FILE."));
+    PlanRenderRequest request{run.value(run.isSet("pdf") ? "pdf" : "png"), run.isSet("pdf"),
+                              run.isSet("grid"), std::nullopt};
+    if (run.isSet("annual"))
+        request.annual = parseAnnual(run.value("annual"));
+    run.refuseRegister(request.file);
+    const PlanAt at = existingPlan(run);
+    if (at.input.outline.empty())
+        badInput(HousesTool::tr("plan %1 has no outline yet: trace it with plan outline.")
+                     .arg(at.plan.id));
+    if (!run.renderPlan)
+        throw StoreError::about(Kind::FileError, request.file,
+                                HousesTool::tr("this build draws no plans."));
+    run.renderPlan(at.house, at.plan, request);
+}
+
 // One command of the tool: its name, the arguments after it, its options (besides
 // --database, which every command takes), its line in the help, and its work.
 struct Command
@@ -395,6 +610,25 @@ const QList<Command> &commands()
         {"import", 1, {}, "FILE",
          QT_TRANSLATE_NOOP("HousesTool", "the houses of an export, all or none"), importHouses},
         {"report", 1, {"pdf", "annual"}, "ID --pdf FILE [--annual MM/YYYY]", nullptr, report},
+        {"plan add", 1, {"image", "page", "floor"},
+         "HOUSE --image FILE [--page N] [--floor NAME]",
+         QT_TRANSLATE_NOOP("HousesTool", "a floor plan; prints its number"), planAdd},
+        {"plan list", 1, {"json"}, "HOUSE [--json]",
+         QT_TRANSLATE_NOOP("HousesTool", "the house's floor plans"), planList},
+        {"plan outline", 1, {"points", "front", "outside"},
+         "PLAN --points \"x,y x,y ...\" --front K [--outside \"NAME:x,y ...\"]...", nullptr,
+         planOutline},
+        {"plan centre", 2, {"at", "threshold"},
+         "PLAN centroid|box|rectangle|point [--at x,y] [--threshold F]", nullptr, planCentre},
+        {"plan room", 1, {"name", "points"}, "PLAN --name NAME --points \"x,y x,y ...\"", nullptr,
+         planRoom},
+        {"plan scale", 1, {"points", "length"}, "PLAN --points \"x,y x,y\" --length METRES",
+         nullptr, planScale},
+        {"plan remove", 1, {}, "PLAN", nullptr, planRemove},
+        {"plan show", 1, {"json", "annual"}, "PLAN --json [--annual MM/YYYY]",
+         QT_TRANSLATE_NOOP("HousesTool", "the plan read against the compass"), planShow},
+        {"plan render", 1, {"png", "pdf", "grid", "annual"},
+         "PLAN --png FILE | --pdf FILE [--grid] [--annual MM/YYYY]", nullptr, planRender},
     };
     return all;
 }
@@ -437,6 +671,23 @@ QList<QCommandLineOption> options()
         {QStringLiteral("pdf"), HousesTool::tr("Write the report to FILE."), QStringLiteral("FILE")},
         {QStringLiteral("annual"), HousesTool::tr("Annual and monthly stars of month MM/YYYY."),
          QStringLiteral("MM/YYYY")},
+        {QStringLiteral("image"), HousesTool::tr("The plan's image or PDF."), QStringLiteral("FILE")},
+        {QStringLiteral("page"), HousesTool::tr("The PDF's page, from 1."), QStringLiteral("N")},
+        {QStringLiteral("floor"), HousesTool::tr("The floor's name."), QStringLiteral("NAME")},
+        {QStringLiteral("points"), HousesTool::tr("Points of the image, \"x,y x,y ...\"."),
+         QStringLiteral("POINTS")},
+        {QStringLiteral("front"), HousesTool::tr("The front edge, from corner K (from 0) to the next."),
+         QStringLiteral("K")},
+        {QStringLiteral("outside"), HousesTool::tr("An outside area, \"NAME:x,y x,y ...\"; repeatable."),
+         QStringLiteral("AREA")},
+        {QStringLiteral("at"), HousesTool::tr("The centre point, x,y."), QStringLiteral("x,y")},
+        {QStringLiteral("threshold"), HousesTool::tr("The share of the box the outline must fill."),
+         QStringLiteral("F")},
+        {QStringLiteral("name"), HousesTool::tr("The room's name."), QStringLiteral("NAME")},
+        {QStringLiteral("length"), HousesTool::tr("The scale's length in metres."),
+         QStringLiteral("METRES")},
+        {QStringLiteral("png"), HousesTool::tr("Write a PNG to FILE."), QStringLiteral("FILE")},
+        {QStringLiteral("grid"), HousesTool::tr("Draw the nine-palace grid, not the wedges.")},
     };
     QStringList named = {QStringLiteral("database")};
     for (const Command &command : commands())
@@ -459,7 +710,7 @@ QList<QCommandLineOption> options()
 } // namespace
 
 int runHouses(const QStringList &arguments, QTextStream &out, QTextStream &err,
-              const HouseReportWriter &writeReport)
+              const HouseReportWriter &writeReport, const PlanRenderer &renderPlan)
 {
     const auto print = [&err, &out](const QStringList &lines, int status) {
         // A line break in a name or a value typed would split one problem over two lines.
@@ -492,7 +743,10 @@ int runHouses(const QStringList &arguments, QTextStream &out, QTextStream &err,
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
         return print({HousesTool::tr("give a command; see --help.")}, badInputStatus);
-    const QString name = positional.takeFirst();
+    QString name = positional.takeFirst();
+    // "plan" takes a second word: "plan add", "plan show", ...
+    if (name == QLatin1String("plan") && !positional.isEmpty())
+        name += u' ' + positional.takeFirst();
     const Command *command = findCommand(name);
     if (!command)
         return print({HousesTool::tr("unknown command: %1").arg(name)}, badInputStatus);
@@ -505,12 +759,14 @@ int runHouses(const QStringList &arguments, QTextStream &out, QTextStream &err,
                          badInputStatus);
 
     try {
-        Run run{parser, out, writeReport, positional};
+        Run run{parser, out, writeReport, renderPlan, positional};
         command->run(run);
     } catch (const ImportProblems &problems) {
         return print(problems.lines, badInputStatus);
     } catch (const StoreError &error) {
         return print({error.message()}, store::exitStatus(error.kind()));
+    } catch (const PlanError &error) {
+        return print({QString::fromUtf8(error.what())}, badInputStatus);
     } catch (const std::exception &error) {
         // Nothing else should reach here; whatever does is not the input's fault.
         return print({QString::fromUtf8(error.what())}, store::exitStatus(Kind::Failed));

@@ -552,6 +552,232 @@
         <source>Commands:</source>
         <translation>命令：</translation>
     </message>
+    <message>
+        <source>measured is not a date written YYYY-MM-DD</source>
+        <translation>measured 不是 YYYY-MM-DD 格式的日期</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>房屋</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>Facing</source>
+        <translation>朝向</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>测量日期</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>创建时间</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>修改时间</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>--measured %1: give the date as YYYY-MM-DD.</source>
+        <translation>--measured %1：请以 YYYY-MM-DD 给出日期。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: this build makes no reports.</source>
+        <translation>无法写入 %1：此版本不能生成报告。</translation>
+    </message>
+    <message>
+        <source>Keeps the register of houses measured, shared with Orrindel&apos;s Houses window.
+Commands:
+  list [TEXT] [--json]    houses whose client, label or notes contain TEXT
+  show ID [--json]        one house
+  add --year --facing [--client --label --measured --notes]
+  edit ID [options]       changes the options given
+  remove ID
+  export FILE             every house as JSON
+  import FILE             the houses of an export, all or none
+  report ID --pdf FILE [--annual MM/YYYY]</source>
+        <translation>管理已测量房屋的登记册，与 Orrindel 的房屋窗口共用。
+命令：
+  list [TEXT] [--json]    客户、标签或备注包含 TEXT 的房屋
+  show ID [--json]        一所房屋
+  add --year --facing [--client --label --measured --notes]
+  edit ID [选项]          修改所给的选项
+  remove ID
+  export FILE             将全部房屋导出为 JSON
+  import FILE             导入一个导出文件的房屋，全部导入或全不导入
+  report ID --pdf FILE [--annual MM/YYYY]</translation>
+    </message>
+    <message>
+        <source>The client&apos;s name.</source>
+        <translation>客户姓名。</translation>
+    </message>
+    <message>
+        <source>A label or the address.</source>
+        <translation>标签或地址。</translation>
+    </message>
+    <message>
+        <source>Year of construction, 65 to 9999.</source>
+        <translation>建造年份，65 到 9999。</translation>
+    </message>
+    <message>
+        <source>Facing bearing in degrees, 0 to below 360.</source>
+        <translation>朝向度数，0 到小于 360。</translation>
+    </message>
+    <message>
+        <source>The day it was measured.</source>
+        <translation>测量日期。</translation>
+    </message>
+    <message>
+        <source>Free notes.</source>
+        <translation>备注。</translation>
+    </message>
+    <message>
+        <source>%1 is not a plan number.</source>
+        <translation>%1 不是平面图编号。</translation>
+    </message>
+    <message>
+        <source>there is no plan %1 in %2.</source>
+        <translation>%2 中没有平面图 %1。</translation>
+    </message>
+    <message>
+        <source>--%1 %2 is not a number.</source>
+        <translation>--%1 %2 不是数字。</translation>
+    </message>
+    <message>
+        <source>plan %1 has no outline yet: trace it with plan outline.</source>
+        <translation>平面图 %1 还没有轮廓：请用 plan outline 描出。</translation>
+    </message>
+    <message>
+        <source>plan add needs --image FILE.</source>
+        <translation>plan add 需要 --image FILE。</translation>
+    </message>
+    <message>
+        <source>--page %1: pages count from 1.</source>
+        <translation>--page %1：页码从 1 开始。</translation>
+    </message>
+    <message>
+        <source>plan outline needs --points and --front.</source>
+        <translation>plan outline 需要 --points 和 --front。</translation>
+    </message>
+    <message>
+        <source>--front %1 is not a corner&apos;s number.</source>
+        <translation>--front %1 不是角点编号。</translation>
+    </message>
+    <message>
+        <source>%1 is not a centre: give centroid, box, rectangle or point.</source>
+        <translation>%1 不是中心：请给出 centroid、box、rectangle 或 point。</translation>
+    </message>
+    <message>
+        <source>--at x,y goes with the centre point, and only with it.</source>
+        <translation>--at x,y 只能与中心 point 一起使用。</translation>
+    </message>
+    <message>
+        <source>--at takes one point, x,y.</source>
+        <translation>--at 只接受一个点 x,y。</translation>
+    </message>
+    <message>
+        <source>plan room needs --name and --points.</source>
+        <translation>plan room 需要 --name 和 --points。</translation>
+    </message>
+    <message>
+        <source>plan scale needs --points and --length.</source>
+        <translation>plan scale 需要 --points 和 --length。</translation>
+    </message>
+    <message>
+        <source>--points of a scale are two points, x,y x,y.</source>
+        <translation>比例尺的 --points 是两个点 x,y x,y。</translation>
+    </message>
+    <message>
+        <source>plan show prints JSON: give --json.</source>
+        <translation>plan show 输出 JSON：请加 --json。</translation>
+    </message>
+    <message>
+        <source>plan render needs one of --png FILE and --pdf FILE.</source>
+        <translation>plan render 需要 --png FILE 或 --pdf FILE 之一。</translation>
+    </message>
+    <message>
+        <source>this build draws no plans.</source>
+        <translation>此版本不绘制平面图。</translation>
+    </message>
+    <message>
+        <source>a floor plan; prints its number</source>
+        <translation>添加平面图；输出其编号</translation>
+    </message>
+    <message>
+        <source>the house&apos;s floor plans</source>
+        <translation>房屋的平面图</translation>
+    </message>
+    <message>
+        <source>the plan read against the compass</source>
+        <translation>按罗盘读取的平面图</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s image or PDF.</source>
+        <translation>平面图的图像或 PDF。</translation>
+    </message>
+    <message>
+        <source>The PDF&apos;s page, from 1.</source>
+        <translation>PDF 的页码，从 1 开始。</translation>
+    </message>
+    <message>
+        <source>The floor&apos;s name.</source>
+        <translation>楼层名称。</translation>
+    </message>
+    <message>
+        <source>Points of the image, &quot;x,y x,y ...&quot;.</source>
+        <translation>图像上的点，&quot;x,y x,y ...&quot;。</translation>
+    </message>
+    <message>
+        <source>The front edge, from corner K (from 0) to the next.</source>
+        <translation>正面边：从角点 K（从 0 起）到下一个角点。</translation>
+    </message>
+    <message>
+        <source>An outside area, &quot;NAME:x,y x,y ...&quot;; repeatable.</source>
+        <translation>户外区域，&quot;名称:x,y x,y ...&quot;；可重复。</translation>
+    </message>
+    <message>
+        <source>The centre point, x,y.</source>
+        <translation>中心点 x,y。</translation>
+    </message>
+    <message>
+        <source>The share of the box the outline must fill.</source>
+        <translation>轮廓须填满外框的比例。</translation>
+    </message>
+    <message>
+        <source>The room&apos;s name.</source>
+        <translation>房间名称。</translation>
+    </message>
+    <message>
+        <source>The scale&apos;s length in metres.</source>
+        <translation>比例尺的长度（米）。</translation>
+    </message>
+    <message>
+        <source>Write a PNG to FILE.</source>
+        <translation>将 PNG 写入 FILE。</translation>
+    </message>
+    <message>
+        <source>Draw the nine-palace grid, not the wedges.</source>
+        <translation>绘制九宫格而非扇区。</translation>
+    </message>
 </context>
 <context>
     <name>Mountain</name>
@@ -2136,6 +2362,30 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
         <source>Problem</source>
         <translation>问题</translation>
     </message>
+    <message>
+        <source>&amp;Client:</source>
+        <translation>客户(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>&amp;Label or address:</source>
+        <translation>标签或地址(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Year of construction:</source>
+        <translation>建造年份(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>&amp;Facing degree:</source>
+        <translation>朝向度数(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;Measured on:</source>
+        <translation>测量日期(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>备注(&amp;N)：</translation>
+    </message>
 </context>
 <context>
     <name>orrindel::HouseRegister</name>
@@ -2234,6 +2484,30 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
     <message>
         <source>%1 is the house register itself: choose another file.</source>
         <translation>%1 就是房屋登记册本身：请选择其他文件。</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>Bearing</source>
+        <translation>度数</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>测量日期</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>最后修改</translation>
     </message>
 </context>
 <context>

@@ -552,6 +552,232 @@
         <source>Commands:</source>
         <translation>命令：</translation>
     </message>
+    <message>
+        <source>measured is not a date written YYYY-MM-DD</source>
+        <translation>measured 不是 YYYY-MM-DD 格式的日期</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>無法寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>房屋</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>客戶</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>標籤</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>Facing</source>
+        <translation>朝向</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>測量日期</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>建立時間</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>修改時間</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>--measured %1: give the date as YYYY-MM-DD.</source>
+        <translation>--measured %1：請以 YYYY-MM-DD 給出日期。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: this build makes no reports.</source>
+        <translation>無法寫入 %1：此版本不能產生報告。</translation>
+    </message>
+    <message>
+        <source>Keeps the register of houses measured, shared with Orrindel&apos;s Houses window.
+Commands:
+  list [TEXT] [--json]    houses whose client, label or notes contain TEXT
+  show ID [--json]        one house
+  add --year --facing [--client --label --measured --notes]
+  edit ID [options]       changes the options given
+  remove ID
+  export FILE             every house as JSON
+  import FILE             the houses of an export, all or none
+  report ID --pdf FILE [--annual MM/YYYY]</source>
+        <translation>管理已測量房屋的登記冊，與 Orrindel 的房屋視窗共用。
+命令：
+  list [TEXT] [--json]    客戶、標籤或備註包含 TEXT 的房屋
+  show ID [--json]        一所房屋
+  add --year --facing [--client --label --measured --notes]
+  edit ID [選項]          修改所給的選項
+  remove ID
+  export FILE             將全部房屋匯出為 JSON
+  import FILE             匯入一個匯出檔案的房屋，全部匯入或全不匯入
+  report ID --pdf FILE [--annual MM/YYYY]</translation>
+    </message>
+    <message>
+        <source>The client&apos;s name.</source>
+        <translation>客戶姓名。</translation>
+    </message>
+    <message>
+        <source>A label or the address.</source>
+        <translation>標籤或地址。</translation>
+    </message>
+    <message>
+        <source>Year of construction, 65 to 9999.</source>
+        <translation>建造年份，65 到 9999。</translation>
+    </message>
+    <message>
+        <source>Facing bearing in degrees, 0 to below 360.</source>
+        <translation>朝向度數，0 到小於 360。</translation>
+    </message>
+    <message>
+        <source>The day it was measured.</source>
+        <translation>測量日期。</translation>
+    </message>
+    <message>
+        <source>Free notes.</source>
+        <translation>備註。</translation>
+    </message>
+    <message>
+        <source>%1 is not a plan number.</source>
+        <translation>%1 不是平面圖編號。</translation>
+    </message>
+    <message>
+        <source>there is no plan %1 in %2.</source>
+        <translation>%2 中沒有平面圖 %1。</translation>
+    </message>
+    <message>
+        <source>--%1 %2 is not a number.</source>
+        <translation>--%1 %2 不是數字。</translation>
+    </message>
+    <message>
+        <source>plan %1 has no outline yet: trace it with plan outline.</source>
+        <translation>平面圖 %1 還沒有輪廓：請用 plan outline 描出。</translation>
+    </message>
+    <message>
+        <source>plan add needs --image FILE.</source>
+        <translation>plan add 需要 --image FILE。</translation>
+    </message>
+    <message>
+        <source>--page %1: pages count from 1.</source>
+        <translation>--page %1：頁碼從 1 開始。</translation>
+    </message>
+    <message>
+        <source>plan outline needs --points and --front.</source>
+        <translation>plan outline 需要 --points 和 --front。</translation>
+    </message>
+    <message>
+        <source>--front %1 is not a corner&apos;s number.</source>
+        <translation>--front %1 不是角點編號。</translation>
+    </message>
+    <message>
+        <source>%1 is not a centre: give centroid, box, rectangle or point.</source>
+        <translation>%1 不是中心：請給出 centroid、box、rectangle 或 point。</translation>
+    </message>
+    <message>
+        <source>--at x,y goes with the centre point, and only with it.</source>
+        <translation>--at x,y 只能與中心 point 一起使用。</translation>
+    </message>
+    <message>
+        <source>--at takes one point, x,y.</source>
+        <translation>--at 只接受一個點 x,y。</translation>
+    </message>
+    <message>
+        <source>plan room needs --name and --points.</source>
+        <translation>plan room 需要 --name 和 --points。</translation>
+    </message>
+    <message>
+        <source>plan scale needs --points and --length.</source>
+        <translation>plan scale 需要 --points 和 --length。</translation>
+    </message>
+    <message>
+        <source>--points of a scale are two points, x,y x,y.</source>
+        <translation>比例尺的 --points 是兩個點 x,y x,y。</translation>
+    </message>
+    <message>
+        <source>plan show prints JSON: give --json.</source>
+        <translation>plan show 輸出 JSON：請加 --json。</translation>
+    </message>
+    <message>
+        <source>plan render needs one of --png FILE and --pdf FILE.</source>
+        <translation>plan render 需要 --png FILE 或 --pdf FILE 之一。</translation>
+    </message>
+    <message>
+        <source>this build draws no plans.</source>
+        <translation>此版本不繪製平面圖。</translation>
+    </message>
+    <message>
+        <source>a floor plan; prints its number</source>
+        <translation>新增平面圖；輸出其編號</translation>
+    </message>
+    <message>
+        <source>the house&apos;s floor plans</source>
+        <translation>房屋的平面圖</translation>
+    </message>
+    <message>
+        <source>the plan read against the compass</source>
+        <translation>按羅盤讀取的平面圖</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s image or PDF.</source>
+        <translation>平面圖的圖像或 PDF。</translation>
+    </message>
+    <message>
+        <source>The PDF&apos;s page, from 1.</source>
+        <translation>PDF 的頁碼，從 1 開始。</translation>
+    </message>
+    <message>
+        <source>The floor&apos;s name.</source>
+        <translation>樓層名稱。</translation>
+    </message>
+    <message>
+        <source>Points of the image, &quot;x,y x,y ...&quot;.</source>
+        <translation>圖像上的點，&quot;x,y x,y ...&quot;。</translation>
+    </message>
+    <message>
+        <source>The front edge, from corner K (from 0) to the next.</source>
+        <translation>正面邊：從角點 K（從 0 起）到下一個角點。</translation>
+    </message>
+    <message>
+        <source>An outside area, &quot;NAME:x,y x,y ...&quot;; repeatable.</source>
+        <translation>戶外區域，&quot;名稱:x,y x,y ...&quot;；可重複。</translation>
+    </message>
+    <message>
+        <source>The centre point, x,y.</source>
+        <translation>中心點 x,y。</translation>
+    </message>
+    <message>
+        <source>The share of the box the outline must fill.</source>
+        <translation>輪廓須填滿外框的比例。</translation>
+    </message>
+    <message>
+        <source>The room&apos;s name.</source>
+        <translation>房間名稱。</translation>
+    </message>
+    <message>
+        <source>The scale&apos;s length in metres.</source>
+        <translation>比例尺的長度（公尺）。</translation>
+    </message>
+    <message>
+        <source>Write a PNG to FILE.</source>
+        <translation>將 PNG 寫入 FILE。</translation>
+    </message>
+    <message>
+        <source>Draw the nine-palace grid, not the wedges.</source>
+        <translation>繪製九宮格而非扇區。</translation>
+    </message>
 </context>
 <context>
     <name>Mountain</name>
@@ -2136,6 +2362,30 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
         <source>Problem</source>
         <translation>問題</translation>
     </message>
+    <message>
+        <source>&amp;Client:</source>
+        <translation>客戶(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>&amp;Label or address:</source>
+        <translation>標籤或地址(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Year of construction:</source>
+        <translation>建造年份(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>&amp;Facing degree:</source>
+        <translation>朝向度數(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;Measured on:</source>
+        <translation>測量日期(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>備註(&amp;N)：</translation>
+    </message>
 </context>
 <context>
     <name>orrindel::HouseRegister</name>
@@ -2234,6 +2484,30 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
     <message>
         <source>%1 is the house register itself: choose another file.</source>
         <translation>%1 就是房屋登記冊本身：請選擇其他檔案。</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>客戶</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>標籤</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>Bearing</source>
+        <translation>度數</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>測量日期</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>最後修改</translation>
     </message>
 </context>
 <context>
