@@ -1,5 +1,6 @@
 #include "readingreport.h"
 
+#include "palacereport.h"
 #include "terms.h"
 
 #include <QCoreApplication>
@@ -291,6 +292,7 @@ QString readingsText(const ChartReading &r)
                       monthAfflictionLine(a.month))
           << '\n';
     }
+    s << palacesText(r);
     return out;
 }
 
@@ -320,6 +322,7 @@ void addReadingsJson(QJsonObject &chart, const ChartReading &r)
     chart.insert("replacement", replacement);
     if (r.month)
         chart.insert("afflictions", afflictionsJson(afflictionsOf(*r.month)));
+    addPalacesJson(chart, r);
 }
 
 void addDayStarsJson(QJsonObject &chart, const DayStarsReading &d)

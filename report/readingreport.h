@@ -80,7 +80,8 @@ QString dailyLine(const DayStarsReading &day);
 QString hourlyLine(const DayStarsReading &day);
 
 // The tool's lines after the chart: the formations and castle gates of each chart printed, and
-// the afflictions with the annual stars; and the daily and hourly stars of a moment.
+// the afflictions with the annual stars, then each chart's palaces; and the daily and hourly stars
+// of a moment.
 QString readingsText(const ChartReading &reading);
 QString dayStarsText(const DayStarsReading &day);
 
@@ -89,7 +90,8 @@ QJsonObject readingsJson(const ChartReadings &readings);
 QJsonObject afflictionsJson(const MonthAfflictionReading &afflictions);
 QJsonObject dailyJson(const DayStarsReading &day);
 QJsonObject hourlyJson(const DayStarsReading &day);
-// The chart's JSON with its readings and afflictions added, and with a moment's stars.
+// The chart's JSON with its readings, afflictions and palace readings added, and with a moment's
+// stars.
 void addReadingsJson(QJsonObject &chart, const ChartReading &reading);
 void addDayStarsJson(QJsonObject &chart, const DayStarsReading &day);
 
