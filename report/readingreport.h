@@ -56,6 +56,10 @@ QString threeKillingsPlace(const std::array<int, 3> &mountains);
 // "太岁 (Grand Duke) 辰 (south-east); 岁破 ..." and the month's "月破 ...; 三煞 ...".
 QString yearAfflictionLine(const YearAfflictions &year);
 QString monthAfflictionLine(const MonthAfflictions &month);
+// Every affliction of the year, or of the month, where it sits: "Year afflictions, 午 year: 五黄
+// south, 二黑 north-west; 太岁 ...".
+QString yearAfflictionsLine(const YearAfflictions &year);
+QString monthAfflictionsLine(const MonthAfflictions &month);
 // The tag of a palace that holds 五黄 or 二黑 in these afflictions, or nothing.
 QString afflictionTag(int palace, int fiveYellow, int twoBlack);
 
