@@ -57,7 +57,7 @@ render::Fonts reportFonts()
         return font;
     };
     return {font(20, true),   font(13, true), font(13, true), font(10.5, false),
-            font(8.5, false), font(13, true), font(8, false)};
+            font(8.5, false), font(13, true), font(8, false), font(7.5, false)};
 }
 
 } // namespace

@@ -86,12 +86,17 @@ private:
     Pitch m_pitch;
 };
 
-// Something drawn across the page at a height, never split: a line, a row, a row of grids.
+// Something drawn across the page at a height, never split: a line, a row, a row of grids. A
+// table's header row comes again above its rows on each new page.
 struct Piece
 {
+    enum class Kind { Plain, TableHeader, TableRow };
     qreal height;
     std::function<void(QPainter &, qreal y)> draw;
+    Kind kind = Kind::Plain;
 };
+
+constexpr qreal CellPadding = 2.5;
 
 class Renderer
 {
@@ -122,9 +127,9 @@ public:
         facts(s.facts, pieces);
         for (const QString &paragraph : s.paragraphs)
             lines(paragraph, m_fonts.small, pieces, 2);
-        for (size_t i = 0; i < s.grids.size(); i += 2)
-            pieces.push_back(
-                gridRow(s.grids[i], i + 1 < s.grids.size() ? &s.grids[i + 1] : nullptr));
+        if (!s.grids.empty())
+            pieces.push_back(gridRow(s.grids));
+        table(s.table, pieces);
         if (!s.note.isEmpty())
             lines(s.note, m_fonts.small, pieces, 2);
         place(pieces);
@@ -170,12 +175,58 @@ private:
         }
     }
 
-    Piece gridRow(const report::StarGrid &left, const report::StarGrid *right)
+    void table(const report::Table &t, std::vector<Piece> &pieces)
     {
-        return {GridHeight + Gap, [this, left, right](QPainter &p, qreal y) {
-                    grid(p, QPointF(Margin, y), left);
-                    if (right)
-                        grid(p, QPointF(Margin + GridWidth + Gap, y), *right);
+        if (t.header.isEmpty())
+            return;
+        QFont bold = m_fonts.table;
+        bold.setBold(true);
+        pieces.push_back(tableRow(t.widths, t.header, bold, Piece::Kind::TableHeader));
+        for (const QStringList &cells : t.rows)
+            pieces.push_back(tableRow(t.widths, cells, m_fonts.table, Piece::Kind::TableRow));
+        pieces.push_back({Gap, [](QPainter &, qreal) {}});
+    }
+
+    // A row of cells, each wrapped in its column and ruled round; as tall as its tallest cell.
+    Piece tableRow(const std::vector<double> &widths, const QStringList &cells, const QFont &font,
+                   Piece::Kind kind)
+    {
+        std::vector<std::shared_ptr<Text>> laid;
+        std::vector<qreal> columns;
+        qreal height = 0;
+        for (qsizetype i = 0; i < cells.size() && i < qsizetype(widths.size()); ++i) {
+            columns.push_back(widths[std::size_t(i)] * m_width);
+            laid.push_back(std::make_shared<Text>(cells[i], font, columns.back() - 2 * CellPadding,
+                                                  &m_writer));
+            height = std::max(height, laid.back()->height() + 2 * CellPadding);
+        }
+        return {height,
+                [laid, columns, height](QPainter &p, qreal y) {
+                    qreal x = Margin;
+                    p.setPen(QPen(Qt::black, 0.5));
+                    p.setBrush(Qt::NoBrush);
+                    for (std::size_t i = 0; i < laid.size(); ++i) {
+                        p.drawRect(QRectF(x, y, columns[i], height));
+                        laid[i]->draw(p, QPointF(x + CellPadding, y + CellPadding));
+                        x += columns[i];
+                    }
+                },
+                kind};
+    }
+
+    // The grids side by side, drawn smaller where the page is too narrow for them.
+    Piece gridRow(const std::vector<report::StarGrid> &grids)
+    {
+        const auto count = qreal(grids.size());
+        const qreal scale = std::min<qreal>(1, (m_width - (count - 1) * Gap) / (count * GridWidth));
+        return {scale * GridHeight + Gap, [this, grids, scale](QPainter &p, qreal y) {
+                    for (std::size_t i = 0; i < grids.size(); ++i) {
+                        p.save();
+                        p.translate(Margin + qreal(i) * (scale * GridWidth + Gap), y);
+                        p.scale(scale, scale);
+                        grid(p, QPointF(0, 0), grids[i]);
+                        p.restore();
+                    }
                 }};
     }
 
@@ -229,11 +280,23 @@ private:
             height += piece.height;
         if (m_y + height > m_bottom && m_y > Margin && height <= m_bottom - Margin)
             newPage();
+        const Piece *header = nullptr;
         for (size_t i = 0; i < pieces.size(); ++i) {
-            const qreal keep =
-                pieces[i].height + (i == 0 && pieces.size() > 1 ? pieces[1].height : 0);
-            if (m_y + keep > m_bottom && m_y > Margin)
+            const Piece::Kind kind = pieces[i].kind;
+            header = kind == Piece::Kind::TableHeader ? &pieces[i]
+                     : kind == Piece::Kind::TableRow  ? header
+                                                      : nullptr;
+            // A heading or a table's header row goes with what follows it.
+            const bool leads =
+                (i == 0 || kind == Piece::Kind::TableHeader) && i + 1 < pieces.size();
+            const qreal keep = pieces[i].height + (leads ? pieces[i + 1].height : 0);
+            if (m_y + keep > m_bottom && m_y > Margin) {
                 newPage();
+                if (kind == Piece::Kind::TableRow && header) {
+                    header->draw(m_p, m_y);
+                    m_y += header->height;
+                }
+            }
             pieces[i].draw(m_p, m_y);
             m_y += pieces[i].height;
         }

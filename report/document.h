@@ -28,8 +28,17 @@ struct StarGrid
     std::vector<std::pair<ChartArray, Stars>> stars;
 };
 
-// A section is kept on one page where a page holds it: its facts, its paragraphs, its grids two
-// to a row, then its closing note.
+// A table across the page: its header row, then rows of cells that wrap within their columns.
+// A row is never split; where the rows run on to a new page the header row comes again.
+struct Table
+{
+    std::vector<double> widths; // each column's share of the page's width
+    QStringList header;
+    std::vector<QStringList> rows;
+};
+
+// A section is kept on one page where a page holds it: its facts, its paragraphs, its grids side
+// by side (smaller where the page is too narrow for them), its table, then its closing note.
 struct Section
 {
     QString heading;
@@ -37,6 +46,7 @@ struct Section
     QStringList paragraphs;
     std::vector<StarGrid> grids;
     QString note;
+    Table table = {};
 };
 
 struct Document

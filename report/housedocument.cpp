@@ -2,6 +2,8 @@
 
 #include "engine/numerictext.h"
 #include "engine/validation.h"
+#include "palacereport.h"
+#include "palacewords.h"
 #include "phrases.h"
 #include "readingreport.h"
 #include "store/storeerror.h"
@@ -28,6 +30,11 @@ QString clipped(const QString &text)
     return text.size() <= Longest ? text : text.left(Longest) + QChar(0x2026);
 }
 
+QString monthText(const MonthOfYear &month)
+{
+    return QStringLiteral("%1/%2").arg(month.month, 2, 10, QLatin1Char('0')).arg(month.year);
+}
+
 // The formations and castle gates of each chart shown, a line each; the replacement chart's
 // named as such.
 QStringList readingParagraphs(const ChartReading &r)
@@ -40,8 +47,8 @@ QStringList readingParagraphs(const ChartReading &r)
     return lines;
 }
 
-// The standard and replacement grids; then, a section of their own, the stars of the month.
-std::vector<Section> starsSections(const ChartReading &r)
+// The standard and replacement grids, and the stars of the month beside them.
+Section starsSection(const ChartReading &r)
 {
     Section charts{HouseReport::tr("The stars"), {}, {}, {}, {}};
     charts.grids.push_back({HouseReport::tr("Standard chart (下卦)"),
@@ -55,25 +62,105 @@ std::vector<Section> starsSections(const ChartReading &r)
                                 {{ChartArray::Mountain, r.replacement.mountain},
                                  {ChartArray::Facing, r.replacement.facing},
                                  {ChartArray::Time, r.chart.time}}});
-    charts.note = HouseReport::tr("South is at the top of every grid. In each square of a chart "
-                                  "the mountain star is on the left, the facing star on the right "
-                                  "and the time star below; the shaded square is the sitting "
-                                  "palace.");
     const MonthStars &m = *r.month;
-    const QString month =
-        QStringLiteral("%1/%2").arg(m.month.month, 2, 10, QLatin1Char('0')).arg(m.month.year);
-    Section months{{}, {}, {}, {}, {}};
-    months.grids.push_back(
-        {HouseReport::tr("Annual stars, %1").arg(month), -1, {{ChartArray::Palace, m.annual}}});
-    months.grids.push_back(
+    charts.grids.push_back({HouseReport::tr("Annual stars, %1").arg(monthText(m.month)),
+                            -1,
+                            {{ChartArray::Palace, m.annual}}});
+    charts.grids.push_back(
         {HouseReport::tr("Monthly stars, solar month %1 (%2)")
              .arg(QString::fromUtf8(m.solar.branch), solarTermName(m.solar.term)),
          -1,
          {{ChartArray::Palace, m.monthly}}});
-    months.note = HouseReport::tr("Solar month %1 runs from %2 to %3.")
+    charts.note = HouseReport::tr("South is at the top of every grid. In each square of a chart "
+                                  "the mountain star is on the left, the facing star on the right "
+                                  "and the time star below; the shaded square is the sitting "
+                                  "palace.") +
+                  ' ' +
+                  HouseReport::tr("Solar month %1 runs from %2 to %3.")
                       .arg(QString::fromUtf8(m.solar.branch), localTime(m.solar.start),
                            localTime(m.solar.end));
-    return {charts, months};
+    return charts;
+}
+
+bool ofTheMonth(PalaceAffliction affliction)
+{
+    return affliction >= PalaceAffliction::MonthBreaker;
+}
+
+// The visitor of the year or of the month, then the afflictions of the same, a line each.
+QString visitsCell(const PalaceReading &p, bool monthly)
+{
+    QStringList lines;
+    for (const Visitor &visitor : p.visitors)
+        if ((visitor.from == VisitorSource::Monthly) == monthly)
+            lines << visitorWords(visitor);
+    for (const PalaceAffliction affliction : p.afflictions)
+        if (ofTheMonth(affliction) == monthly)
+            lines << afflictionName(affliction);
+    return lines.join('\n');
+}
+
+QString adviceCell(const PalaceReading &p)
+{
+    QStringList lines;
+    for (const PalaceAffliction affliction : p.afflictions) {
+        QString advice = afflictionAdvice(affliction);
+        if (!advice.isEmpty())
+            advice[0] = advice[0].toUpper();
+        lines << advice;
+    }
+    return lines.join('\n');
+}
+
+// The nine palaces as the grid reads, row by row from the south-east.
+Table palaceTable(const ChartPalaces &chart)
+{
+    Table table{{0.09, 0.11, 0.26, 0.15, 0.15, 0.24},
+                {HouseReport::tr("Palace"), HouseReport::tr("Stars, tone"),
+                 HouseReport::tr("Reading"), HouseReport::tr("This year"),
+                 HouseReport::tr("This month"), HouseReport::tr("Advice")},
+                {}};
+    for (const auto &row : GridPalaces)
+        for (const int palace : row) {
+            const PalaceReading &p = chart.palaces[palace];
+            // The mountain star, then the facing star, each with its timeliness; the tone.
+            const QString stars =
+                HouseReport::tr("%1 %2\n%3 %4\n%5")
+                    .arg(QString::number(p.mountain), stateWord(p.mountainState),
+                         QString::number(p.facing), stateWord(p.facingState), toneWord(p.tone));
+            table.rows.push_back({palaceName(palace), stars,
+                                  pairLine(p.mountain, p.facing, readsFavourable(p)),
+                                  visitsCell(p, false), visitsCell(p, true), adviceCell(p)});
+        }
+    return table;
+}
+
+// A table of the palaces for each chart shown, after the year's and the month's afflictions.
+std::vector<Section> palaceSections(const ChartReading &r)
+{
+    std::vector<Section> sections;
+    const QString month = monthText(r.month->month);
+    for (const ChartPalaces &chart : palaceReadings(r)) {
+        Section section{chart.replacement
+                            ? HouseReport::tr("The palaces of the replacement chart, %1").arg(month)
+                            : HouseReport::tr("The palaces, %1").arg(month),
+                        {},
+                        {},
+                        {},
+                        {},
+                        palaceTable(chart)};
+        if (!chart.replacement) {
+            const MonthAfflictionReading a = afflictionsOf(*r.month);
+            section.paragraphs << yearAfflictionsLine(a.year) << monthAfflictionsLine(a.month);
+            section.note = HouseReport::tr("Each star is read against period %1, the period of "
+                                           "%2; the mountain star speaks for the people and their "
+                                           "health, the facing star for money.")
+                               .arg(currentPeriodOf(r))
+                               .arg(month);
+        }
+        sections.push_back(section);
+    }
+    return sections;
 }
 
 } // namespace
@@ -131,7 +218,8 @@ Document houseDocument(const store::House &house, const ChartReading &r)
     document.sections.push_back(chart);
     if (const QStringList readings = readingParagraphs(r); !readings.isEmpty())
         document.sections.push_back({HouseReport::tr("Readings"), {}, readings, {}, {}});
-    for (const Section &section : starsSections(r))
+    document.sections.push_back(starsSection(r));
+    for (const Section &section : palaceSections(r))
         document.sections.push_back(section);
     return document;
 }

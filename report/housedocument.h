@@ -13,7 +13,8 @@ namespace orrindel::report {
 ChartReading readHouse(const store::House &house, const MonthOfYear &month);
 
 // The report of a house: whose house it is, its chart with period and formation and the
-// readings, the standard and replacement grids and the stars of the reading's month.
+// readings, the standard and replacement grids and the stars of the reading's month; then each
+// chart's palaces in a table for that month, with the year's and the month's afflictions.
 Document houseDocument(const store::House &house, const ChartReading &reading);
 
 } // namespace orrindel::report

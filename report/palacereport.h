@@ -3,6 +3,9 @@
 #include "chartreport.h"
 #include "engine/palacereading.h"
 
+#include <QJsonObject>
+#include <QString>
+
 #include <array>
 #include <vector>
 
@@ -25,5 +28,15 @@ int currentPeriodOf(const ChartReading &reading);
 // readingLines). The month's annual and monthly stars visit, and its afflictions sit, only when a
 // month is shown.
 std::vector<ChartPalaces> palaceReadings(const ChartReading &reading);
+
+// The tool's palaces section of each chart shown: a line a palace, row by row as the grid lays
+// them out, south-east first.
+QString palacesText(const ChartReading &reading);
+
+// One palace's "reading", "visitors" and "afflictions" in JSON.
+QJsonObject palaceJson(const PalaceReading &palace);
+// The chart's JSON with "currentPeriod" and each palace's reading added: the standard chart's,
+// and the replacement chart's where it applies, as the JSON gives the lean as it is.
+void addPalacesJson(QJsonObject &chart, const ChartReading &reading);
 
 } // namespace orrindel::report

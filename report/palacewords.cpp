@@ -295,6 +295,8 @@ bool timely(Timeliness state)
     return state == Timeliness::Prosperous || state == Timeliness::Growing;
 }
 
+} // namespace
+
 QString visitorWords(const Visitor &visitor)
 {
     QStringList tags;
@@ -309,8 +311,6 @@ QString visitorWords(const Visitor &visitor)
     return annual ? PalaceWords::tr("%1 of the year (%2)").arg(star, list)
                   : PalaceWords::tr("%1 of the month (%2)").arg(star, list);
 }
-
-} // namespace
 
 QString pairLine(int mountain, int facing, bool favourable)
 {

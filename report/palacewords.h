@@ -25,6 +25,9 @@ QString afflictionAdvice(PalaceAffliction affliction);
 // written in Traditional characters in Traditional Chinese.
 QString pairName(const NamedPair &pair);
 
+// A visiting star with the tags it brings: "7 of the year (conflict)".
+QString visitorWords(const Visitor &visitor);
+
 // Whether a palace reads its pair's favourable line: a good tone does, a bad one does not, and a
 // mixed one does while one of its stars is prosperous or growing.
 bool readsFavourable(const PalaceReading &reading);

@@ -1,5 +1,6 @@
 #include "readingreport.h"
 
+#include "palacereport.h"
 #include "terms.h"
 
 #include <QCoreApplication>
@@ -223,6 +224,19 @@ QString afflictionTag(int palace, int fiveYellow, int twoBlack)
     return palace == twoBlack ? ReadingReport::tr("二黑") : QString();
 }
 
+QString yearAfflictionsLine(const YearAfflictions &y)
+{
+    return ReadingReport::tr("Year afflictions, %1 year: %2; %3")
+        .arg(utf8(Branches[y.branch]), fiveAndTwo(y.fiveYellow, y.twoBlack), yearAfflictionLine(y));
+}
+
+QString monthAfflictionsLine(const MonthAfflictions &m)
+{
+    return ReadingReport::tr("Month afflictions, %1 month: %2; %3")
+        .arg(utf8(Branches[m.branch]), fiveAndTwo(m.fiveYellow, m.twoBlack),
+             monthAfflictionLine(m));
+}
+
 std::chrono::sys_days systemLocalDate(std::chrono::sys_seconds instant)
 {
     return sysDays(QDateTime::fromSecsSinceEpoch(instant.time_since_epoch().count()).date());
@@ -281,16 +295,9 @@ QString readingsText(const ChartReading &r)
         writeChartReadings(s, chart);
     if (r.month) {
         const MonthAfflictionReading a = afflictionsOf(*r.month);
-        s << ReadingReport::tr("Year afflictions, %1 year: %2; %3")
-                 .arg(utf8(Branches[a.year.branch]), fiveAndTwo(a.year.fiveYellow, a.year.twoBlack),
-                      yearAfflictionLine(a.year))
-          << '\n';
-        s << ReadingReport::tr("Month afflictions, %1 month: %2; %3")
-                 .arg(utf8(Branches[a.month.branch]),
-                      fiveAndTwo(a.month.fiveYellow, a.month.twoBlack),
-                      monthAfflictionLine(a.month))
-          << '\n';
+        s << yearAfflictionsLine(a.year) << '\n' << monthAfflictionsLine(a.month) << '\n';
     }
+    s << palacesText(r);
     return out;
 }
 
@@ -320,6 +327,7 @@ void addReadingsJson(QJsonObject &chart, const ChartReading &r)
     chart.insert("replacement", replacement);
     if (r.month)
         chart.insert("afflictions", afflictionsJson(afflictionsOf(*r.month)));
+    addPalacesJson(chart, r);
 }
 
 void addDayStarsJson(QJsonObject &chart, const DayStarsReading &d)

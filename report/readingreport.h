@@ -56,6 +56,10 @@ QString threeKillingsPlace(const std::array<int, 3> &mountains);
 // "太岁 (Grand Duke) 辰 (south-east); 岁破 ..." and the month's "月破 ...; 三煞 ...".
 QString yearAfflictionLine(const YearAfflictions &year);
 QString monthAfflictionLine(const MonthAfflictions &month);
+// Every affliction of the year, or of the month, where it sits: "Year afflictions, 午 year: 五黄
+// south, 二黑 north-west; 太岁 ...".
+QString yearAfflictionsLine(const YearAfflictions &year);
+QString monthAfflictionsLine(const MonthAfflictions &month);
 // The tag of a palace that holds 五黄 or 二黑 in these afflictions, or nothing.
 QString afflictionTag(int palace, int fiveYellow, int twoBlack);
 
@@ -80,7 +84,8 @@ QString dailyLine(const DayStarsReading &day);
 QString hourlyLine(const DayStarsReading &day);
 
 // The tool's lines after the chart: the formations and castle gates of each chart printed, and
-// the afflictions with the annual stars; and the daily and hourly stars of a moment.
+// the afflictions with the annual stars, then each chart's palaces; and the daily and hourly stars
+// of a moment.
 QString readingsText(const ChartReading &reading);
 QString dayStarsText(const DayStarsReading &day);
 
@@ -89,7 +94,8 @@ QJsonObject readingsJson(const ChartReadings &readings);
 QJsonObject afflictionsJson(const MonthAfflictionReading &afflictions);
 QJsonObject dailyJson(const DayStarsReading &day);
 QJsonObject hourlyJson(const DayStarsReading &day);
-// The chart's JSON with its readings and afflictions added, and with a moment's stars.
+// The chart's JSON with its readings, afflictions and palace readings added, and with a moment's
+// stars.
 void addReadingsJson(QJsonObject &chart, const ChartReading &reading);
 void addDayStarsJson(QJsonObject &chart, const DayStarsReading &day);
 

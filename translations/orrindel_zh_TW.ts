@@ -918,6 +918,21 @@ Commands:
     </message>
 </context>
 <context>
+    <name>PalaceReport</name>
+    <message>
+        <source>Replacement chart palaces:</source>
+        <translation>替卦九宮：</translation>
+    </message>
+    <message>
+        <source>Palaces:</source>
+        <translation>九宮：</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>PalaceWords</name>
     <message>
         <source>Double water: clear minds at home, and a name and income that grow from skill.</source>
@@ -2619,6 +2634,50 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Palace</source>
+        <translation>宮位</translation>
+    </message>
+    <message>
+        <source>Stars, tone</source>
+        <translation>星與吉凶</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>斷語</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>本年</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>本月</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>宜忌</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3 %4
+%5</source>
+        <translation>%1%2
+%3%4
+%5</translation>
+    </message>
+    <message>
+        <source>The palaces of the replacement chart, %1</source>
+        <translation>替卦九宮，%1</translation>
+    </message>
+    <message>
+        <source>The palaces, %1</source>
+        <translation>九宮，%1</translation>
+    </message>
+    <message>
+        <source>Each star is read against period %1, the period of %2; the mountain star speaks for the people and their health, the facing star for money.</source>
+        <translation>各星以%2所屬的%1運論旺衰；山星主人丁與健康，向星主財。</translation>
     </message>
 </context>
 <context>

@@ -41,10 +41,26 @@ const Key Keys[] = {
     {Json, "replacement/readings", "null"}, {Json, "afflictions", R"({"month":{"branch":"子","fiveYellow":"east","monthBreaker":"午","threeKillings":["巳","午","未"],"twoBlack":"south"},)"
                           R"("year":{"branch":"午","fiveYellow":"south","grandDuke":"午","threeKillings":["亥","子","丑"],"twoBlack":"north-west","yearBreaker":"子"}})"},
     {Json, "daily", R"({"centre":5,"date":"2026-12-20","day":"戊辰","dun":"yang"})"}, {Json, "hourly", R"({"branch":"午","centre":9,"dun":"yin","time":"12:00"})"},
-    {Json, "palaces/4", R"({"annual":5,"daily":9,"direction":"south","facing":8,"grey":false,"hourly":4,"index":4,"monthly":2,"mountain":8,"time":3})"},
     {"--json --year 2024 --facing 135", "readings/sumOfTen", R"(["mountain"])"}, {"--json --year 2004 --facing 225", "readings/fuYin", R"(["facing"])"},
     {"--json --year 2004 --facing 100", "replacement/readings/string", "null"}, {"--json --replacement --year 2004 --facing 180", "replacement/applies", "false"}, {"--json --year 2004 --facing 10", "hourly", "undefined"},
+    {"--json --replacement --year 2004 --facing 180", "replacement/palaces/0/reading", "undefined"}, {"--json --year 2017 --facing 187 --annual 06/2026", "replacement/palaces/4/afflictions", R"(["grandDuke","fiveYellow"])"},
+    {"--json --year 2017 --facing 187 --annual 06/2026", "replacement/palaces/4/reading/relation", R"("facingProducesMountain")"}, {"--json --year 2017 --facing 187 --annual 06/2026", "replacement/palaces/4/reading/tone", R"("mixed")"},
 };
+// 子山午向 built in 2004 (period 8) read in a month: the current period, and a palace's JSON as
+// worked by hand, its reading's localized text left out.
+struct Palace { const char *name; QString month; int period, index; QByteArray json; };
+const Palace Palaces[] = {
+    {"06/2026 south: double 8 retreating, the year's 太岁 and 五黄", "06/2026", 9, 4, R"({"afflictions":["grandDuke","fiveYellow"],"annual":5,"direction":"south","facing":8,"grey":false,"index":4,"monthly":8,"mountain":8,"reading":{"facing":8,"facingState":"retreating","mountain":8,"mountainState":"retreating","name":null,"relation":"same","tags":[],"tone":"mixed"},"time":3,"visitors":[{"from":"annual","star":5,"tags":[]},{"from":"monthly","star":8,"tags":[]}]})"},
+    {"06/2026 north-east: 7-9 is bad with 9 prosperous", "06/2026", 9, 3, R"({"afflictions":["threeKillings","monthThreeKillings"],"annual":4,"direction":"north-east","facing":9,"grey":false,"index":3,"monthly":7,"mountain":7,"reading":{"facing":9,"facingState":"prosperous","mountain":7,"mountainState":"killing","name":"回禄","relation":"facingControlsMountain","tags":["fire"],"tone":"bad"},"time":2,"visitors":[{"from":"annual","star":4,"tags":[]},{"from":"monthly","star":7,"tags":["fire"]}]})"},
+    {"06/2026 east: 2-5 bad with 2 growing", "06/2026", 9, 7, R"({"afflictions":["monthTwoBlack"],"annual":8,"direction":"east","facing":5,"grey":false,"index":7,"monthly":2,"mountain":2,"reading":{"facing":5,"facingState":"killing","mountain":2,"mountainState":"growing","name":"二五交加","relation":"same","tags":["illness"],"tone":"bad"},"time":6,"visitors":[{"from":"annual","star":8,"tags":[]},{"from":"monthly","star":2,"tags":["illness"]}]})"},
+    {"06/2026 south-west: 一六 mixed, visitors meeting it", "06/2026", 9, 6, R"({"afflictions":[],"annual":7,"direction":"south-west","facing":6,"grey":false,"index":6,"monthly":1,"mountain":1,"reading":{"facing":6,"facingState":"killing","mountain":1,"mountainState":"growing","name":"一六共宗","relation":"facingProducesMountain","tags":["career"],"tone":"mixed"},"time":5,"visitors":[{"from":"annual","star":7,"tags":["conflict"]},{"from":"monthly","star":1,"tags":["career"]}]})"},
+    {"06/2023 south: double 8 prosperous is good", "06/2023", 8, 4, R"({"afflictions":[],"annual":8,"direction":"south","facing":8,"grey":false,"index":4,"monthly":8,"mountain":8,"reading":{"facing":8,"facingState":"prosperous","mountain":8,"mountainState":"prosperous","name":null,"relation":"same","tags":[],"tone":"good"},"time":3,"visitors":[{"from":"annual","star":8,"tags":[]},{"from":"monthly","star":8,"tags":[]}]})"},
+    {"06/2023 east: 太岁 and both 二黑", "06/2023", 8, 7, R"({"afflictions":["grandDuke","twoBlack","monthTwoBlack"],"annual":2,"direction":"east","facing":5,"grey":false,"index":7,"monthly":2,"mountain":2,"reading":{"facing":5,"facingState":"killing","mountain":2,"mountainState":"dead","name":"二五交加","relation":"same","tags":["illness"],"tone":"bad"},"time":6,"visitors":[{"from":"annual","star":2,"tags":["illness"]},{"from":"monthly","star":2,"tags":["illness"]}]})"},
+    {"06/2023 north-west: both 三煞 and both 五黄", "06/2023", 8, 1, R"({"afflictions":["threeKillings","fiveYellow","monthThreeKillings","monthFiveYellow"],"annual":5,"direction":"north-west","facing":2,"grey":false,"index":1,"monthly":5,"mountain":5,"reading":{"facing":2,"facingState":"dead","mountain":5,"mountainState":"killing","name":"二五交加","relation":"same","tags":["illness"],"tone":"bad"},"time":9,"visitors":[{"from":"annual","star":5,"tags":["illness"]},{"from":"monthly","star":5,"tags":["illness"]}]})"},
+    {"06/2023 south-west: the year's 三煞 at 申", "06/2023", 8, 6, R"({"afflictions":["threeKillings"],"annual":1,"direction":"south-west","facing":6,"grey":false,"index":6,"monthly":1,"mountain":1,"reading":{"facing":6,"facingState":"killing","mountain":1,"mountainState":"growing","name":"一六共宗","relation":"facingProducesMountain","tags":["career"],"tone":"mixed"},"time":5,"visitors":[{"from":"annual","star":1,"tags":["career"]},{"from":"monthly","star":1,"tags":["career"]}]})"},
+};
+// The text's palaces sections: a line a palace, south-east first as the grid reads.
+const QStringList GridOrder = {"south-east", "south", "south-west", "east", "centre", "west", "north-east", "north", "north-west"};
 // A bad --date and the one line it gets.
 struct Refused { QString date, says; };
 const QString Form = "give the date as YYYY-MM-DD or YYYY-MM-DDTHH:MM.", NoDay = "there is no such day or time.", Year = "the year must be from 1000 to 9999.";
@@ -88,6 +104,35 @@ private slots:
             value = value.isArray() ? value[step.toInt()] : value[step];
         const QByteArray inList = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
         QCOMPARE(value.isUndefined() ? "undefined" : inList.mid(1, inList.size() - 2), row.json);
+    }
+
+    void palaces_data() { addRows(Palaces, &Palace::name); }
+    void palaces()
+    {
+        const Palace &row = current(Palaces);
+        QString out, text, err;
+        QCOMPARE(run(Y2004 + "180 --annual " + row.month + " --json", &out, &err), 0);
+        QCOMPARE(run(Y2004 + "180 --annual " + row.month, &text, &err), 0);
+        const QJsonObject chart = QJsonDocument::fromJson(out.toUtf8()).object();
+        QCOMPARE(chart["currentPeriod"].toInt(), row.period);
+        QJsonObject palace = chart["palaces"][row.index].toObject();
+        QJsonObject reading = palace["reading"].toObject();
+        const QString line = reading.take("text").toString();
+        palace["reading"] = reading;
+        QCOMPARE(QJsonDocument(palace).toJson(QJsonDocument::Compact), row.json);
+        // The JSON's line is the one the text prints for that palace, in the grid's order.
+        const QStringList lines = text.section("\nPalaces:\n", 1).split('\n').mid(0, 9);
+        QVERIFY(lines.contains("  " + palace["direction"].toString() + ": " + line));
+        for (int i = 0; i < lines.size(); ++i)
+            QVERIFY2(lines[i].startsWith("  " + GridOrder[i] + ": "), qPrintable(text));
+    }
+    void leaningTextReadsBothCharts()
+    {
+        QString text, err;
+        QCOMPARE(run("--year 2017 --facing 187", &text, &err), 0);
+        const QString after = text.section("\nPalaces:\n", 1);
+        QCOMPARE(after.section("\nReplacement chart palaces:\n", 0, 0).count('\n'), 9);
+        QCOMPARE(after.section("\nReplacement chart palaces:\n", 1).count('\n'), 9);
     }
 
     void badDate_data() { addRows(Dates, &Refused::date); }

@@ -52,8 +52,8 @@ const Run Runs[] = {
     {.command = "orrindel-chart --year 2004 --facing 180 --annual 01/2000 --json", .says = "\"annual\": {\n\"centre\": 1,\n\"month\": 1,\n\"year\": 2000\n\"facing\": \"180\",\n\"facingMountain\": \"S2\",\n\"facingPalace\": 4,\n"
      "\"facingStarDirection\": \"Reverse\",\n\"formation\": \"double-facing\",\n\"lean\": \"standard\",\n\"leanToward\": null,\n\"monthly\": {\n\"branch\": \"丑\",\n\"centre\": 6,\n\"end\": \"2000-02-04T12:40:23Z\",\n\"start\": \"2000-01-06T01:00:41Z\",\n"
      "\"term\": \"小寒\"\n\"mountainStarDirection\": \"Forward\",\n\"facing\": {\n\"centre\": 180,\n\"code\": \"S2\",\n\"name\": \"午\",\n\"offset\": 0,\n\"pinyin\": \"Wu\"\n\"sitting\": {\n\"centre\": 0,\n\"code\": \"N2\",\n\"name\": \"子\",\n\"offset\": 0,\n\"pinyin\": \"Zi\"\n"
-     "\"palaces\": [\n\"annual\": 1,\n\"direction\": \"centre\",\n\"facing\": 3,\n\"grey\": false,\n\"index\": 0,\n\"monthly\": 6,\n\"mountain\": 4,\n\"time\": 8\n\"annual\": 6,\n\"direction\": \"north\",\n\"facing\": 7,\n\"grey\": true,\n\"index\": 5,\n\"monthly\": 2,\n"
-     "\"mountain\": 9,\n\"time\": 4\n\"annual\": 9,\n\"direction\": \"south-east\",\n\"facing\": 4,\n\"grey\": false,\n\"index\": 8,\n\"monthly\": 5,\n\"mountain\": 3,\n\"time\": 7\n\"period\": 8,\n\"replacement\": {\n\"applies\": false,\n\"formation\": null,\n"
+     "\"palaces\": [\n\"annual\": 1,\n\"direction\": \"centre\",\n\"facing\": 3,\n\"grey\": false,\n\"index\": 0,\n\"monthly\": 6,\n\"mountain\": 4,\n\"time\": 8,\n\"annual\": 6,\n\"direction\": \"north\",\n\"facing\": 7,\n\"grey\": true,\n\"index\": 5,\n\"monthly\": 2,\n"
+     "\"mountain\": 9,\n\"time\": 4,\n\"annual\": 9,\n\"direction\": \"south-east\",\n\"facing\": 4,\n\"grey\": false,\n\"index\": 8,\n\"monthly\": 5,\n\"mountain\": 3,\n\"time\": 7,\n\"period\": 8,\n\"replacement\": {\n\"applies\": false,\n\"formation\": null,\n"
      "\"facing\": 2,\n\"index\": 0,\n\"mountain\": 6\n\"facing\": 3,\n\"index\": 8,\n\"mountain\": 5\n\"sameAsStandard\": false\n\"sittingMountain\": \"N2\",\n\"sittingPalace\": 5,\n\"subDirection\": 2,\n\"void\": null,\n\"year\": 2004"},
     // The window's program answers without a display; Qt's own options are left to Qt.
     {.command = "orrindel x --help", .says = "Usage: " ORRINDEL_BINARY " [options]\n-h, --help         Displays help on commandline options.\n--help-all         Displays help including Qt specific options.\n-v, --version      Displays version information.\n--database <FILE>  Keep the house register in FILE."},
@@ -104,7 +104,9 @@ void checkRun(const Run &row)
         QVERIFY(grid.isEmpty() || grid.size() + grid.count(QRegularExpression("\\p{Han}")) == 40);
     }
     if (!row.sameAs.isEmpty()) {
-        QCOMPARE(out, std::get<1>(run(row.sameAs)));
+        // Only the palaces' lines and pair names are in the language asked for.
+        static const QRegularExpression localized("\n *\"(text|name)\": \"[^\n]*");
+        QCOMPARE(QString(out).remove(localized), std::get<1>(run(row.sameAs)).remove(localized));
         return;
     }
     // One line on stderr and nothing on stdout, or nothing on stderr.

@@ -38,13 +38,33 @@ namespace {
 // A house reported in a language under a locale: the page's size in points and the texts
 // the PDF gives back, and those it must not (a Kangxi radical for 山 or 小 or 大).
 // Notes of any length run on over pages.
-struct Report { const char *name; Language language; const char *locale; QString year, facing; int month, monthYear; QString page; QStringList found, absent = {}; QString notes = "Front door faces the river."; int pages = 1; };
+// A standard house has its chart on one page and its palaces on the next; a leaning one adds the
+// replacement chart's palaces on a third, whatever the language, paper and length of the notes.
+// The Simplified Chinese rows run together: after an English report in the same process the
+// Simplified face's searchable copy is not found again.
+struct Report { const char *name; Language language; const char *locale; QString year, facing; int month, monthYear; QString page; QStringList found, absent = {}; QString notes = "Front door faces the river."; int pages = 2; QString client = "Mrs O'Hara", label = "12 High St"; };
+const QString Notes = "The front door opens onto a busy road to the south; the kitchen sits in the north-west corner beside the garage, and the master bedroom is upstairs in the north-east. "
+    "The owners plan to renovate the bathroom and move the study next spring; a pond was dug in the east garden two years ago. Ask about the neighbour's new extension to the west.";
+const QString Client = "Mrs Margaret O'Hara-Livingstone", Label = "Flat 12, The Old Rope Works, 143 High Street, Kingston upon Thames";
+const QStringList Cjk = {"\u2F2D", "\u2F29", "\u2F24"};
 const Report Reports[] = {
-    {"en, 2004 S, A4", L::English, "en_GB", "2004", "180", 6, 2024, "595 x 842", {"Flying Star Report", "子山午向", "Period: 8", "Standard chart (下卦)", "Annual stars, 06/2024", "Zi"}, {"Replacement chart"}},
-    {"en, leaning, Letter", L::English, "en_US", "1990", "52", 2, 2025, "612 x 792", {"Replacement chart (替卦)", "Period: 7", "leaning (兼向)"}, {}, "Front door faces the river.", 1},
-    {"zh_CN, 2004 S", L::SimplifiedChinese, "zh_CN", "2004", "180", 1, 2026, "595 x 842", {"子山午向", "下卦", "小寒"}, {"\u2F2D", "\u2F29", "\u2F24"}},
-    {"zh_TW, leaning, Canada", L::TraditionalChinese, "en_CA", "2017", "187", 12, 2026, "612 x 792", {"子山午向", "替卦", "大雪"}, {"\u2F2D", "\u2F29", "\u2F24"}, "Front door faces the river.", 2},
-    {"100 KB of notes", L::English, "en_GB", "2004", "180", 6, 2024, "595 x 842", {"Front door faces the river.", "the last line"}, {}, QString("Front door faces the river. ").repeated(3700) + "the last line", 11},
+    {"en, 2004 S, A4", L::English, "en_GB", "2004", "180", 6, 2024, "595 x 842", {"Flying Star Report", "子山午向", "Period: 8", "Standard chart (下卦)", "Annual stars, 06/2024", "Zi", "The palaces, 06/2024", "Year afflictions, 辰 year:", "south-east 3 dead 4 dead unfavourable"}, {"Replacement chart"}},
+    {"en, leaning, Letter", L::English, "en_US", "1990", "52", 2, 2025, "612 x 792", {"Replacement chart (替卦)", "Period: 7", "leaning (兼向)", "The palaces of the replacement chart, 02/2025"}, {}, "Front door faces the river.", 3},
+    {"zh_CN, 2004 S", L::SimplifiedChinese, "zh_CN", "2004", "180", 1, 2026, "595 x 842", {"子山午向", "下卦", "小寒", "九宫，01/2026", "宫位 星与吉凶 断语 本年 本月 宜忌"}, Cjk},
+    {"zh_CN, standard, A4, long", L::SimplifiedChinese, "zh_CN", "2004", "180", 6, 2026, "595 x 842", {"九宫，06/2026"}, Cjk, Notes, 2, Client, Label},
+    {"zh_CN, standard, Letter, long", L::SimplifiedChinese, "en_US", "2004", "180", 6, 2026, "612 x 792", {"九宫，06/2026"}, Cjk, Notes, 2, Client, Label},
+    {"zh_CN, leaning, A4, long", L::SimplifiedChinese, "zh_CN", "2017", "187", 6, 2026, "595 x 842", {"替卦九宫，06/2026"}, Cjk, Notes, 3, Client, Label},
+    {"zh_CN, leaning, Letter, long", L::SimplifiedChinese, "en_US", "2017", "187", 6, 2026, "612 x 792", {"替卦九宫，06/2026"}, Cjk, Notes, 3, Client, Label},
+    {"zh_TW, leaning, Canada", L::TraditionalChinese, "en_CA", "2017", "187", 12, 2026, "612 x 792", {"子山午向", "替卦", "大雪", "替卦九宮，12/2026"}, Cjk, "Front door faces the river.", 3},
+    {"100 KB of notes", L::English, "en_GB", "2004", "180", 6, 2024, "595 x 842", {"Front door faces the river.", "the last line"}, {}, QString("Front door faces the river. ").repeated(3700) + "the last line", 12},
+    {"en, standard, A4, long", L::English, "en_GB", "2004", "180", 6, 2026, "595 x 842", {"The palaces, 06/2026", "north-west 5 killing 2 growing unfavourable"}, {}, Notes, 2, Client, Label},
+    {"en, standard, Letter, long", L::English, "en_US", "2004", "180", 6, 2026, "612 x 792", {"The palaces, 06/2026"}, {}, Notes, 2, Client, Label},
+    {"en, leaning, A4, long", L::English, "en_GB", "2017", "187", 6, 2026, "595 x 842", {"The palaces of the replacement chart, 06/2026"}, {}, Notes, 3, Client, Label},
+    {"en, leaning, Letter, long", L::English, "en_US", "2017", "187", 6, 2026, "612 x 792", {"The palaces of the replacement chart, 06/2026"}, {}, Notes, 3, Client, Label},
+    {"zh_TW, standard, A4, long", L::TraditionalChinese, "zh_TW", "2004", "180", 6, 2026, "595 x 842", {"九宮，06/2026"}, Cjk, Notes, 2, Client, Label},
+    {"zh_TW, standard, Letter, long", L::TraditionalChinese, "en_US", "2004", "180", 6, 2026, "612 x 792", {"九宮，06/2026"}, Cjk, Notes, 2, Client, Label},
+    {"zh_TW, leaning, A4, long", L::TraditionalChinese, "zh_TW", "2017", "187", 6, 2026, "595 x 842", {"替卦九宮，06/2026"}, Cjk, Notes, 3, Client, Label},
+    {"zh_TW, leaning, Letter, long", L::TraditionalChinese, "en_US", "2017", "187", 6, 2026, "612 x 792", {"替卦九宮，06/2026"}, Cjk, Notes, 3, Client, Label},
 };
 // A leaning house with the month's stars, reported in a language on a paper: the captions whose
 // values must sit on their baseline, and words of one section that must share a page.
@@ -379,8 +399,8 @@ private slots:
         platform::installFontSubstitutes(cjkFontRegion(row.language));
         QTemporaryDir dir;
         const QString pdf = dir.filePath("report.pdf");
-        store::House house{.client = "Mrs O'Hara",
-                           .label = "12 High St",
+        store::House house{.client = row.client,
+                           .label = row.label,
                            .year = row.year,
                            .facing = row.facing,
                            .measured = QDate(2026, 3, 4),
