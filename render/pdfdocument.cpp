@@ -1,8 +1,11 @@
 #include "pdfdocument.h"
 
+#include "plan/planimage.h"
+#include "planoverlay.h"
 #include "report/terms.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPen>
@@ -125,6 +128,16 @@ public:
         for (size_t i = 0; i < s.grids.size(); i += 2)
             pieces.push_back(
                 gridRow(s.grids[i], i + 1 < s.grids.size() ? &s.grids[i + 1] : nullptr));
+        if (!s.table.header.isEmpty())
+            table(s.table, pieces);
+        if (s.plan) {
+            qreal others = 0;
+            for (const Piece &piece : pieces)
+                others += piece.height;
+            pieces.insert(pieces.end() - qsizetype(s.table.rows.size() + 1) *
+                                             !s.table.header.isEmpty(),
+                          figure(*s.plan, m_bottom - Margin - others));
+        }
         if (!s.note.isEmpty())
             lines(s.note, m_fonts.small, pieces, 2);
         place(pieces);
@@ -168,6 +181,67 @@ private:
                                   value->draw(p, QPointF(Margin + column, y));
                               }});
         }
+    }
+
+    // The plan at its own resolution, scaled to the width and the height left to it, with the
+    // overlay drawn above it as vectors in the plan's pixels.
+    Piece figure(const report::PlanFigure &f, qreal room)
+    {
+        const QImage image = plan::renderPlan(plan::checkPlan(f.file, f.page));
+        auto options = std::make_shared<OverlayOptions>();
+        options->grid = f.grid;
+        options->font = m_fonts.text;
+        // The ring may reach past the plan: the whole of it fits.
+        const QRectF bounds = overlayBounds(image.size(), f.input, f.reading, *options);
+        const qreal scale =
+            std::min(m_width / bounds.width(), std::max(room - Gap, 72.0) / bounds.height());
+        const QSizeF size = bounds.size() * scale;
+        return {size.height() + Gap,
+                [this, image, f, scale, size, bounds, options](QPainter &p, qreal y) {
+                    p.save();
+                    p.translate(Margin + (m_width - size.width()) / 2, y);
+                    p.scale(scale, scale);
+                    p.translate(-bounds.topLeft());
+                    p.drawImage(QPointF(0, 0), image);
+                    if (!f.input.outline.empty())
+                        drawPlanOverlay(p, image.size(), f.input, f.reading, f.stars, *options);
+                    p.restore();
+                }};
+    }
+
+    // A header row and rows, a piece each, the columns as wide as their widest cells.
+    void table(const report::Table &t, std::vector<Piece> &pieces)
+    {
+        std::vector<qreal> widths(std::size_t(t.header.size()), 0);
+        const auto widen = [&](const QStringList &row) {
+            for (qsizetype c = 0; c < row.size() && c < t.header.size(); ++c)
+                widths[std::size_t(c)] = std::max(
+                    widths[std::size_t(c)], Text(row[c], m_fonts.small, 1e6, &m_writer).width());
+        };
+        widen(t.header);
+        for (const QStringList &row : t.rows)
+            widen(row);
+        const auto piece = [&](const QStringList &row, bool header) {
+            std::vector<std::shared_ptr<Text>> cells;
+            QFont font = m_fonts.small;
+            font.setBold(header);
+            qreal height = 0;
+            for (qsizetype c = 0; c < row.size() && c < t.header.size(); ++c) {
+                cells.push_back(std::make_shared<Text>(row[c], font,
+                                                       widths[std::size_t(c)] + 1, &m_writer));
+                height = std::max(height, cells.back()->height());
+            }
+            pieces.push_back({height + 1, [this, cells, widths](QPainter &p, qreal y) {
+                                  qreal x = Margin;
+                                  for (std::size_t c = 0; c < cells.size(); ++c) {
+                                      cells[c]->draw(p, QPointF(x, y));
+                                      x += widths[c] + Gap;
+                                  }
+                              }});
+        };
+        piece(t.header, true);
+        for (const QStringList &row : t.rows)
+            piece(row, false);
     }
 
     Piece gridRow(const report::StarGrid &left, const report::StarGrid *right)

@@ -1,6 +1,7 @@
 #include "planoverlay.h"
 
 #include "engine/mountains.h"
+#include "housereport.h"
 #include "plan/planimage.h"
 #include "report/terms.h"
 #include "store/storeerror.h"
@@ -204,6 +205,13 @@ public:
 
     void setStars(const std::optional<OverlayStars> &stars) { m_stars = stars; }
 
+    // The ring's outer edge and the names beyond it.
+    QRectF reach() const
+    {
+        const double r = m_ring + 34 * m_unit;
+        return {m_centre - QPointF(r, r), QSizeF(2 * r, 2 * r)};
+    }
+
 private:
     QPen pen(const QColor &colour, double width, Qt::PenStyle style = Qt::SolidLine) const
     {
@@ -352,6 +360,16 @@ void drawPlanOverlay(QPainter &painter, QSizeF imageSize, const PlanInput &input
     painter.restore();
 }
 
+QRectF overlayBounds(QSizeF imageSize, const PlanInput &input, const PlanReading &reading,
+                     const OverlayOptions &options)
+{
+    const QRectF image(QPointF(0, 0), imageSize);
+    if (input.outline.empty() || !options.ring)
+        return image;
+    QPainter none;
+    return image.united(Overlay(none, imageSize, input, reading, options).reach());
+}
+
 void renderPlanPng(const QImage &plan, const PlanInput &input, const PlanReading &reading,
                    const std::optional<OverlayStars> &stars, const OverlayOptions &options,
                    const QString &path)
@@ -372,18 +390,20 @@ void renderPlanPdf(const QImage &plan, const PlanInput &input, const PlanReading
 {
     writeWhole(path, [&](QIODevice &device) {
         QPdfWriter pdf(&device);
-        // One page the plan's size at 150 pixels an inch, without margins.
+        // One page holding the plan and its ring at 150 pixels an inch, without margins.
         constexpr double Dpi = 150;
+        const QRectF bounds = overlayBounds(plan.size(), input, reading, options);
         pdf.setResolution(int(Dpi));
         pdf.setPageMargins(QMarginsF());
-        pdf.setPageSize(QPageSize(QSizeF(plan.width() / Dpi * 72, plan.height() / Dpi * 72),
-                                  QPageSize::Point, {}, QPageSize::ExactMatch));
+        pdf.setPageSize(QPageSize(bounds.size() / Dpi * 72, QPageSize::Point, {},
+                                  QPageSize::ExactMatch));
         pdf.setTitle(PlanPicture::tr("Floor plan"));
         QPainter painter;
         if (!painter.begin(&pdf))
             return false;
         const QRect page = painter.viewport();
-        painter.scale(page.width() / double(plan.width()), page.height() / double(plan.height()));
+        painter.scale(page.width() / bounds.width(), page.height() / bounds.height());
+        painter.translate(-bounds.topLeft());
         painter.drawImage(QPointF(0, 0), plan);
         drawPlanOverlay(painter, plan.size(), input, reading, stars, options);
         return painter.end();
@@ -404,6 +424,7 @@ void writePlanPicture(const store::Plan &plan, const PlanInput &input,
     }
     OverlayOptions options;
     options.grid = grid;
+    options.font = reportFonts().text;
     if (format == PlanFileFormat::Pdf)
         renderPlanPdf(picture, input, reading, stars, options, path);
     else

@@ -5,6 +5,7 @@
 #include "store/plan.h"
 
 #include <QFont>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 
@@ -36,8 +37,13 @@ void drawPlanOverlay(QPainter &painter, QSizeF imageSize, const PlanInput &input
                      const PlanReading &reading, const std::optional<OverlayStars> &stars,
                      const OverlayOptions &options);
 
+// What the overlay covers with the image, in the image's pixels: the image and the ring round
+// the house, which may reach past the image's edges.
+QRectF overlayBounds(QSizeF imageSize, const PlanInput &input, const PlanReading &reading,
+                     const OverlayOptions &options);
+
 // The plan with its overlay written to a file: a PNG at the plan's own size, or a one-page
-// PDF of the plan's size with the plan as its one image. Raise store::StoreError (FileError,
+// PDF holding the plan and the whole ring, the plan its one image. Raise store::StoreError (FileError,
 // naming the file) when it cannot be written.
 void renderPlanPng(const QImage &plan, const PlanInput &input, const PlanReading &reading,
                    const std::optional<OverlayStars> &stars, const OverlayOptions &options,
