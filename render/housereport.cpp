@@ -37,9 +37,9 @@ QPageSize paperFor(const QLocale &locale)
     return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
 }
 
-// A serif face for Latin letters and digits, the Chinese characters from a copy of the
-// language's Noto CJK face whose text copies back as drawn.
-render::Fonts reportFonts()
+} // namespace
+
+render::Fonts render::reportFonts()
 {
     QString cjk = QStringLiteral("Noto Serif CJK SC");
     for (const QString &face : QFont::substitutes(QStringLiteral("Times New Roman")))
@@ -60,15 +60,19 @@ render::Fonts reportFonts()
             font(8.5, false), font(13, true), font(8, false), font(7.5, false)};
 }
 
-} // namespace
-
 void writeHouseReport(const store::House &house, const std::optional<report::MonthOfYear> &month,
                       const QString &pdfPath)
+{
+    writeHouseReport(house, month, {}, pdfPath);
+}
+
+void writeHouseReport(const store::House &house, const std::optional<report::MonthOfYear> &month,
+                      const std::vector<report::FloorPlan> &floors, const QString &pdfPath)
 {
     const QDate today = QDate::currentDate();
     const report::ChartReading reading =
         report::readHouse(house, month.value_or(report::MonthOfYear{today.month(), today.year()}));
-    const report::Document document = report::houseDocument(house, reading);
+    const report::Document document = report::houseDocument(house, reading, floors);
 
     const auto fail = [&pdfPath](const QString &reason) {
         return store::StoreError(store::StoreError::Kind::FileError,
@@ -79,7 +83,7 @@ void writeHouseReport(const store::House &house, const std::optional<report::Mon
     QSaveFile file(pdfPath);
     if (!file.open(QIODevice::WriteOnly))
         throw fail(file.errorString());
-    if (!render::writePdf(document, reportFonts(), paperFor(QLocale()), file))
+    if (!render::writePdf(document, render::reportFonts(), paperFor(QLocale()), file))
         throw fail(HouseReport::tr("the PDF cannot be started"));
     if (!file.commit())
         throw fail(file.errorString());

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "report/chartreport.h"
+#include "pdfdocument.h"
+#include "report/housedocument.h"
 #include "store/house.h"
 
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace orrindel {
 
@@ -15,5 +18,14 @@ namespace orrindel {
 // FileError, naming the file, when the file cannot be written.
 void writeHouseReport(const store::House &house, const std::optional<report::MonthOfYear> &month,
                       const QString &pdfPath);
+// The same with a page for each of the house's floors, in their order.
+void writeHouseReport(const store::House &house, const std::optional<report::MonthOfYear> &month,
+                      const std::vector<report::FloorPlan> &floors, const QString &pdfPath);
+
+namespace render {
+// The report's faces: a serif for Latin letters and digits, Chinese from a copy of the
+// language's CJK face whose text copies back as drawn.
+Fonts reportFonts();
+} // namespace render
 
 } // namespace orrindel

@@ -1,8 +1,11 @@
 #include "pdfdocument.h"
 
+#include "plan/planimage.h"
+#include "planoverlay.h"
 #include "report/terms.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPen>
@@ -129,7 +132,18 @@ public:
             lines(paragraph, m_fonts.small, pieces, 2);
         if (!s.grids.empty())
             pieces.push_back(gridRow(s.grids));
-        table(s.table, pieces);
+        // The table is laid out first, so that the plan takes what the page leaves.
+        std::vector<Piece> tablePieces;
+        table(s.table, tablePieces);
+        if (s.plan) {
+            qreal others = 0;
+            for (const Piece &piece : pieces)
+                others += piece.height;
+            for (const Piece &piece : tablePieces)
+                others += piece.height;
+            pieces.push_back(figure(*s.plan, m_bottom - Margin - others));
+        }
+        pieces.insert(pieces.end(), tablePieces.begin(), tablePieces.end());
         if (!s.note.isEmpty())
             lines(s.note, m_fonts.small, pieces, 2);
         place(pieces);
@@ -173,6 +187,32 @@ private:
                                   value->draw(p, QPointF(Margin + column, y));
                               }});
         }
+    }
+
+    // The plan at its own resolution, scaled to the width and the height left to it, with the
+    // overlay drawn above it as vectors in the plan's pixels.
+    Piece figure(const report::PlanFigure &f, qreal room)
+    {
+        const QImage image = plan::renderPlan(plan::checkPlan(f.file, f.page));
+        auto options = std::make_shared<OverlayOptions>();
+        options->grid = f.grid;
+        options->font = m_fonts.text;
+        // The ring may reach past the plan: the whole of it fits.
+        const QRectF bounds = overlayBounds(image.size(), f.input, f.reading, *options);
+        const qreal scale =
+            std::min(m_width / bounds.width(), std::max(room - Gap, 72.0) / bounds.height());
+        const QSizeF size = bounds.size() * scale;
+        return {size.height() + Gap,
+                [this, image, f, scale, size, bounds, options](QPainter &p, qreal y) {
+                    p.save();
+                    p.translate(Margin + (m_width - size.width()) / 2, y);
+                    p.scale(scale, scale);
+                    p.translate(-bounds.topLeft());
+                    p.drawImage(QPointF(0, 0), image);
+                    if (!f.input.outline.empty())
+                        drawPlanOverlay(p, image.size(), f.input, f.reading, f.stars, *options);
+                    p.restore();
+                }};
     }
 
     void table(const report::Table &t, std::vector<Piece> &pieces)

@@ -11,6 +11,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace orrindel {
 
 // The context translators find the report's strings under.
@@ -50,7 +52,7 @@ QStringList readingParagraphs(const ChartReading &r)
 // The standard and replacement grids, and the stars of the month beside them.
 Section starsSection(const ChartReading &r)
 {
-    Section charts{HouseReport::tr("The stars"), {}, {}, {}, {}};
+    Section charts{HouseReport::tr("The stars"), {}, {}, {}, {}, {}, {}};
     charts.grids.push_back({HouseReport::tr("Standard chart (下卦)"),
                             r.chart.greyPalace,
                             {{ChartArray::Mountain, r.chart.mountain},
@@ -148,6 +150,7 @@ std::vector<Section> palaceSections(const ChartReading &r)
                         {},
                         {},
                         {},
+                        {},
                         palaceTable(chart)};
         if (!chart.replacement) {
             const MonthAfflictionReading a = afflictionsOf(*r.month);
@@ -163,7 +166,92 @@ std::vector<Section> palaceSections(const ChartReading &r)
     return sections;
 }
 
+// How the centre was found, as the rule asked and what it took.
+QString centreWords(const PlanCentre &centre)
+{
+    const QString basis = centre.basis == CentreMode::Point ? HouseReport::tr("a point placed")
+                          : centre.basis == CentreMode::Box
+                              ? HouseReport::tr("the centre of the house's rectangle")
+                              : HouseReport::tr("the outline's centroid");
+    const QString words = centre.mode == CentreMode::Rectangle
+                              ? HouseReport::tr("%1, by the missing-corner rule").arg(basis)
+                              : basis;
+    return centre.inside ? words : HouseReport::tr("%1, outside the outline").arg(words);
+}
+
+QString decimal(double value, int places)
+{
+    return QString::number(value, 'f', places);
+}
+
+// The wedges' table: each palace's area and share, in square metres too when the plan has a
+// scale, the rooms reaching into it, and whether its grid cell is a missing corner.
+Table sectorTable(const PlanInput &input, const PlanReading &plan)
+{
+    Table table;
+    table.header = QStringList{HouseReport::tr("Palace"), HouseReport::tr("Area (px²)"),
+                               HouseReport::tr("Share")};
+    if (plan.metresPerPixel)
+        table.header << HouseReport::tr("Area (m²)");
+    table.header << HouseReport::tr("Rooms") << HouseReport::tr("Missing corner");
+    // The rooms' names take what the numbers leave.
+    table.widths = plan.metresPerPixel ? std::vector<double>{0.14, 0.13, 0.1, 0.12, 0.35, 0.16}
+                                       : std::vector<double>{0.15, 0.15, 0.11, 0.43, 0.16};
+    for (std::size_t s = 0; s < plan.sectors.size(); ++s) {
+        const SectorArea &sector = plan.sectors[s];
+        QStringList row{palaceName(sector.palace), decimal(sector.area, 0),
+                        HouseReport::tr("%1%").arg(decimal(100 * sector.share, 1))};
+        if (const std::optional<double> m2 = plan.squareMetres(sector.area))
+            row << decimal(*m2, 2);
+        QStringList rooms;
+        for (std::size_t r = 0; r < plan.rooms.size(); ++r)
+            if (plan.rooms[r].shares[s] > 0)
+                rooms << QString::fromStdString(input.rooms[r].name);
+        row << rooms.join(QStringLiteral(", "));
+        const auto cell = std::ranges::find(plan.cells, sector.palace, &GridCell::palace);
+        row << (cell != plan.cells.end() && cell->missing ? HouseReport::tr("missing")
+                                                          : QString());
+        table.rows.push_back(row);
+    }
+    return table;
+}
+
+// A floor's page: its plan under the overlay, then its sectors; a plan not yet traced, or
+// traced so that it cannot be read, is shown bare with the reason.
+Section floorSection(const FloorPlan &floor, const ChartReading &r)
+{
+    Section section{clipped(floor.floor), {}, {}, {}, {}, {}, {}};
+    PlanFigure figure{floor.file, floor.page, floor.input, {}, planStars(r), false};
+    try {
+        figure.reading = readPlan(floor.input);
+        section.facts = {{HouseReport::tr("Centre:"), centreWords(figure.reading.centre)}};
+        section.table = sectorTable(floor.input, figure.reading);
+    } catch (const PlanError &error) {
+        section.paragraphs << QString::fromUtf8(error.what());
+        figure.stars.reset();
+        figure.input = {};
+    }
+    section.plan = figure;
+    return section;
+}
+
 } // namespace
+
+PlanStars planStars(const ChartReading &r)
+{
+    PlanStars stars{r.chart.time, r.chart.mountain, r.chart.facing, {}, {}, {},
+                    r.chart.facingPalace};
+    if (r.month) {
+        stars.annual = r.month->annual;
+        stars.monthly = r.month->monthly;
+        const int period = currentPeriod(r.month->month.year, r.month->month.month);
+        std::array<Tone, PalaceCount> tones{};
+        for (std::size_t p = 0; p < tones.size(); ++p)
+            tones[p] = toneOf(r.chart.mountain[p], r.chart.facing[p], period);
+        stars.tones = tones;
+    }
+    return stars;
+}
 
 ChartReading readHouse(const store::House &house, const MonthOfYear &month)
 {
@@ -179,7 +267,8 @@ ChartReading readHouse(const store::House &house, const MonthOfYear &month)
     return readChart(request);
 }
 
-Document houseDocument(const store::House &house, const ChartReading &r)
+Document houseDocument(const store::House &house, const ChartReading &r,
+                       const std::vector<FloorPlan> &floors)
 {
     const QString name = store::displayName(house);
     Document document;
@@ -200,15 +289,19 @@ Document houseDocument(const store::House &house, const ChartReading &r)
           {HouseReport::tr("Mountains:"), mountainsPhrase(r.mountains)}},
          {},
          {},
+         {},
+         {},
          {}});
     // What the practitioner noted belongs with the house; long notes push the chart on.
     if (!house.notes.isEmpty())
-        document.sections.push_back({HouseReport::tr("Notes"), {}, {house.notes}, {}, {}});
+        document.sections.push_back({HouseReport::tr("Notes"), {}, {house.notes}, {}, {}, {}, {}});
 
     Section chart{HouseReport::tr("The chart"),
                   {{HouseReport::tr("Period:"), QString::number(r.chart.period)},
                    {HouseReport::tr("Formation:"), formationPhrase(r.formation)},
                    {HouseReport::tr("Lean:"), leanPhrase(r)}},
+                  {},
+                  {},
                   {},
                   {},
                   {}};
@@ -217,10 +310,12 @@ Document houseDocument(const store::House &house, const ChartReading &r)
             {HouseReport::tr("Replacement formation:"), formationPhrase(r.replacement.formation)});
     document.sections.push_back(chart);
     if (const QStringList readings = readingParagraphs(r); !readings.isEmpty())
-        document.sections.push_back({HouseReport::tr("Readings"), {}, readings, {}, {}});
+        document.sections.push_back({HouseReport::tr("Readings"), {}, readings, {}, {}, {}, {}});
     document.sections.push_back(starsSection(r));
     for (const Section &section : palaceSections(r))
         document.sections.push_back(section);
+    for (const FloorPlan &floor : floors)
+        document.sections.push_back(floorSection(floor, r));
     return document;
 }
 

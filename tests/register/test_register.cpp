@@ -7,6 +7,7 @@
 #include "platform/textbox.h"
 #include "store/storeerror.h"
 #include "support/doubles.h"
+#include "support/pdfwords.h"
 #include "support/table.h"
 #include "translations/language.h"
 #include "ui/houses/houseregister.h"
@@ -157,31 +158,6 @@ struct Session
 };
 
 // A word of a PDF: its page and the bottom of its box, in points.
-struct Word
-{
-    int page;
-    double left, right, top, bottom;
-    QString text;
-};
-QList<Word> pdfWords(const QString &pdf)
-{
-    QProcess tool;
-    tool.start(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
-    tool.waitForFinished();
-    static const QRegularExpression box(
-        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    QList<Word> words;
-    int page = 0;
-    for (const auto &m : box.globalMatch(QString::fromUtf8(tool.readAllStandardOutput()))) {
-        if (m.captured(0).startsWith("<page"))
-            ++page;
-        else
-            words.append({page, m.captured(1).toDouble(), m.captured(3).toDouble(),
-                          m.captured(2).toDouble(), m.captured(4).toDouble(), m.captured(5)});
-    }
-    return words;
-}
-
 store::House leaningHouse()
 {
     return {.client = "Mrs O'Hara",
