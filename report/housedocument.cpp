@@ -1,4 +1,5 @@
 #include "housedocument.h"
+#include "planreport.h"
 
 #include "engine/numerictext.h"
 #include "engine/validation.h"
@@ -236,6 +237,21 @@ Section floorSection(const FloorPlan &floor, const ChartReading &r)
 }
 
 } // namespace
+
+std::vector<FloorPlan> floorPlans(const store::House &house, const QList<store::Plan> &plans)
+{
+    std::vector<FloorPlan> floors;
+    for (const store::Plan &plan : plans) {
+        FloorPlan floor{plan.floor, plan.image, plan.page, {}};
+        try {
+            floor.input = planInput(plan.geometry, house.facing.toDouble());
+        } catch (const std::exception &) {
+            // Left untraced: its page says why it cannot be read.
+        }
+        floors.push_back(floor);
+    }
+    return floors;
+}
 
 PlanStars planStars(const ChartReading &r)
 {

@@ -3,6 +3,7 @@
 #include "chartreport.h"
 #include "document.h"
 #include "store/house.h"
+#include "store/plan.h"
 
 #include "engine/plan.h"
 
@@ -27,6 +28,10 @@ struct FloorPlan
     int page = 1;
     PlanInput input;
 };
+
+// A house's floors as the report shows them, from its plans read with their files, in their
+// order; a plan whose geometry cannot be read is shown bare.
+std::vector<FloorPlan> floorPlans(const store::House &house, const QList<store::Plan> &plans);
 
 // The stars a plan's overlay shows: the chart's, the reading's month's, and each palace's tone
 // in that month's period.

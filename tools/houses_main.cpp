@@ -3,6 +3,8 @@
 
 #include "platform/fonts/fonts.h"
 #include "render/housereport.h"
+#include "render/planoverlay.h"
+#include "report/planreport.h"
 
 #include <QGuiApplication>
 
@@ -21,5 +23,24 @@ int main(int argc, char *argv[])
     orrindel::platform::installFontSubstitutes(orrindel::cjkFontRegion(translation.language()));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return runHouses(QCoreApplication::arguments(), out, err, &orrindel::writeHouseReport);
+    const HouseReportWriter writeReport = [](const orrindel::store::House &house,
+                                             const std::optional<orrindel::report::MonthOfYear> &month,
+                                             const std::vector<orrindel::report::FloorPlan> &floors,
+                                             const QString &path) {
+        orrindel::writeHouseReport(house, month, floors, path);
+    };
+    const PlanRenderer renderPlan = [](const orrindel::store::House &house,
+                                       const orrindel::store::Plan &plan,
+                                       const PlanRenderRequest &request) {
+        using namespace orrindel;
+        const QDate today = QDate::currentDate();
+        const report::ChartReading reading = report::readHouse(
+            house, request.annual.value_or(report::MonthOfYear{today.month(), today.year()}));
+        render::writePlanPicture(plan, report::planInput(plan.geometry, house.facing.toDouble()),
+                                 report::planStars(reading), request.grid,
+                                 request.pdf ? render::PlanFileFormat::Pdf
+                                             : render::PlanFileFormat::Png,
+                                 request.file);
+    };
+    return runHouses(QCoreApplication::arguments(), out, err, writeReport, renderPlan);
 }

@@ -353,7 +353,13 @@ void report(Run &run)
     if (!run.writeReport)
         throw StoreError::about(Kind::FileError, run.value("pdf"),
                                 HousesTool::tr("this build makes no reports."));
-    run.writeReport(house, month, run.value("pdf"));
+    // Each floor with its file, in the house's order.
+    const PlanStore plans(*run.open());
+    QList<store::Plan> floors;
+    for (const store::Plan &listed : plans.plans(house.id))
+        if (const std::optional<store::Plan> plan = plans.plan(listed.id))
+            floors.append(*plan);
+    run.writeReport(house, month, report::floorPlans(house, floors), run.value("pdf"));
 }
 
 // A plan's number, the plan and its house, and its geometry read on the house's facing.

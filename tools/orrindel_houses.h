@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/chartreport.h"
+#include "report/housedocument.h"
 #include "store/house.h"
 #include "store/plan.h"
 
@@ -14,7 +15,8 @@
 // cannot be written, Invalid when the house gives no chart.
 using HouseReportWriter =
     std::function<void(const orrindel::store::House &,
-                       const std::optional<orrindel::report::MonthOfYear> &, const QString &)>;
+                       const std::optional<orrindel::report::MonthOfYear> &,
+                       const std::vector<orrindel::report::FloorPlan> &, const QString &)>;
 
 // What `plan render` asks for: one file, PNG or PDF, the wedges or the grid, and optionally
 // a month's stars.

@@ -32,6 +32,7 @@ Result runCommands(const QString &commands, const QString &database, const QStri
     Result result;
     const HouseReportWriter writer = [&result](const House &house,
                                                const std::optional<report::MonthOfYear> &month,
+                                               const std::vector<report::FloorPlan> &floors,
                                                const QString &pdf) {
         if (pdf.endsWith("fail.pdf"))
             throw StoreError(StoreError::Kind::FileError, "fail.pdf: full");
@@ -40,6 +41,8 @@ Result runCommands(const QString &commands, const QString &database, const QStri
         result.out += QString("report:%1:%2").arg(displayName(house), pdf.section('/', -1));
         if (month)
             result.out += QString(":%1/%2").arg(month->month).arg(month->year);
+        for (const report::FloorPlan &floor : floors)
+            result.out += ":" + floor.floor;
     };
     for (const QString &command : commands.split(" ; ")) {
         QStringList arguments = command.split(' ');

@@ -4,6 +4,7 @@
 #include "platform/msgbox.h"
 #include "store/storeerror.h"
 #include "store/housefields.h"
+#include "store/plan.h"
 #include "ui/print/housereport.h"
 
 #include <QAbstractTableModel>
@@ -450,7 +451,15 @@ void HouseRegister::exportReport()
         return;
     }
     try {
-        writeHouseReport(*house, std::nullopt, path);
+        // Each floor with its file, in the house's order.
+        QList<store::Plan> floors;
+        if (m_store) {
+            const store::PlanStore plans(*m_store);
+            for (const store::Plan &listed : plans.plans(house->id))
+                if (const std::optional<store::Plan> plan = plans.plan(listed.id))
+                    floors.append(*plan);
+        }
+        writeHouseReport(*house, std::nullopt, report::floorPlans(*house, floors), path);
         report(tr("The report is written to %1.").arg(QDir::toNativeSeparators(path)));
     } catch (const store::StoreError &error) {
         m_msgBox.show(this, error.message(), platform::vbCritical, tr("Export Report"));
