@@ -1,11 +1,16 @@
 #pragma once
 
 #include "engine/chart.h"
+#include "engine/palacereading.h"
+#include "engine/plan.h"
 #include "gridplaces.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -28,8 +33,40 @@ struct StarGrid
     std::vector<std::pair<ChartArray, Stars>> stars;
 };
 
+// What a plan's overlay writes in each palace, by palace index: the chart's stars, and when
+// known the annual and monthly stars of a month and each palace's tone.
+struct PlanStars
+{
+    Stars time{};
+    Stars mountain{};
+    Stars facing{};
+    std::optional<Stars> annual;
+    std::optional<Stars> monthly;
+    std::optional<std::array<Tone, PalaceCount>> tones;
+    int facingPalace = 0;
+};
+
+// A floor's plan as kept: its file (an image, or a PDF and the page shown), what was traced on
+// it and what that reads, drawn at the file's own resolution with the overlay above it.
+struct PlanFigure
+{
+    QByteArray file;
+    int page = 1;
+    PlanInput input;
+    PlanReading reading;
+    std::optional<PlanStars> stars;
+    bool grid = false; // the 3 x 3 grid rather than the eight wedges
+};
+
+// Rows of cells under a header row, each column as wide as its widest cell.
+struct Table
+{
+    QStringList header;
+    std::vector<QStringList> rows;
+};
+
 // A section is kept on one page where a page holds it: its facts, its paragraphs, its grids two
-// to a row, then its closing note.
+// to a row, its plan scaled to what is left of the page, its table, then its closing note.
 struct Section
 {
     QString heading;
@@ -37,6 +74,8 @@ struct Section
     QStringList paragraphs;
     std::vector<StarGrid> grids;
     QString note;
+    std::optional<PlanFigure> plan;
+    Table table;
 };
 
 struct Document

@@ -43,7 +43,7 @@ QStringList readingParagraphs(const ChartReading &r)
 // The standard and replacement grids; then, a section of their own, the stars of the month.
 std::vector<Section> starsSections(const ChartReading &r)
 {
-    Section charts{HouseReport::tr("The stars"), {}, {}, {}, {}};
+    Section charts{HouseReport::tr("The stars"), {}, {}, {}, {}, {}, {}};
     charts.grids.push_back({HouseReport::tr("Standard chart (下卦)"),
                             r.chart.greyPalace,
                             {{ChartArray::Mountain, r.chart.mountain},
@@ -62,7 +62,7 @@ std::vector<Section> starsSections(const ChartReading &r)
     const MonthStars &m = *r.month;
     const QString month =
         QStringLiteral("%1/%2").arg(m.month.month, 2, 10, QLatin1Char('0')).arg(m.month.year);
-    Section months{{}, {}, {}, {}, {}};
+    Section months{{}, {}, {}, {}, {}, {}, {}};
     months.grids.push_back(
         {HouseReport::tr("Annual stars, %1").arg(month), -1, {{ChartArray::Palace, m.annual}}});
     months.grids.push_back(
@@ -113,15 +113,19 @@ Document houseDocument(const store::House &house, const ChartReading &r)
           {HouseReport::tr("Mountains:"), mountainsPhrase(r.mountains)}},
          {},
          {},
+         {},
+         {},
          {}});
     // What the practitioner noted belongs with the house; long notes push the chart on.
     if (!house.notes.isEmpty())
-        document.sections.push_back({HouseReport::tr("Notes"), {}, {house.notes}, {}, {}});
+        document.sections.push_back({HouseReport::tr("Notes"), {}, {house.notes}, {}, {}, {}, {}});
 
     Section chart{HouseReport::tr("The chart"),
                   {{HouseReport::tr("Period:"), QString::number(r.chart.period)},
                    {HouseReport::tr("Formation:"), formationPhrase(r.formation)},
                    {HouseReport::tr("Lean:"), leanPhrase(r)}},
+                  {},
+                  {},
                   {},
                   {},
                   {}};
@@ -130,7 +134,7 @@ Document houseDocument(const store::House &house, const ChartReading &r)
             {HouseReport::tr("Replacement formation:"), formationPhrase(r.replacement.formation)});
     document.sections.push_back(chart);
     if (const QStringList readings = readingParagraphs(r); !readings.isEmpty())
-        document.sections.push_back({HouseReport::tr("Readings"), {}, readings, {}, {}});
+        document.sections.push_back({HouseReport::tr("Readings"), {}, readings, {}, {}, {}, {}});
     for (const Section &section : starsSections(r))
         document.sections.push_back(section);
     return document;
