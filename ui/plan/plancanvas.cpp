@@ -199,7 +199,7 @@ bool PlanCanvas::nearCentre(QPointF widget) const
 
 void PlanCanvas::finish(const PlanInput &input, const QString &what)
 {
-    setPlan(input);
+    // The window makes the edit one to undo, and hands the plan back through setPlan.
     emit edited(input, what);
 }
 

@@ -55,6 +55,7 @@ public:
     int selected() const { return m_selected; }
     double zoom() const { return m_view.m11(); }
     QSizeF imageSize() const { return m_image.size(); }
+    QPointF onScreen(PlanPoint p) const { return m_view.map(QPointF(p.x, p.y)); }
 
     void fit();
     void zoomBy(double factor);
