@@ -5,6 +5,7 @@
 #include "store/storeerror.h"
 #include "store/housefields.h"
 #include "store/plan.h"
+#include "ui/plan/floorplanwindow.h"
 #include "ui/print/housereport.h"
 
 #include <QAbstractTableModel>
@@ -202,6 +203,7 @@ HouseRegister::HouseRegister(const QString &databasePath, platform::MsgBox &msgB
     m_undo = button(tr("&Undo Delete"), QStringLiteral("undo"), &HouseRegister::undoDelete);
     m_export =
         button(tr("E&xport Report…"), QStringLiteral("export"), &HouseRegister::exportReport);
+    m_plans = button(tr("Floor &Plan…"), QStringLiteral("floorPlan"), &HouseRegister::openFloorPlan);
     const QString undoKeys = QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText);
     m_undo->setToolTip(tr("Brings back the house deleted last (%1)").arg(undoKeys));
     auto *close = buttons->addButton(QDialogButtonBox::Close);
@@ -240,7 +242,10 @@ HouseRegister::HouseRegister(const QString &databasePath, platform::MsgBox &msgB
     reload();
 }
 
-HouseRegister::~HouseRegister() = default;
+HouseRegister::~HouseRegister()
+{
+    delete m_floorPlan; // before the store it works on
+}
 
 void HouseRegister::showEvent(QShowEvent *event)
 {
@@ -310,6 +315,7 @@ void HouseRegister::updateCommands()
     const bool chosen = m_table->selectionModel()->hasSelection();
     m_open->setEnabled(chosen);
     m_export->setEnabled(chosen);
+    m_plans->setEnabled(chosen);
     m_edit->setEnabled(chosen && writable);
     m_delete->setEnabled(chosen && writable);
     m_save->setEnabled(writable);
@@ -351,7 +357,29 @@ void HouseRegister::openSelected()
         return;
     m_opened = house;
     emit openHouse(house->year, house->facing);
+    emit houseOpened(house->id);
     report(tr("Opened %1.").arg(store::displayName(*house)));
+}
+
+void HouseRegister::openFloorPlan()
+{
+    if (const std::optional<store::House> house = selected())
+        showFloorPlan(house->id);
+}
+
+void HouseRegister::showFloorPlan(qint64 house)
+{
+    std::optional<store::House> shown;
+    if (!m_store || !change([&] { shown = m_store->house(house); }) || !shown)
+        return;
+    if (!m_floorPlan || m_floorPlan->house() != house) {
+        delete m_floorPlan;
+        m_floorPlan = new FloorPlanWindow(*m_store, *shown, m_msgBox, this);
+        m_floorPlan->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_floorPlan->show();
+    m_floorPlan->raise();
+    m_floorPlan->activateWindow();
 }
 
 void HouseRegister::saveShown()

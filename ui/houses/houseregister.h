@@ -3,6 +3,7 @@
 #include "store/house.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -20,6 +21,7 @@ namespace platform {
 class MsgBox;
 }
 
+class FloorPlanWindow;
 class HouseFilter;
 class HouseTable;
 
@@ -32,6 +34,8 @@ class HouseRegister : public QDialog
 signals:
     // Open: the main window takes the year and the bearing as if typed and calculates.
     void openHouse(const QString &year, const QString &facing);
+    // Sent after openHouse, with the house whose chart the main window now shows.
+    void houseOpened(qint64 house);
 
 public:
     // The year and the bearing as typed of the chart the main window shows, if any.
@@ -51,6 +55,9 @@ public:
     void deleteSelected();
     void undoDelete();
     void exportReport();
+    // The floor plans of the house selected, or of the house with that id.
+    void openFloorPlan();
+    void showFloorPlan(qint64 house);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -75,6 +82,7 @@ private:
     std::optional<store::House> m_opened;  // the house last opened into the main window
     std::optional<store::House> m_deleted; // the house Undo brings back
     bool m_closed = false;                 // the list may be out of date when shown again
+    QPointer<FloorPlanWindow> m_floorPlan; // one at a time, on this window's store
 
     QLineEdit *m_search = nullptr;
     HouseTable *m_model = nullptr;
@@ -82,7 +90,7 @@ private:
     QTableView *m_table = nullptr;
     QLabel *m_status = nullptr;
     QPushButton *m_open = nullptr, *m_save = nullptr, *m_edit = nullptr, *m_delete = nullptr,
-                *m_undo = nullptr, *m_export = nullptr;
+                *m_undo = nullptr, *m_export = nullptr, *m_plans = nullptr;
 };
 
 } // namespace orrindel

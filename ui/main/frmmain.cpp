@@ -288,6 +288,10 @@ void frmMain::buildMenu()
     m_ui.mnuFileDetails->setObjectName(QStringLiteral("mnuFileDetails"));
     m_ui.mnuFileHouses = mnuFile->addAction(tr("&Houses…"));
     m_ui.mnuFileHouses->setObjectName(QStringLiteral("mnuFileHouses"));
+    // The plans of the house whose chart is shown, so only while it is.
+    m_ui.mnuFileFloorPlan = mnuFile->addAction(tr("&Floor Plan…"));
+    m_ui.mnuFileFloorPlan->setObjectName(QStringLiteral("mnuFileFloorPlan"));
+    m_ui.mnuFileFloorPlan->setEnabled(false);
     mnuFile->addSeparator();
     m_ui.mnuFileExit = mnuFile->addAction(tr("E&xit"));
     m_ui.mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
@@ -337,6 +341,7 @@ void frmMain::connectEvents()
     on(m_ui.mnuAboutAbout, &QAction::triggered, &frmMain::mnuAboutAbout_Click);
     on(m_ui.mnuFileDetails, &QAction::triggered, &frmMain::mnuFileDetails_Click);
     on(m_ui.mnuFileHouses, &QAction::triggered, &frmMain::mnuFileHouses_Click);
+    on(m_ui.mnuFileFloorPlan, &QAction::triggered, &frmMain::mnuFileFloorPlan_Click);
 }
 
 void frmMain::Form_Load()
@@ -429,6 +434,7 @@ void frmMain::ValidateInput()
 
 void frmMain::ClearChart()
 {
+    chartFromHouse(0);
     if (!chartShown())
         return;
     for (int i = 0; i < PalaceCount; ++i) {
@@ -548,10 +554,24 @@ void frmMain::mnuFileHouses_Click()
         };
         m_houses = new HouseRegister(m_services.databasePath, m_services.msgBox, shown, this);
         connect(m_houses, &HouseRegister::openHouse, this, &frmMain::openHouse);
+        connect(m_houses, &HouseRegister::houseOpened, this, &frmMain::chartFromHouse);
     }
     m_houses->show();
     m_houses->raise();
     m_houses->activateWindow();
+}
+
+void frmMain::chartFromHouse(qint64 house)
+{
+    m_chartHouse = chartShown() ? house : 0;
+    if (m_ui.mnuFileFloorPlan)
+        m_ui.mnuFileFloorPlan->setEnabled(m_chartHouse != 0);
+}
+
+void frmMain::mnuFileFloorPlan_Click()
+{
+    if (m_houses && m_chartHouse)
+        m_houses->showFloorPlan(m_chartHouse);
 }
 
 void frmMain::openHouse(const QString &year, const QString &facing)

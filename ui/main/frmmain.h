@@ -68,6 +68,9 @@ private:
     void mnuAboutAbout_Click();
     void mnuFileDetails_Click();
     void mnuFileHouses_Click();
+    void mnuFileFloorPlan_Click();
+    // The house the register opened into the chart on show, 0 when the chart is not a house's.
+    void chartFromHouse(qint64 house);
     void Command1_Click();
     void mnuFileExit_Click();
 
@@ -108,6 +111,7 @@ private:
         std::array<platform::Shape *, 9> shpPalace{};
         QAction *mnuFileDetails = nullptr;
         QAction *mnuFileHouses = nullptr;
+        QAction *mnuFileFloorPlan = nullptr;
         QAction *mnuFileExit = nullptr;
         QAction *mnuAboutAbout = nullptr;
     };
@@ -119,6 +123,7 @@ private:
     Ui m_ui;
     ChartDetails *m_details = nullptr; // made on first opening, owned as a child window
     HouseRegister *m_houses = nullptr; // likewise
+    qint64 m_chartHouse = 0;           // the house whose chart is shown, if it came from one
 };
 
 } // namespace orrindel
