@@ -88,7 +88,6 @@ struct Worked { const char *what; QString facing, points; int front; QString cen
 // clang-format off
 const Worked Plans[] = {
     {"a 10×8 rectangle north up", "0", "0,0~10,0~10,8~0,8", 0, "centroid", 0, 5, 4, 80, true, "north 6.627417 south 6.627417 east 10.355339 west 10.355339 north-east 11.508622 south-west 11.508622"},
-    {"the rectangle fronted on its south side", "180", "0,0~10,0~10,8~0,8", 2, "box", 0, 5, 4, 80},
     {"the rectangle traced the other way round", "180", "0,8~10,8~10,0~0,0", 0, "centroid", 0, 5, 4, 80},
     {"the rectangle turned to face 30°", "30", "0,0~10,0~10,8~0,8", 0, "centroid", 30, 5, 4, 80},
     {"a 30×6 house facing north-east", "45", "0,0~30,0~30,6~0,6", 0, "centroid", 45, 15, 3, 180},
@@ -119,26 +118,18 @@ struct Bad { const char *command; QString says; };
 // clang-format off
 const Bad BadInput[] = {
     {"plan add 1", "needs --image"},
-    {"plan add 9 --image FILE", "no house 9"},
     {"plan add 1 --image FILE --page 0", "pages count from 1"},
-    {"plan add 1 --image /none.png", "does not exist"},
     {"plan list 9", "no house 9"},
     {"plan outline 1 --points 0,0~10,0 --front 0", ""},
     {"plan outline 1 --points 0,0~10,0~0,8 --front 3", ""},
     {"plan outline 1 --points 0,0~10,8~10,0~0,8 --front 0", ""},
-    {"plan outline 1 --points 0,0~10,0~0,8 --front x", "not a corner's number"},
-    {"plan outline 1 --points 0,0~1,z~0,8 --front 0", ""},
     {"plan centre 1 middle", "give centroid, box"},
     {"plan centre 1 point", "--at x,y"},
-    {"plan centre 1 box --at 1,1", "--at x,y"},
-    {"plan centre 1 rectangle --threshold much", "not a number"},
     {"plan room 1 --name Hall", "needs --name and --points"},
     {"plan scale 1 --points 0,0 --length 5", "two points"},
     {"plan scale 1 --points 0,0~10,0 --length -5", ""},
     {"plan remove 2", "no plan 2"},
     {"plan show 1", "give --json"},
-    {"plan show x --json", "x is not a plan number"},
-    {"plan show 1 --json --annual 13/2027", "--annual 13/2027"},
     {"plan render 1", "one of --png FILE and --pdf FILE"},
 };
 // clang-format on
