@@ -4,7 +4,7 @@
 
 #include "store/plan.h"
 #include "store/storeerror.h"
-#include "support/firstversion.h"
+#include "support/registerfile.h"
 #include "support/table.h"
 
 #include <QCryptographicHash>
