@@ -40,11 +40,13 @@ const QString &database()
             const double r = 1500 + 300 * std::sin(7 * a) + 80 * std::cos(23 * a);
             corners << QString("%1,%2").arg(3000 + r * std::cos(a)).arg(2000 + r * std::sin(a));
         }
-        int status = houses(file, {"plan", "outline", "1", "--points", corners.join(' '), "--front", "10"});
+        int status =
+            houses(file, {"plan", "outline", "1", "--points", corners.join(' '), "--front", "10"});
         for (int i = 0; i < 10; ++i) {
             const double x = 2000 + 180.0 * i, y = 1200 + 100.0 * i;
-            status |= houses(file, {"plan", "room", "1", "--name", QString("room %1").arg(i), "--points",
-                          QString("%1,%2 %3,%2 %3,%4 %1,%4").arg(x).arg(y).arg(x + 300).arg(y + 300)});
+            status |= houses(
+                file, {"plan", "room", "1", "--name", QString("room %1").arg(i), "--points",
+                       QString("%1,%2 %3,%2 %3,%4 %1,%4").arg(x).arg(y).arg(x + 300).arg(y + 300)});
         }
         if (status != 0)
             qFatal("the plan's outline or a room was refused");

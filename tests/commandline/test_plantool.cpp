@@ -4,8 +4,8 @@
 
 #include "orrindel_houses.h"
 #include "store/plan.h"
-#include "support/registerfile.h"
 #include "support/planfiles.h"
+#include "support/registerfile.h"
 #include "support/table.h"
 
 #include <QHash>
@@ -25,16 +25,18 @@ using namespace orrindel::test;
 
 namespace {
 
+// clang-format off
 struct Result { int status = 0; QString out, err; };
+// clang-format on
 
 // One command on the register; "~" inside an argument is a space.
 Result houses(const QString &database, const QString &command)
 {
     Result result;
     QTextStream out(&result.out), err(&result.err);
-    QStringList arguments = command.split(' ');
-    arguments.replaceInStrings("~", " ");
-    result.status = runHouses(QStringList{"orrindel-houses", "--database", database} + arguments, out, err);
+    const QStringList arguments = command.split(' ').replaceInStrings("~", " ");
+    result.status =
+        runHouses(QStringList{"orrindel-houses", "--database", database} + arguments, out, err);
     return result;
 }
 
@@ -68,10 +70,23 @@ QPointF towards(double bearing, double up)
     return {std::sin(a), -std::cos(a)};
 }
 
-const QStringList Palaces = {"north", "north-east", "east", "south-east", "south", "south-west", "west", "north-west"};
+// The outline's part in the 45° wedge about c centred on the bearing.
+double wedge(const QList<QPointF> &outline, QPointF c, double bearing, double up)
+{
+    return area(
+        clip(clip(outline, c, towards(bearing - 22.5, up)), c, -towards(bearing + 22.5, up)));
+}
 
-struct Worked { const char *what; QString facing, points; int front; QString centre; double up, x, y, area; bool inside = true; QString sectors = {}; };
+bool near(double a, double b, double within = 1e-9)
+{
+    return std::abs(a - b) <= within;
+}
+
+const QStringList Palaces = {"north", "north-east", "east", "south-east",
+                             "south", "south-west", "west", "north-west"};
+
 // clang-format off
+struct Worked { const char *what; QString facing, points; int front; QString centre; double up, x, y, area; bool inside = true; QString sectors = {}; };
 const Worked Plans[] = {
     {"a 10×8 rectangle north up", "0", "0,0~10,0~10,8~0,8", 0, "centroid", 0, 5, 4, 80, true, "north 6.627417 south 6.627417 east 10.355339 west 10.355339 north-east 11.508622 south-west 11.508622"},
     {"the rectangle traced the other way round", "180", "0,8~10,8~10,0~0,0", 0, "centroid", 0, 5, 4, 80},
@@ -88,8 +103,8 @@ const Worked Plans[] = {
 };
 // clang-format on
 
-struct Refused { const char *what; QByteArray (*make)(); qint64 padTo; int page; QString says; };
 // clang-format off
+struct Refused { const char *what; QByteArray (*make)(); qint64 padTo; int page; QString says; };
 const Refused Files[] = {
     {"a PNG claiming 50000 × 50000", [] { return claimedPng(50000, 50000); }, 0, 0, "50000 × 50000 pixels"},
     {"a truncated JPEG", [] { const QByteArray jpeg = encoded(400, 300, "jpeg"); return jpeg.left(jpeg.size() / 2); }, 0, 0, "JPEG image is damaged"},
@@ -100,8 +115,8 @@ const Refused Files[] = {
 };
 // clang-format on
 
-struct Bad { const char *command; QString says; };
 // clang-format off
+struct Bad { const char *command; QString says; };
 const Bad BadInput[] = {
     {"plan add 1", "needs --image"},
     {"plan add 1 --image FILE --page 0", "pages count from 1"},
@@ -128,11 +143,15 @@ class TestPlanTool : public QObject
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_database, m_png;
 
+    Result run(const QString &command) const { return houses(m_database, command); }
+    // What the tool says of plan 1.
+    QString planState() const { return run("plan show 1 --json").out + run("plan list 1").out; }
+
     // House 1 facing `facing`, and plan 1 on it.
     void addHouse(const QString &facing)
     {
-        QCOMPARE(houses(m_database, "add --year 2004 --client x --facing " + facing).status, 0);
-        QCOMPARE(houses(m_database, "plan add 1 --image " + m_png).out, "1\n");
+        QCOMPARE(run("add --year 2004 --client x --facing " + facing).status, 0);
+        QCOMPARE(run("plan add 1 --image " + m_png).out, "1\n");
     }
 
 private slots:
@@ -151,28 +170,33 @@ private slots:
     {
         const Worked &row = current(Plans);
         addHouse(row.facing);
-        QCOMPARE(houses(m_database, QString("plan outline 1 --points %1 --front %2").arg(row.points).arg(row.front)).err, "");
-        QCOMPARE(houses(m_database, "plan centre 1 " + row.centre).err, "");
-        const Result shown = houses(m_database, "plan show 1 --json");
+        QCOMPARE(
+            run(QString("plan outline 1 --points %1 --front %2").arg(row.points).arg(row.front))
+                .status,
+            0);
+        QCOMPARE(run("plan centre 1 " + row.centre).status, 0);
+        const Result shown = run("plan show 1 --json");
         const QJsonObject plan = QJsonDocument::fromJson(shown.out.toUtf8()).object();
         const QJsonObject centre = plan["centre"].toObject();
-        QVERIFY2(std::abs(plan["up"].toDouble() - row.up) < 1e-9 && std::abs(plan["area"].toDouble() - row.area) < 1e-9, qPrintable(shown.out));
-        QVERIFY(std::abs(centre["x"].toDouble() - row.x) < 1e-9 && std::abs(centre["y"].toDouble() - row.y) < 1e-9);
+        QVERIFY2(near(plan["up"].toDouble(), row.up) && near(plan["area"].toDouble(), row.area),
+                 qPrintable(shown.out));
+        QVERIFY(near(centre["x"].toDouble(), row.x) && near(centre["y"].toDouble(), row.y));
         QCOMPARE(centre["inside"].toBool(), row.inside);
         QList<QPointF> outline;
         for (const QString &point : QString(row.points).split('~'))
-            outline << QPointF(point.section(',', 0, 0).toDouble(), point.section(',', 1).toDouble());
+            outline << QPointF(point.section(',', 0, 0).toDouble(),
+                               point.section(',', 1).toDouble());
         QHash<QString, double> areas;
         for (const QJsonValue &sector : plan["sectors"].toArray()) {
             const QString palace = sector["palace"].toString();
-            const double bearing = 45.0 * Palaces.indexOf(palace), measured = sector["area"].toDouble();
-            const double clipped = area(clip(clip(outline, {row.x, row.y}, towards(bearing - 22.5, row.up)), {row.x, row.y}, -towards(bearing + 22.5, row.up)));
-            QVERIFY2(std::abs(measured - clipped) <= 1e-4 * clipped + 1e-9, qPrintable(palace + ' ' + QString::number(measured) + " vs " + QString::number(clipped)));
-            areas[palace] = measured;
+            areas[palace] = sector["area"].toDouble();
+            const double clipped =
+                wedge(outline, {row.x, row.y}, 45.0 * Palaces.indexOf(palace), row.up);
+            QVERIFY2(near(areas[palace], clipped, 1e-4 * clipped + 1e-9), qPrintable(palace));
         }
         const QStringList hand = row.sectors.split(' ', Qt::SkipEmptyParts);
         for (qsizetype i = 0; i < hand.size(); i += 2)
-            QVERIFY2(std::abs(areas.value(hand[i]) - hand[i + 1].toDouble()) < 1e-6, qPrintable(hand[i]));
+            QVERIFY2(near(areas.value(hand[i]), hand[i + 1].toDouble(), 1e-6), qPrintable(hand[i]));
         std::set<QString> cells;
         for (const QJsonValue &cell : plan["cells"].toArray())
             cells.insert(cell["palace"].toString());
@@ -185,13 +209,17 @@ private slots:
     {
         const Refused &row = current(Files);
         QFile file(m_dir->filePath("plan.pdf"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(row.make()) > 0 && (!row.padTo || file.resize(row.padTo)));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(row.make()) > 0 &&
+                (!row.padTo || file.resize(row.padTo)));
         file.close();
-        QCOMPARE(houses(m_database, "add --year 2004 --client x --facing 0").status, 0);
-        const Result added = houses(m_database, QString("plan add 1 --image %1 --page %2").arg(file.fileName()).arg(qMax(row.page, 1)));
+        QCOMPARE(run("add --year 2004 --client x --facing 0").status, 0);
+        const Result added = run(
+            QString("plan add 1 --image %1 --page %2").arg(file.fileName()).arg(qMax(row.page, 1)));
         QCOMPARE(added.status, row.says.isEmpty() ? 0 : 2);
-        QVERIFY2(added.err.contains(row.says) && added.err.count('\n') == (row.says.isEmpty() ? 0 : 1), qPrintable(added.err));
-        QCOMPARE(houses(m_database, "plan list 1").out.count('\n'), row.says.isEmpty() ? 1 : 0);
+        QVERIFY2(added.err.contains(row.says) &&
+                     added.err.count('\n') == (row.says.isEmpty() ? 0 : 1),
+                 qPrintable(added.err));
+        QCOMPARE(run("plan list 1").out.count('\n'), row.says.isEmpty() ? 1 : 0);
     }
 
     // Status 2, one line, and the register as it was.
@@ -200,23 +228,25 @@ private slots:
     {
         const Bad &row = current(BadInput);
         addHouse("0");
-        QCOMPARE(houses(m_database, "plan outline 1 --points 0,0~10,0~10,8~0,8 --front 0").status, 0);
-        const QString before = houses(m_database, "plan show 1 --json").out + houses(m_database, "plan list 1").out;
-        const Result result = houses(m_database, QString(row.command).replace("FILE", m_png));
+        QCOMPARE(run("plan outline 1 --points 0,0~10,0~10,8~0,8 --front 0").status, 0);
+        const QString before = planState();
+        const Result result = run(QString(row.command).replace("FILE", m_png));
         QCOMPARE(result.status, 2);
-        QVERIFY2(result.err.contains(row.says) && result.err.count('\n') == 1, qPrintable(result.err));
-        QCOMPARE(houses(m_database, "plan show 1 --json").out + houses(m_database, "plan list 1").out, before);
+        QVERIFY2(result.err.contains(row.says) && result.err.count('\n') == 1,
+                 qPrintable(result.err));
+        QCOMPARE(planState(), before);
     }
 
     // A first-version register becomes the second with its house as it was.
     void migration()
     {
         sqlAnswer(m_database, FirstSchema);
-        sqlAnswer(m_database, "INSERT INTO houses VALUES (7, 'Lee', 'Hill', '1984', '90.5', NULL, 'n', 'T', 'T', 'lee', 'hill', 'n')");
+        sqlAnswer(m_database, "INSERT INTO houses VALUES (7, 'Lee', 'Hill', '1984', '90.5', NULL, "
+                              "'n', 'T', 'T', 'lee', 'hill', 'n')");
         sqlAnswer(m_database, "PRAGMA user_version = 1");
-        const QString before = houses(m_database, "show 7 --json").out;
-        QCOMPARE(houses(m_database, "plan add 7 --image " + m_png).out, "1\n");
-        QCOMPARE(houses(m_database, "show 7 --json").out, before);
+        const QString before = run("show 7 --json").out;
+        QCOMPARE(run("plan add 7 --image " + m_png).out, "1\n");
+        QCOMPARE(run("show 7 --json").out, before);
         QCOMPARE(sqlAnswer(m_database, "PRAGMA user_version"), "2");
     }
 
@@ -232,7 +262,7 @@ private slots:
         QFETCH(int, after);
         QFile png(m_png);
         QVERIFY(png.resize(60 << 20));
-        QCOMPARE(houses(m_database, "add --year 2004 --client x --facing 0").status, 0);
+        QCOMPARE(run("add --year 2004 --client x --facing 0").status, 0);
         QProcess child;
         child.start(HOUSES_TOOL, {"--database", m_database, "plan", "add", "1", "--image", m_png});
         QVERIFY(child.waitForStarted());
@@ -243,7 +273,8 @@ private slots:
         store::HouseStore registry(m_database);
         const QList<store::Plan> plans = store::PlanStore(registry).plans(1);
         QVERIFY(plans.size() <= 1);
-        QVERIFY(plans.isEmpty() || store::PlanStore(registry).plan(plans[0].id)->image.size() == 60 << 20);
+        QVERIFY(plans.isEmpty() ||
+                store::PlanStore(registry).plan(plans[0].id)->image.size() == 60 << 20);
     }
 };
 

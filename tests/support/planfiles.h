@@ -16,8 +16,9 @@ namespace orrindel::test {
 // The colour page N (or an image) is painted, different for neighbouring pages.
 inline const auto paintOf = [](int page) { return QColor::fromHsv(page * 37 % 360, 200, 220); };
 
-inline QByteArray encoded(int width, int height, const char *format,
-                   QImageIOHandler::Transformations turn = QImageIOHandler::TransformationNone)
+inline QByteArray
+encoded(int width, int height, const char *format,
+        QImageIOHandler::Transformations turn = QImageIOHandler::TransformationNone)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(paintOf(1));
