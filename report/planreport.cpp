@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <cmath>
 #include <string>
 
 namespace orrindel::report {
@@ -178,7 +179,8 @@ PlanInput planInput(const QString &geometry, double facing)
     const QJsonValue front = object.value(QLatin1String("front"));
     if (!front.isUndefined()) {
         const double k = numberAt(front, "the front edge");
-        if (k != double(int(k)) || k < 0)
+        // Compared before any cast: a huge number does not fit an int.
+        if (!(k >= 0 && k <= 1e6) || k != std::floor(k))
             refuse("the front edge is not a corner's number");
         input.front = int(k);
     }

@@ -3,13 +3,12 @@
 
 #include "orrindel_houses.h"
 #include "store/housefields.h"
+#include "support/registerfile.h"
 #include "support/table.h"
 
 #include <QCryptographicHash>
 #include <QJsonDocument>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -76,20 +75,6 @@ QByteArray contentOf(const QString &path)
                : QByteArray();
 }
 
-// One answer of a query on its own connection, to check the file as SQLite sees it.
-QString sqlAnswer(const QString &path, const QString &sql)
-{
-    QString answer;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "check");
-        db.setDatabaseName(path);
-        QSqlQuery query(db.open() ? db : QSqlDatabase());
-        answer = query.exec(sql) && query.next() ? query.value(0).toString() : "failed";
-    }
-    QSqlDatabase::removeDatabase("check");
-    return answer;
-}
-
 House house(const QString &client, const QString &year = "2004", const QString &facing = "180")
 {
     House h;
@@ -114,9 +99,6 @@ QString exportOf(int count)
 // Hostile text for every text field, against a decoy that a loose query would also match.
 const QString Hostile[] = {"'; DROP TABLE houses; --", "%", "_", "a%b_c\\", QString::fromUtf8("a\0b", 3), QString(1, QChar(0)),
                            "\"\n\t", "山向 🏠", QString(100 * 1024, 'x') + "é%"};
-// The table as the first version of the register made it; every register since has it.
-const QString FirstSchema = "CREATE TABLE houses (id INTEGER PRIMARY KEY AUTOINCREMENT, client TEXT NOT NULL, label TEXT NOT NULL, year TEXT NOT NULL, facing TEXT NOT NULL, "
-                            "measured TEXT, notes TEXT NOT NULL, created TEXT NOT NULL, changed TEXT NOT NULL, client_key TEXT NOT NULL, label_key TEXT NOT NULL, notes_key TEXT NOT NULL)";
 // The window's order by a field: names without regard to case, numbers and days by value.
 struct Order { const char *field; QString a, b; bool before; };
 const Order Orders[] = {

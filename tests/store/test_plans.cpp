@@ -4,6 +4,7 @@
 
 #include "store/plan.h"
 #include "store/storeerror.h"
+#include "support/registerfile.h"
 #include "support/table.h"
 
 #include <QCryptographicHash>
@@ -22,12 +23,6 @@ using Kind = StoreError::Kind;
 
 namespace {
 
-// The first version's schema, as that program made it.
-const QString V1Schema =
-    "CREATE TABLE houses (id INTEGER PRIMARY KEY AUTOINCREMENT, client TEXT NOT NULL, label TEXT "
-    "NOT NULL, year TEXT NOT NULL, facing TEXT NOT NULL, measured TEXT, notes TEXT NOT NULL, "
-    "created TEXT NOT NULL, changed TEXT NOT NULL, client_key TEXT NOT NULL, label_key TEXT NOT "
-    "NULL, notes_key TEXT NOT NULL)";
 // Every field of every house, byte for byte, with its id.
 const QString Dump = "SELECT id || hex(client) || ',' || hex(label) || ',' || year || facing || "
                      "quote(measured) || hex(notes) || created || changed || hex(client_key) || "
@@ -171,7 +166,7 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         m_path = m_dir->filePath("h.sqlite");
         sql(m_path,
-            "PRAGMA journal_mode = WAL; " + V1Schema + "; PRAGMA user_version = 1; " + V1Houses);
+            "PRAGMA journal_mode = WAL; " + FirstSchema + "; PRAGMA user_version = 1; " + V1Houses);
         m_houses = std::make_unique<HouseStore>(m_path);
         m_plans = std::make_unique<PlanStore>(*m_houses);
     }
