@@ -8,6 +8,22 @@
 
 #include <QGuiApplication>
 
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// Qt notes on standard error that it made up a runtime folder (as for root, who has none): the
+// tool's own problems stay one line each, and that note is none of the user's concern.
+void withoutRuntimeFolderNote(QtMsgType type, const QMessageLogContext &context,
+                              const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: ")))
+        return;
+    qtHandler(type, context, message);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     orrindel::Translation translation(orrindel::systemLanguage());
@@ -16,6 +32,7 @@ int main(int argc, char *argv[])
     // every command runs alike with a display or without one. The commands are parsed once,
     // by runHouses; nothing here guesses at them.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qtHandler = qInstallMessageHandler(withoutRuntimeFolderNote);
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orrindel-houses"));
     translation.install();

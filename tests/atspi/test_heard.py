@@ -114,7 +114,7 @@ def hear(pyatspi, app):
         (w for a in desktop for w in (a or []) if w and w.name == 'Houses'), None))
     named = lambda: sorted(n.name for n in tree(houses) if n.getRole() in (
         pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TEXT, pyatspi.ROLE_TABLE) and showing(n))
-    want = ['Close', 'Delete', 'Edit…', 'Export Report…', 'Houses', 'Open', 'Save Current House…',
+    want = ['Close', 'Delete', 'Edit…', 'Export Report…', 'Floor Plan…', 'Houses', 'Open', 'Save Current House…',
             'Search houses', 'Undo Delete']
     wait('the Houses window heard', lambda: named() == want, 20, lambda: f'; heard {named()}')
     # Chart Details: the afflictions tagged on the annual grid, and the formations in words.
