@@ -349,12 +349,13 @@ void report(Run &run)
     const std::optional<MonthOfYear> month =
         run.isSet("annual") ? std::optional(parseAnnual(run.value("annual"))) : std::nullopt;
     run.refuseRegister(run.value("pdf"));
-    const House house = run.existing(*run.open(), run.arguments[0]);
+    const std::unique_ptr<HouseStore> store = run.open();
+    const House house = run.existing(*store, run.arguments[0]);
     if (!run.writeReport)
         throw StoreError::about(Kind::FileError, run.value("pdf"),
                                 HousesTool::tr("this build makes no reports."));
     // Each floor with its file, in the house's order.
-    const PlanStore plans(*run.open());
+    const PlanStore plans(*store);
     QList<store::Plan> floors;
     for (const store::Plan &listed : plans.plans(house.id))
         if (const std::optional<store::Plan> plan = plans.plan(listed.id))
