@@ -316,10 +316,12 @@ private:
     double m_ring = 0;
 };
 
+// Qualified in full: after a return type from another namespace lupdate would file the
+// message under a context that tr() never asks for.
 store::StoreError cannotWrite(const QString &path, const QString &reason)
 {
     return store::StoreError(store::StoreError::Kind::FileError,
-                             PlanPicture::tr("Cannot write the plan %1: %2")
+                             orrindel::PlanPicture::tr("Cannot write the plan %1: %2")
                                  .arg(QDir::toNativeSeparators(path), reason));
 }
 
