@@ -553,104 +553,6 @@
         <translation>命令：</translation>
     </message>
     <message>
-        <source>measured is not a date written YYYY-MM-DD</source>
-        <translation>measured 不是 YYYY-MM-DD 格式的日期</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>无法写入 %1：%2</translation>
-    </message>
-    <message>
-        <source>House</source>
-        <translation>房屋</translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation>客户</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>标签</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>年份</translation>
-    </message>
-    <message>
-        <source>Facing</source>
-        <translation>朝向</translation>
-    </message>
-    <message>
-        <source>Measured</source>
-        <translation>测量日期</translation>
-    </message>
-    <message>
-        <source>Created</source>
-        <translation>创建时间</translation>
-    </message>
-    <message>
-        <source>Changed</source>
-        <translation>修改时间</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>备注</translation>
-    </message>
-    <message>
-        <source>--measured %1: give the date as YYYY-MM-DD.</source>
-        <translation>--measured %1：请以 YYYY-MM-DD 给出日期。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: this build makes no reports.</source>
-        <translation>无法写入 %1：此版本不能生成报告。</translation>
-    </message>
-    <message>
-        <source>Keeps the register of houses measured, shared with Orrindel&apos;s Houses window.
-Commands:
-  list [TEXT] [--json]    houses whose client, label or notes contain TEXT
-  show ID [--json]        one house
-  add --year --facing [--client --label --measured --notes]
-  edit ID [options]       changes the options given
-  remove ID
-  export FILE             every house as JSON
-  import FILE             the houses of an export, all or none
-  report ID --pdf FILE [--annual MM/YYYY]</source>
-        <translation>管理已测量房屋的登记册，与 Orrindel 的房屋窗口共用。
-命令：
-  list [TEXT] [--json]    客户、标签或备注包含 TEXT 的房屋
-  show ID [--json]        一所房屋
-  add --year --facing [--client --label --measured --notes]
-  edit ID [选项]          修改所给的选项
-  remove ID
-  export FILE             将全部房屋导出为 JSON
-  import FILE             导入一个导出文件的房屋，全部导入或全不导入
-  report ID --pdf FILE [--annual MM/YYYY]</translation>
-    </message>
-    <message>
-        <source>The client&apos;s name.</source>
-        <translation>客户姓名。</translation>
-    </message>
-    <message>
-        <source>A label or the address.</source>
-        <translation>标签或地址。</translation>
-    </message>
-    <message>
-        <source>Year of construction, 65 to 9999.</source>
-        <translation>建造年份，65 到 9999。</translation>
-    </message>
-    <message>
-        <source>Facing bearing in degrees, 0 to below 360.</source>
-        <translation>朝向度数，0 到小于 360。</translation>
-    </message>
-    <message>
-        <source>The day it was measured.</source>
-        <translation>测量日期。</translation>
-    </message>
-    <message>
-        <source>Free notes.</source>
-        <translation>备注。</translation>
-    </message>
-    <message>
         <source>%1 is not a plan number.</source>
         <translation>%1 不是平面图编号。</translation>
     </message>
@@ -2360,6 +2262,289 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
     </message>
 </context>
 <context>
+    <name>orrindel::FloorPlanWindow</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 %2 · time %3</source>
+        <translation>%1 %2 · 运星 %3</translation>
+    </message>
+    <message>
+        <source> · annual %1 · monthly %2</source>
+        <translation> · 年星 %1 · 月星 %2</translation>
+    </message>
+    <message>
+        <source>Floor Plan — %1</source>
+        <translation>平面图 — %1</translation>
+    </message>
+    <message>
+        <source>Add Floor Plan</source>
+        <translation>添加平面图</translation>
+    </message>
+    <message>
+        <source>Plans (*.png *.jpg *.jpeg *.bmp *.gif *.pdf)</source>
+        <translation>平面图 (*.png *.jpg *.jpeg *.bmp *.gif *.pdf)</translation>
+    </message>
+    <message>
+        <source>Page of the PDF (1 to %1):</source>
+        <translation>PDF 的页码（1 到 %1）：</translation>
+    </message>
+    <message>
+        <source>Rename Floor</source>
+        <translation>重命名楼层</translation>
+    </message>
+    <message>
+        <source>Floor:</source>
+        <translation>楼层：</translation>
+    </message>
+    <message>
+        <source>Floors</source>
+        <translation>楼层</translation>
+    </message>
+    <message>
+        <source>Shape traced</source>
+        <translation>正在描绘的形状</translation>
+    </message>
+    <message>
+        <source>Name of a new room or outside area</source>
+        <translation>新房间或户外区域的名称</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>太极点</translation>
+    </message>
+    <message>
+        <source>Centroid</source>
+        <translation>重心</translation>
+    </message>
+    <message>
+        <source>House rectangle</source>
+        <translation>房屋外框</translation>
+    </message>
+    <message>
+        <source>Rectangle when filled</source>
+        <translation>填满时取外框</translation>
+    </message>
+    <message>
+        <source>Placed point</source>
+        <translation>指定点</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>月份(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>Month of the annual and monthly stars</source>
+        <translation>年星和月星的月份</translation>
+    </message>
+    <message>
+        <source>3 × 3 &amp;grid</source>
+        <translation>3 × 3 九宫格(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Mountain r&amp;ing</source>
+        <translation>二十四山环(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Floor plan</source>
+        <translation>平面图</translation>
+    </message>
+    <message>
+        <source>Click to add a corner, drag a corner to move it, arrow keys nudge the selected one</source>
+        <translation>单击添加角点，拖动角点可移动它，方向键微调选中的角点</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>Corners</source>
+        <translation>角点</translation>
+    </message>
+    <message>
+        <source>Palace</source>
+        <translation>宫位</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>面积</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>占比</translation>
+    </message>
+    <message>
+        <source>Cell filled</source>
+        <translation>格内填充</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>缺角</translation>
+    </message>
+    <message>
+        <source>Rooms</source>
+        <translation>房间</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>飞星</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>吉凶</translation>
+    </message>
+    <message>
+        <source>Palaces</source>
+        <translation>九宫</translation>
+    </message>
+    <message>
+        <source>&amp;Palaces</source>
+        <translation>宫位(&amp;P)</translation>
+    </message>
+    <message>
+        <source>C&amp;orners</source>
+        <translation>角点(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Change Centre</source>
+        <translation>更改太极点</translation>
+    </message>
+    <message>
+        <source>&amp;Add Plan…</source>
+        <translation>添加平面图(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>Re&amp;name…</source>
+        <translation>重命名(&amp;N)…</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>上移(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>移除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Add Roo&amp;m</source>
+        <translation>添加房间(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Add Out&amp;side</source>
+        <translation>添加户外区域(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Remove S&amp;hape</source>
+        <translation>移除形状(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Front Edge</source>
+        <translation>设为正面边(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Corner</source>
+        <translation>删除角点(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Floor %1</source>
+        <translation>%1 楼</translation>
+    </message>
+    <message>
+        <source>Remove the plan of %1?</source>
+        <translation>移除 %1 的平面图吗？</translation>
+    </message>
+    <message>
+        <source>Room %1</source>
+        <translation>房间 %1</translation>
+    </message>
+    <message>
+        <source>Outside %1</source>
+        <translation>户外 %1</translation>
+    </message>
+    <message>
+        <source>Add Room</source>
+        <translation>添加房间</translation>
+    </message>
+    <message>
+        <source>Add Outside Area</source>
+        <translation>添加户外区域</translation>
+    </message>
+    <message>
+        <source>Remove Shape</source>
+        <translation>移除形状</translation>
+    </message>
+    <message>
+        <source>Delete Corner</source>
+        <translation>删除角点</translation>
+    </message>
+    <message>
+        <source>Set Front Edge</source>
+        <translation>设定正面边</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>轮廓</translation>
+    </message>
+    <message>
+        <source>Room: %1</source>
+        <translation>房间：%1</translation>
+    </message>
+    <message>
+        <source>Outside: %1</source>
+        <translation>户外：%1</translation>
+    </message>
+    <message>
+        <source>Move Corner</source>
+        <translation>移动角点</translation>
+    </message>
+    <message>
+        <source>%1 (%2 m²)</source>
+        <translation>%1（%2 平方米）</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>缺角</translation>
+    </message>
+    <message>
+        <source>Add a plan of a floor to trace it.</source>
+        <translation>请添加一层楼的平面图，再在图上描绘。</translation>
+    </message>
+    <message>
+        <source>The centre lies outside the outline.</source>
+        <translation>太极点落在轮廓之外。</translation>
+    </message>
+</context>
+<context>
     <name>orrindel::HouseForm</name>
     <message>
         <source>Edit House</source>
@@ -2376,30 +2561,6 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
     <message>
         <source>Problem</source>
         <translation>问题</translation>
-    </message>
-    <message>
-        <source>&amp;Client:</source>
-        <translation>客户(&amp;C)：</translation>
-    </message>
-    <message>
-        <source>&amp;Label or address:</source>
-        <translation>标签或地址(&amp;L)：</translation>
-    </message>
-    <message>
-        <source>&amp;Year of construction:</source>
-        <translation>建造年份(&amp;Y)：</translation>
-    </message>
-    <message>
-        <source>&amp;Facing degree:</source>
-        <translation>朝向度数(&amp;F)：</translation>
-    </message>
-    <message>
-        <source>&amp;Measured on:</source>
-        <translation>测量日期(&amp;M)：</translation>
-    </message>
-    <message>
-        <source>&amp;Notes:</source>
-        <translation>备注(&amp;N)：</translation>
     </message>
 </context>
 <context>
@@ -2501,28 +2662,8 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
         <translation>%1 就是房屋登记册本身：请选择其他文件。</translation>
     </message>
     <message>
-        <source>Client</source>
-        <translation>客户</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>标签</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>年份</translation>
-    </message>
-    <message>
-        <source>Bearing</source>
-        <translation>度数</translation>
-    </message>
-    <message>
-        <source>Measured</source>
-        <translation>测量日期</translation>
-    </message>
-    <message>
-        <source>Last change</source>
-        <translation>最后修改</translation>
+        <source>Floor &amp;Plan…</source>
+        <translation>平面图(&amp;P)…</translation>
     </message>
 </context>
 <context>
@@ -2678,6 +2819,96 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
     <message>
         <source>Each star is read against period %1, the period of %2; the mountain star speaks for the people and their health, the facing star for money.</source>
         <translation>各星以%2所属的%1运论旺衰；山星主人丁与健康，向星主财。</translation>
+    </message>
+    <message>
+        <source>a point placed</source>
+        <translation>指定的点</translation>
+    </message>
+    <message>
+        <source>the centre of the house&apos;s rectangle</source>
+        <translation>房屋外框的中心</translation>
+    </message>
+    <message>
+        <source>the outline&apos;s centroid</source>
+        <translation>轮廓的重心</translation>
+    </message>
+    <message>
+        <source>%1, by the missing-corner rule</source>
+        <translation>%1（按缺角规则）</translation>
+    </message>
+    <message>
+        <source>%1, outside the outline</source>
+        <translation>%1，位于轮廓之外</translation>
+    </message>
+    <message>
+        <source>Area (px²)</source>
+        <translation>面积（平方像素）</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>占比</translation>
+    </message>
+    <message>
+        <source>Area (m²)</source>
+        <translation>面积（平方米）</translation>
+    </message>
+    <message>
+        <source>Rooms</source>
+        <translation>房间</translation>
+    </message>
+    <message>
+        <source>Missing corner</source>
+        <translation>缺角</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>缺角</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>太极点：</translation>
+    </message>
+</context>
+<context>
+    <name>orrindel::PlanCanvas</name>
+    <message>
+        <source>Move Corner</source>
+        <translation>移动角点</translation>
+    </message>
+    <message>
+        <source>Insert Corner</source>
+        <translation>插入角点</translation>
+    </message>
+    <message>
+        <source>Add Corner</source>
+        <translation>添加角点</translation>
+    </message>
+    <message>
+        <source>Move Centre</source>
+        <translation>移动太极点</translation>
+    </message>
+</context>
+<context>
+    <name>orrindel::PlanPicture</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>the picture cannot be drawn</source>
+        <translation>无法绘制图像</translation>
+    </message>
+    <message>
+        <source>Floor plan</source>
+        <translation>平面图</translation>
+    </message>
+    <message>
+        <source>Cannot write the plan %1: %2</source>
+        <translation>无法写入平面图 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -2883,6 +3114,10 @@ orrindel-chart 在命令行中输出同样的星盘。</translation>
     <message>
         <source>&amp;Houses…</source>
         <translation>房屋(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>&amp;Floor Plan…</source>
+        <translation>平面图(&amp;F)…</translation>
     </message>
 </context>
 <context>

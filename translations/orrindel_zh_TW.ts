@@ -553,104 +553,6 @@
         <translation>命令：</translation>
     </message>
     <message>
-        <source>measured is not a date written YYYY-MM-DD</source>
-        <translation>measured 不是 YYYY-MM-DD 格式的日期</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>無法寫入 %1：%2</translation>
-    </message>
-    <message>
-        <source>House</source>
-        <translation>房屋</translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation>客戶</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>標籤</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>年份</translation>
-    </message>
-    <message>
-        <source>Facing</source>
-        <translation>朝向</translation>
-    </message>
-    <message>
-        <source>Measured</source>
-        <translation>測量日期</translation>
-    </message>
-    <message>
-        <source>Created</source>
-        <translation>建立時間</translation>
-    </message>
-    <message>
-        <source>Changed</source>
-        <translation>修改時間</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>備註</translation>
-    </message>
-    <message>
-        <source>--measured %1: give the date as YYYY-MM-DD.</source>
-        <translation>--measured %1：請以 YYYY-MM-DD 給出日期。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: this build makes no reports.</source>
-        <translation>無法寫入 %1：此版本不能產生報告。</translation>
-    </message>
-    <message>
-        <source>Keeps the register of houses measured, shared with Orrindel&apos;s Houses window.
-Commands:
-  list [TEXT] [--json]    houses whose client, label or notes contain TEXT
-  show ID [--json]        one house
-  add --year --facing [--client --label --measured --notes]
-  edit ID [options]       changes the options given
-  remove ID
-  export FILE             every house as JSON
-  import FILE             the houses of an export, all or none
-  report ID --pdf FILE [--annual MM/YYYY]</source>
-        <translation>管理已測量房屋的登記冊，與 Orrindel 的房屋視窗共用。
-命令：
-  list [TEXT] [--json]    客戶、標籤或備註包含 TEXT 的房屋
-  show ID [--json]        一所房屋
-  add --year --facing [--client --label --measured --notes]
-  edit ID [選項]          修改所給的選項
-  remove ID
-  export FILE             將全部房屋匯出為 JSON
-  import FILE             匯入一個匯出檔案的房屋，全部匯入或全不匯入
-  report ID --pdf FILE [--annual MM/YYYY]</translation>
-    </message>
-    <message>
-        <source>The client&apos;s name.</source>
-        <translation>客戶姓名。</translation>
-    </message>
-    <message>
-        <source>A label or the address.</source>
-        <translation>標籤或地址。</translation>
-    </message>
-    <message>
-        <source>Year of construction, 65 to 9999.</source>
-        <translation>建造年份，65 到 9999。</translation>
-    </message>
-    <message>
-        <source>Facing bearing in degrees, 0 to below 360.</source>
-        <translation>朝向度數，0 到小於 360。</translation>
-    </message>
-    <message>
-        <source>The day it was measured.</source>
-        <translation>測量日期。</translation>
-    </message>
-    <message>
-        <source>Free notes.</source>
-        <translation>備註。</translation>
-    </message>
-    <message>
         <source>%1 is not a plan number.</source>
         <translation>%1 不是平面圖編號。</translation>
     </message>
@@ -2360,6 +2262,289 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
     </message>
 </context>
 <context>
+    <name>orrindel::FloorPlanWindow</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 %2 · time %3</source>
+        <translation>%1 %2 · 運星 %3</translation>
+    </message>
+    <message>
+        <source> · annual %1 · monthly %2</source>
+        <translation> · 年星 %1 · 月星 %2</translation>
+    </message>
+    <message>
+        <source>Floor Plan — %1</source>
+        <translation>平面圖 — %1</translation>
+    </message>
+    <message>
+        <source>Add Floor Plan</source>
+        <translation>新增平面圖</translation>
+    </message>
+    <message>
+        <source>Plans (*.png *.jpg *.jpeg *.bmp *.gif *.pdf)</source>
+        <translation>平面圖 (*.png *.jpg *.jpeg *.bmp *.gif *.pdf)</translation>
+    </message>
+    <message>
+        <source>Page of the PDF (1 to %1):</source>
+        <translation>PDF 的頁碼（1 到 %1）：</translation>
+    </message>
+    <message>
+        <source>Rename Floor</source>
+        <translation>重新命名樓層</translation>
+    </message>
+    <message>
+        <source>Floor:</source>
+        <translation>樓層：</translation>
+    </message>
+    <message>
+        <source>Floors</source>
+        <translation>樓層</translation>
+    </message>
+    <message>
+        <source>Shape traced</source>
+        <translation>正在描繪的形狀</translation>
+    </message>
+    <message>
+        <source>Name of a new room or outside area</source>
+        <translation>新房間或戶外區域的名稱</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>太極點</translation>
+    </message>
+    <message>
+        <source>Centroid</source>
+        <translation>重心</translation>
+    </message>
+    <message>
+        <source>House rectangle</source>
+        <translation>房屋外框</translation>
+    </message>
+    <message>
+        <source>Rectangle when filled</source>
+        <translation>填滿時取外框</translation>
+    </message>
+    <message>
+        <source>Placed point</source>
+        <translation>指定點</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>月份(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>Month of the annual and monthly stars</source>
+        <translation>年星和月星的月份</translation>
+    </message>
+    <message>
+        <source>3 × 3 &amp;grid</source>
+        <translation>3 × 3 九宮格(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Mountain r&amp;ing</source>
+        <translation>二十四山環(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Floor plan</source>
+        <translation>平面圖</translation>
+    </message>
+    <message>
+        <source>Click to add a corner, drag a corner to move it, arrow keys nudge the selected one</source>
+        <translation>按一下新增角點，拖曳角點可移動它，方向鍵微調選取的角點</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>Corners</source>
+        <translation>角點</translation>
+    </message>
+    <message>
+        <source>Palace</source>
+        <translation>宮位</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>面積</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>占比</translation>
+    </message>
+    <message>
+        <source>Cell filled</source>
+        <translation>格內填充</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>缺角</translation>
+    </message>
+    <message>
+        <source>Rooms</source>
+        <translation>房間</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>飛星</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>吉凶</translation>
+    </message>
+    <message>
+        <source>Palaces</source>
+        <translation>九宮</translation>
+    </message>
+    <message>
+        <source>&amp;Palaces</source>
+        <translation>宮位(&amp;P)</translation>
+    </message>
+    <message>
+        <source>C&amp;orners</source>
+        <translation>角點(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Change Centre</source>
+        <translation>變更太極點</translation>
+    </message>
+    <message>
+        <source>&amp;Add Plan…</source>
+        <translation>新增平面圖(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>Re&amp;name…</source>
+        <translation>重新命名(&amp;N)…</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>上移(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>移除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Add Roo&amp;m</source>
+        <translation>新增房間(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Add Out&amp;side</source>
+        <translation>新增戶外區域(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Remove S&amp;hape</source>
+        <translation>移除形狀(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Front Edge</source>
+        <translation>設為正面邊(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Corner</source>
+        <translation>刪除角點(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Floor %1</source>
+        <translation>%1 樓</translation>
+    </message>
+    <message>
+        <source>Remove the plan of %1?</source>
+        <translation>移除 %1 的平面圖嗎？</translation>
+    </message>
+    <message>
+        <source>Room %1</source>
+        <translation>房間 %1</translation>
+    </message>
+    <message>
+        <source>Outside %1</source>
+        <translation>戶外 %1</translation>
+    </message>
+    <message>
+        <source>Add Room</source>
+        <translation>新增房間</translation>
+    </message>
+    <message>
+        <source>Add Outside Area</source>
+        <translation>新增戶外區域</translation>
+    </message>
+    <message>
+        <source>Remove Shape</source>
+        <translation>移除形狀</translation>
+    </message>
+    <message>
+        <source>Delete Corner</source>
+        <translation>刪除角點</translation>
+    </message>
+    <message>
+        <source>Set Front Edge</source>
+        <translation>設定正面邊</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>輪廓</translation>
+    </message>
+    <message>
+        <source>Room: %1</source>
+        <translation>房間：%1</translation>
+    </message>
+    <message>
+        <source>Outside: %1</source>
+        <translation>戶外：%1</translation>
+    </message>
+    <message>
+        <source>Move Corner</source>
+        <translation>移動角點</translation>
+    </message>
+    <message>
+        <source>%1 (%2 m²)</source>
+        <translation>%1（%2 平方公尺）</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>缺角</translation>
+    </message>
+    <message>
+        <source>Add a plan of a floor to trace it.</source>
+        <translation>請新增一個樓層的平面圖，再在圖上描繪。</translation>
+    </message>
+    <message>
+        <source>The centre lies outside the outline.</source>
+        <translation>太極點落在輪廓之外。</translation>
+    </message>
+</context>
+<context>
     <name>orrindel::HouseForm</name>
     <message>
         <source>Edit House</source>
@@ -2376,30 +2561,6 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
     <message>
         <source>Problem</source>
         <translation>問題</translation>
-    </message>
-    <message>
-        <source>&amp;Client:</source>
-        <translation>客戶(&amp;C)：</translation>
-    </message>
-    <message>
-        <source>&amp;Label or address:</source>
-        <translation>標籤或地址(&amp;L)：</translation>
-    </message>
-    <message>
-        <source>&amp;Year of construction:</source>
-        <translation>建造年份(&amp;Y)：</translation>
-    </message>
-    <message>
-        <source>&amp;Facing degree:</source>
-        <translation>朝向度數(&amp;F)：</translation>
-    </message>
-    <message>
-        <source>&amp;Measured on:</source>
-        <translation>測量日期(&amp;M)：</translation>
-    </message>
-    <message>
-        <source>&amp;Notes:</source>
-        <translation>備註(&amp;N)：</translation>
     </message>
 </context>
 <context>
@@ -2501,28 +2662,8 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
         <translation>%1 就是房屋登記冊本身：請選擇其他檔案。</translation>
     </message>
     <message>
-        <source>Client</source>
-        <translation>客戶</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>標籤</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>年份</translation>
-    </message>
-    <message>
-        <source>Bearing</source>
-        <translation>度數</translation>
-    </message>
-    <message>
-        <source>Measured</source>
-        <translation>測量日期</translation>
-    </message>
-    <message>
-        <source>Last change</source>
-        <translation>最後修改</translation>
+        <source>Floor &amp;Plan…</source>
+        <translation>平面圖(&amp;P)…</translation>
     </message>
 </context>
 <context>
@@ -2678,6 +2819,96 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
     <message>
         <source>Each star is read against period %1, the period of %2; the mountain star speaks for the people and their health, the facing star for money.</source>
         <translation>各星以%2所屬的%1運論旺衰；山星主人丁與健康，向星主財。</translation>
+    </message>
+    <message>
+        <source>a point placed</source>
+        <translation>指定的點</translation>
+    </message>
+    <message>
+        <source>the centre of the house&apos;s rectangle</source>
+        <translation>房屋外框的中心</translation>
+    </message>
+    <message>
+        <source>the outline&apos;s centroid</source>
+        <translation>輪廓的重心</translation>
+    </message>
+    <message>
+        <source>%1, by the missing-corner rule</source>
+        <translation>%1（依缺角規則）</translation>
+    </message>
+    <message>
+        <source>%1, outside the outline</source>
+        <translation>%1，位於輪廓之外</translation>
+    </message>
+    <message>
+        <source>Area (px²)</source>
+        <translation>面積（平方像素）</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>占比</translation>
+    </message>
+    <message>
+        <source>Area (m²)</source>
+        <translation>面積（平方公尺）</translation>
+    </message>
+    <message>
+        <source>Rooms</source>
+        <translation>房間</translation>
+    </message>
+    <message>
+        <source>Missing corner</source>
+        <translation>缺角</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>缺角</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>太極點：</translation>
+    </message>
+</context>
+<context>
+    <name>orrindel::PlanCanvas</name>
+    <message>
+        <source>Move Corner</source>
+        <translation>移動角點</translation>
+    </message>
+    <message>
+        <source>Insert Corner</source>
+        <translation>插入角點</translation>
+    </message>
+    <message>
+        <source>Add Corner</source>
+        <translation>新增角點</translation>
+    </message>
+    <message>
+        <source>Move Centre</source>
+        <translation>移動太極點</translation>
+    </message>
+</context>
+<context>
+    <name>orrindel::PlanPicture</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>the picture cannot be drawn</source>
+        <translation>無法繪製圖像</translation>
+    </message>
+    <message>
+        <source>Floor plan</source>
+        <translation>平面圖</translation>
+    </message>
+    <message>
+        <source>Cannot write the plan %1: %2</source>
+        <translation>無法寫入平面圖 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -2883,6 +3114,10 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
     <message>
         <source>&amp;Houses…</source>
         <translation>房屋(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>&amp;Floor Plan…</source>
+        <translation>平面圖(&amp;F)…</translation>
     </message>
 </context>
 <context>
