@@ -2900,7 +2900,7 @@ orrindel-chart 在命令列中輸出同樣的星盤。</translation>
     </message>
     <message>
         <source>the picture cannot be drawn</source>
-        <translation>無法繪製圖像</translation>
+        <translation>無法繪製影像</translation>
     </message>
     <message>
         <source>Floor plan</source>
