@@ -198,7 +198,10 @@ private slots:
         for (auto [name, text] : shown.asKeyValueRange()) {
             QCOMPARE(QKeySequence::mnemonic(text), QKeySequence::mnemonic(english.value(name)));
             const QRegularExpression word("[A-Za-z]{2}");
-            QVERIFY2(language == L::English ||
+            // A shortcut shown as a tip is the keyboard's own names, as Qt gives them.
+            const bool keys = !text.isEmpty() &&
+                QKeySequence(text, QKeySequence::NativeText).toString(QKeySequence::NativeText) == text;
+            QVERIFY2(language == L::English || keys ||
                          !text.remove("Orrindel").remove("UTC").remove("Ctrl+Z").contains(word),
                      qPrintable(name + ": " + text));
         }
