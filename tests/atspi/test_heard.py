@@ -139,11 +139,9 @@ def hear(pyatspi, app):
     want = ['Close', 'Delete', 'Edit…', 'Export Report…', 'Floor Plan…', 'Houses', 'Open',
             'Save Current House…', 'Search houses', 'Undo Delete']
     wait('the Houses window heard', lambda: named() == want, 20, lambda: f'; heard {named()}')
-    # The Floor Plan window of the house listed first: its palace table, row by row.
-    houses_xid = subprocess.run(['xdotool', 'search', '--sync', '--pid', str(app.pid), '--name', '^Houses$'],
-                                capture_output=True, text=True, timeout=20).stdout.split()[0]
-    subprocess.run(['xdotool', 'windowfocus', '--sync', houses_xid], check=True, timeout=20)
-    subprocess.run(['xdotool', 'key', 'alt+p'], check=True, timeout=20)
+    # The Floor Plan window of the house listed first, its button pressed as a screen reader does.
+    button = next(n for n in tree(houses) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == 'Floor Plan…')
+    button.queryAction().doAction(0)
     plan = wait('the Floor Plan window', lambda: next(
         (w for a in desktop for w in (a or []) if w and (w.name or '').startswith('Floor Plan')), None))
 
