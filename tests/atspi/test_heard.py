@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """What a screen reader hears of the real program: Orrindel runs on a private Xvfb inside a
 private D-Bus session with the AT-SPI bus, is typed into with xdotool and read with pyatspi,
-as Orca reads it. Usage: test_heard.py ORRINDEL"""
-import os, re, subprocess, sys, tempfile, time
+as Orca reads it. Usage: test_heard.py ORRINDEL ORRINDEL-HOUSES"""
+import os, re, struct, subprocess, sys, tempfile, time, zlib
 
 PLACES = ['centre', 'north-west', 'west', 'north-east', 'south', 'north', 'south-west', 'east',
           'south-east']
@@ -10,6 +10,27 @@ NONE = 'No chart is shown'
 # 2004 facing 180, in palace order; the annual stars of June 2004.
 CHART = {'Time': '891234567', 'Facing': '321987654', 'Mountain': '456789123'}
 JUNE_2004 = '567891234'
+# A 40 x 32 floor traced north up: a palace's direction, area in pixels² and share of the floor.
+FLOOR = [('north', '106.04', '8.3 %'), ('north-east', '184.14', '14.4 %'), ('east', '165.69', '12.9 %')]
+
+
+def blank_png(path, width, height):
+    chunk = lambda kind, data: (struct.pack('>I', len(data)) + kind + data
+                                + struct.pack('>I', zlib.crc32(kind + data)))
+    rows = b''.join(b'\0' + b'\xff' * 3 * width for _ in range(height))
+    with open(path, 'wb') as f:
+        f.write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', width, height, 8, 2, 0, 0, 0))
+                + chunk(b'IDAT', zlib.compress(rows)) + chunk(b'IEND', b''))
+
+
+def register(houses, env, runtime):
+    """A house with its ground floor traced, made as a script would, before the program starts."""
+    run = lambda *args: subprocess.run([houses, *args], env=env, check=True, capture_output=True,
+                                       text=True).stdout.strip()
+    blank_png(os.path.join(runtime, 'plan.png'), 40, 32)
+    house = run('add', '--client', 'Lee', '--year', '2004', '--facing', '180')
+    plan = run('plan', 'add', house, '--image', os.path.join(runtime, 'plan.png'), '--floor', 'Ground')
+    run('plan', 'outline', plan, '--points', '0,0 40,0 40,32 0,32', '--front', '2')
 
 
 def wait(what, probe, seconds=30, told=lambda: ''):
@@ -33,6 +54,7 @@ def outer(program):
         env = {k: v for k, v in os.environ.items() if k not in ('QT_QPA_PLATFORM', 'DBUS_SESSION_BUS_ADDRESS')}
         env.update(DISPLAY=':' + display, XDG_RUNTIME_DIR=runtime, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1',
                    ORRINDEL_DATABASE=os.path.join(runtime, 'houses.sqlite'))
+        register(sys.argv[2], env, runtime)
         # The bus's helpers may outlive the session for a moment: they get a file, not our output.
         with tempfile.TemporaryFile('w+') as log:
             try:
@@ -114,9 +136,22 @@ def hear(pyatspi, app):
         (w for a in desktop for w in (a or []) if w and w.name == 'Houses'), None))
     named = lambda: sorted(n.name for n in tree(houses) if n.getRole() in (
         pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TEXT, pyatspi.ROLE_TABLE) and showing(n))
-    want = ['Close', 'Delete', 'Edit…', 'Export Report…', 'Floor Plan…', 'Houses', 'Open', 'Save Current House…',
-            'Search houses', 'Undo Delete']
+    want = ['Close', 'Delete', 'Edit…', 'Export Report…', 'Floor Plan…', 'Houses', 'Open',
+            'Save Current House…', 'Search houses', 'Undo Delete']
     wait('the Houses window heard', lambda: named() == want, 20, lambda: f'; heard {named()}')
+    # The Floor Plan window of the house listed first, its button pressed as a screen reader does.
+    button = next(n for n in tree(houses) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == 'Floor Plan…')
+    button.queryAction().doAction(0)
+    plan = wait('the Floor Plan window', lambda: next(
+        (w for a in desktop for w in (a or []) if w and (w.name or '').startswith('Floor Plan')), None))
+
+    def floor():
+        table = next((n for n in tree(plan) if n.getRole() == pyatspi.ROLE_TABLE and n.name == 'Palaces'), None)
+        if table is None:
+            return []
+        cells = table.queryTable()
+        return [tuple(cells.getAccessibleAt(row, column).name for column in range(3)) for row in range(3)]
+    wait('the palace table', lambda: floor() == FLOOR, 20, lambda: f'; heard {floor()}')
     # Chart Details: the afflictions tagged on the annual grid, and the formations in words.
     keys('alt+f', 't')
     details = wait('Chart Details', lambda: next(
@@ -154,7 +189,7 @@ def hear(pyatspi, app):
         sys.exit(f'test_heard: About box: heard {heard}')
     if failures:
         sys.exit(f'test_heard: palaces {palaces}, check box {box.name!r}: not as expected')
-    print('test_heard: every star, the palaces, the check box, the Houses window, the Details readings, a palace and the About box are heard')
+    print('test_heard: every star, the palaces, the check box, the Houses window, a floor\'s palaces, the Details readings, a palace and the About box are heard')
     return 0
 
 

@@ -10,6 +10,7 @@
 #include "ui/houses/houseform.h"
 #include "ui/houses/houseregister.h"
 #include "ui/main/frmmain.h"
+#include "ui/plan/floorplanwindow.h"
 #include "ui/print/frmprint.h"
 
 #include <QAccessible>
@@ -134,8 +135,23 @@ private slots:
             house.year = "2004", house.facing = "180";
             HouseForm form(house, HouseForm::Purpose::SaveShown, true, nullptr);
             houses.show(), form.show();
-            for (QWidget *window :
-                 std::initializer_list<QWidget *>{&main, &about, &page, &details, &houses, &form})
+            // A floor traced with a room, its palace table filled, in a register of its own.
+            store::HouseStore planned(dir.filePath("plans.sqlite"));
+            store::House client;
+            client.client = "李", client.year = "2004", client.facing = "180";
+            client.id = planned.add(client);
+            QImage(400, 300, QImage::Format_RGB32).save(dir.filePath("plan.png"));
+            FloorPlanWindow plan(planned, client, d.msgBox);
+            plan.setAsk({[&dir](QWidget *) { return dir.filePath("plan.png"); }, {}, {}});
+            plan.addPlan();
+            PlanInput traced = plan.canvas().plan();
+            traced.outline = {{20, 20}, {380, 20}, {380, 280}, {20, 280}};
+            traced.front = 2;
+            traced.rooms = {{"Bedroom", {{20, 20}, {200, 20}, {200, 150}, {20, 150}}}};
+            plan.apply(plan.shownPlan(), traced);
+            plan.show();
+            for (QWidget *window : std::initializer_list<QWidget *>{&main, &about, &page, &details,
+                                                                     &houses, &form, &plan})
                 visit(*window);
         };
         QMap<QString, QString> english, shown;
@@ -182,7 +198,10 @@ private slots:
         for (auto [name, text] : shown.asKeyValueRange()) {
             QCOMPARE(QKeySequence::mnemonic(text), QKeySequence::mnemonic(english.value(name)));
             const QRegularExpression word("[A-Za-z]{2}");
-            QVERIFY2(language == L::English ||
+            // A shortcut shown as a tip is the keyboard's own names, as Qt gives them.
+            const bool keys = !text.isEmpty() &&
+                QKeySequence(text, QKeySequence::NativeText).toString(QKeySequence::NativeText) == text;
+            QVERIFY2(language == L::English || keys ||
                          !text.remove("Orrindel").remove("UTC").remove("Ctrl+Z").contains(word),
                      qPrintable(name + ": " + text));
         }

@@ -53,6 +53,12 @@ constexpr Palaces PalaceRows[] = {
     {8, "centre", "", "", "100.0 %"},
 };
 
+// Keys typed on the canvas and the zoom they leave, as a multiple of the plan fitted.
+constexpr std::tuple<const char *, const char *, double> ZoomRows[] = {
+    {"plus zooms in a step", "+", 1.15},        {"equals is plus unshifted", "=", 1.15},
+    {"minus zooms out a step", "-", 1 / 1.15},  {"nought fits the plan again", "++-+0", 1},
+};
+
 QString text(const PlanPolygon &points)
 {
     QStringList shown;
@@ -149,6 +155,16 @@ private slots:
         const QStringList expected = {row.palace, row.area, row.share, row.filled};
         for (int column = 0; column < int(expected.size()); ++column)
             QCOMPARE(cells->cellAt(row.row, column)->text(QAccessible::Name), expected[column]);
+    }
+
+    void zoom_data() { addRows(ZoomRows); }
+    void zoom()
+    {
+        const auto &[what, keys, times] = current(ZoomRows);
+        Fixture f;
+        const double fitted = f.canvas().zoom();
+        QTest::keyClicks(&f.canvas(), keys);
+        QCOMPARE(f.canvas().zoom() / fitted, times);
     }
 };
 

@@ -291,6 +291,10 @@ void PlanCanvas::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Right: nudge(step, 0); break;
     case Qt::Key_Up: nudge(0, -step); break;
     case Qt::Key_Down: nudge(0, step); break;
+    // With or without Ctrl, as the keys of a viewer: + and = zoom in, - out, 0 fits the plan.
+    case Qt::Key_Plus: case Qt::Key_Equal: zoomBy(WheelStep); break;
+    case Qt::Key_Minus: zoomBy(1 / WheelStep); break;
+    case Qt::Key_0: fit(); break;
     default: QWidget::keyPressEvent(event); return;
     }
     event->accept();
