@@ -113,7 +113,8 @@ QString exportOf(int count)
 // clang-format off
 // Hostile text for every text field, against a decoy that a loose query would also match.
 const QString Hostile[] = {"'; DROP TABLE houses; --", "%", "_", "a%b_c\\", QString::fromUtf8("a\0b", 3), QString(1, QChar(0)),
-                           "\"\n\t", "山向 🏠", QString(100 * 1024, 'x') + "é%"};
+                           "\"\n\t", "山向 🏠", QString(100 * 1024, 'x') + "é%",
+                           QString(1 << 20, 'y')}; // the longest a field may be
 // The table as the first version of the register made it; every register since has it.
 const QString FirstSchema = "CREATE TABLE houses (id INTEGER PRIMARY KEY AUTOINCREMENT, client TEXT NOT NULL, label TEXT NOT NULL, year TEXT NOT NULL, facing TEXT NOT NULL, "
                             "measured TEXT, notes TEXT NOT NULL, created TEXT NOT NULL, changed TEXT NOT NULL, client_key TEXT NOT NULL, label_key TEXT NOT NULL, notes_key TEXT NOT NULL)";
@@ -131,6 +132,8 @@ const Order Orders[] = {
 // As root the tool runs as nobody, who needs to read and enter what its owner may.
 const QFileDevice::Permissions Others = geteuid() == 0 ? QFileDevice::ReadOther | QFileDevice::ExeOther : QFileDevice::Permissions();
 const QFileDevice::Permissions ReadOnlyFolder = QFileDevice::ReadOwner | QFileDevice::ExeOwner | Others;
+// A folder whoever runs the tool may write in.
+const QFileDevice::Permissions ToolsFolder = ReadOnlyFolder | QFileDevice::WriteOwner | (geteuid() == 0 ? QFileDevice::WriteOther : QFileDevice::Permissions());
 // What the tool makes of a file that is no register, or one it may not change; nothing changes.
 struct Broken { const char *name; int listStatus, addStatus; QString says; };
 const Broken Brokens[] = {
@@ -269,7 +272,7 @@ private slots:
         const QTemporaryDir dir;
         QString database = dir.filePath("h.sqlite");
         const QString name = row.name;
-        QVERIFY(QFile::setPermissions(dir.path(), ReadOnlyFolder | QFileDevice::WriteOwner));
+        QVERIFY(QFile::setPermissions(dir.path(), ToolsFolder));
         if (name == "text" || name == "folder is a file") {
             QFile file(database);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not houses\n") > 0);
