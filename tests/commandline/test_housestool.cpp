@@ -157,13 +157,14 @@ const Session Reports[] = {
     {.commands = "report 1 --pdf FOLDER/h.sqlite-wal", .status = 2, .says = "h.sqlite-wal is the register itself", .lacks = "report:"},
 };
 // FOLDER/plan.png is a white image of 40 by 30.
-const QString Plan = "plan add 1 --image FOLDER/plan.png ; ", Square = "0,0\\s40,0\\s40,30\\s0,30";
+const QString Plan = "plan add 1 --image FOLDER/plan.png ; ", Traced = Plan + "plan outline 1 --points 0,0\\s40,0\\s40,30\\s0,30 --front 0 ; ";
 const Session Plans[] = {
     {.commands = Plan + "plan add 1 --image FOLDER/plan.png --floor Loft ; plan list 1", .says = "1\n2\n1\t\tpng\t40x30\t1\n2\tLoft\tpng\t40x30\t1\n"},
     {.commands = "plan add 1 --image FOLDER/plan.png --page 0", .status = 2, .says = "--page 0: pages count from 1."},
     {.commands = "plan show 0 --json", .status = 2, .says = "0 is not a plan number"},
     {.commands = "plan centre 1 point", .status = 2, .says = "--at x,y goes with the centre point, and only with it."},
-    {.commands = Plan + "plan outline 1 --points " + Square + " --front 0 ; plan room 1 --name Hall --points 0,0\\s9,0\\s9,9 ; plan show 1 --json", .says = "\"name\": \"Hall\""},
+    {.commands = Traced + "plan room 1 --name Hall --points 0,0\\s9,0\\s9,9 ; plan show 1 --json", .says = "\"name\": \"Hall\""},
+    {.commands = Traced + "plan scale 1 --points 0,0\\s40,0 --length 8 ; plan show 1 --json", .says = "\"m2\": 5.33"},
 };
 // clang-format on
 
