@@ -239,6 +239,7 @@ struct HouseStore::Private
     qint64 removedHouse = 0; // the house removed last, and its plans, for restore()
     QList<Plan> removedPlans;
 
+    ~Private() { close(); }
     QSqlDatabase db() const { return QSqlDatabase::database(connection, false); }
     void close();
     void connect(bool write);
@@ -454,24 +455,14 @@ template <class Change> auto HouseStore::Private::attempt(Change change)
     }
 }
 
-HouseStore::HouseStore(const QString &path) : d(new Private)
+HouseStore::HouseStore(const QString &path) : d(std::make_unique<Private>())
 {
     d->path = path;
     d->connection = QStringLiteral("orrindel.store.%1").arg(quintptr(this), 0, 16);
-    try {
-        d->patiently([this] { return d->ensureRead(); });
-    } catch (...) {
-        d->close();
-        delete d;
-        throw;
-    }
+    d->patiently([this] { return d->ensureRead(); });
 }
 
-HouseStore::~HouseStore()
-{
-    d->close();
-    delete d;
-}
+HouseStore::~HouseStore() = default;
 
 QString HouseStore::path() const
 {
@@ -649,14 +640,14 @@ QString databasePath(const QString &option)
 
 bool isRegisterFile(const QString &path, const QString &target)
 {
-    const QFileInfo written(target);
-    for (const char *suffix : {"", "-wal", "-shm", "-journal"}) {
-        const QFileInfo file(path + QLatin1String(suffix));
-        if (written.exists() && file.exists()
-                ? written.canonicalFilePath() == file.canonicalFilePath()
-                : written.absoluteFilePath() == file.absoluteFilePath())
+    // A file that exists by its links resolved, so that a link to the register is the register.
+    const auto where = [](const QFileInfo &file) {
+        return file.exists() ? file.canonicalFilePath() : file.absoluteFilePath();
+    };
+    const QString written = where(QFileInfo(target));
+    for (const char *suffix : {"", "-wal", "-shm", "-journal"})
+        if (where(QFileInfo(path + QLatin1String(suffix))) == written)
             return true;
-    }
     return false;
 }
 

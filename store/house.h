@@ -9,6 +9,7 @@
 #include "storeerror.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QSqlQuery;
@@ -81,7 +82,7 @@ private:
     void write(const std::function<void(const Statement &run)> &change);
 
     struct Private;
-    Private *d;
+    std::unique_ptr<Private> d;
 };
 
 // --database FILE, else ORRINDEL_DATABASE, else houses.sqlite in the application data folder.

@@ -65,11 +65,18 @@ QList<const HouseField *> typedFields()
     return fields;
 }
 
-qint64 parseId(const QString &text)
+// A house's or a plan's number: digits alone, from 1; 0 when the text is none.
+qint64 numberIn(const QString &text)
 {
     bool ok = false;
     const qint64 id = text.toLongLong(&ok);
-    if (!ok || id <= 0 || !text.front().isDigit())
+    return ok && id > 0 && text.front().isDigit() ? id : 0;
+}
+
+qint64 parseId(const QString &text)
+{
+    const qint64 id = numberIn(text);
+    if (!id)
         badInput(HousesTool::tr("%1 is not a house number.").arg(text));
     return id;
 }
@@ -375,11 +382,9 @@ struct PlanAt
 PlanAt existingPlan(Run &run)
 {
     PlanAt at{run.open(), {}, {}, {}};
-    bool ok = false;
-    const QString &text = run.arguments[0];
-    const qint64 id = text.toLongLong(&ok);
-    if (!ok || id <= 0 || !text.front().isDigit())
-        badInput(HousesTool::tr("%1 is not a plan number.").arg(text));
+    const qint64 id = numberIn(run.arguments[0]);
+    if (!id)
+        badInput(HousesTool::tr("%1 is not a plan number.").arg(run.arguments[0]));
     const std::optional<Plan> plan = PlanStore(*at.houses).plan(id);
     if (!plan)
         badInput(HousesTool::tr("there is no plan %1 in %2.").arg(id).arg(at.houses->path()));

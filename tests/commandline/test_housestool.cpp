@@ -6,6 +6,7 @@
 #include "store/housefields.h"
 #include "support/table.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -158,6 +159,16 @@ const Session Reports[] = {
     {.commands = "report 1 --pdf nochart.pdf", .status = 2, .says = "no chart"},
     {.commands = "report 1 --pdf FOLDER/h.sqlite-wal", .status = 2, .says = "h.sqlite-wal is the register itself", .lacks = "report:"},
 };
+// FOLDER/plan.png is a white image of 40 by 30.
+const QString Plan = "plan add 1 --image FOLDER/plan.png ; ", Traced = Plan + "plan outline 1 --points 0,0\\s40,0\\s40,30\\s0,30 --front 0 ; ";
+const Session Plans[] = {
+    {.commands = Plan + "plan add 1 --image FOLDER/plan.png --floor Loft ; plan list 1", .says = "1\n2\n1\t\tpng\t40x30\t1\n2\tLoft\tpng\t40x30\t1\n"},
+    {.commands = "plan add 1 --image FOLDER/plan.png --page 0", .status = 2, .says = "--page 0: pages count from 1."},
+    {.commands = "plan show 0 --json", .status = 2, .says = "0 is not a plan number"},
+    {.commands = "plan centre 1 point", .status = 2, .says = "--at x,y goes with the centre point, and only with it."},
+    {.commands = Traced + "plan room 1 --name Hall --points 0,0\\s9,0\\s9,9 ; plan show 1 --json", .says = "\"name\": \"Hall\""},
+    {.commands = Traced + "plan scale 1 --points 0,0\\s40,0 --length 8 ; plan show 1 --json", .says = "\"m2\": 5.33"},
+};
 // clang-format on
 
 } // namespace
@@ -178,6 +189,9 @@ class TestHousesTool : public QObject
         obrien.measured = QDate(2026, 1, 2), obrien.notes = "a \"b\"\\\n";
         muller.client = "Müller", muller.label = "50%_off", muller.year = "1990", muller.facing = "45.5";
         HouseStore(database).addAll({obrien, muller});
+        QImage plan(40, 30, QImage::Format_RGB32);
+        plan.fill(Qt::white);
+        QVERIFY(plan.save(dir.filePath("plan.png")));
         // FOLDER/pipe is a pipe, already open for reading; what is written to it is said.
         const QByteArray pipe = dir.filePath("pipe").toLocal8Bit();
         QFile reader;
@@ -212,6 +226,8 @@ private slots:
     void importCommand() { check(current(Imports)); }
     void reportCommand_data() { addRows(Reports, &Session::commands); }
     void reportCommand() { check(current(Reports)); }
+    void planCommand_data() { addRows(Plans, &Session::commands); }
+    void planCommand() { check(current(Plans)); }
 };
 
 QTEST_GUILESS_MAIN(TestHousesTool)

@@ -98,7 +98,8 @@ QString exportOf(int count)
 // clang-format off
 // Hostile text for every text field, against a decoy that a loose query would also match.
 const QString Hostile[] = {"'; DROP TABLE houses; --", "%", "_", "a%b_c\\", QString::fromUtf8("a\0b", 3), QString(1, QChar(0)),
-                           "\"\n\t", "山向 🏠", QString(100 * 1024, 'x') + "é%"};
+                           "\"\n\t", "山向 🏠", QString(100 * 1024, 'x') + "é%",
+                           QString(1 << 20, 'y')}; // the longest a field may be
 // The window's order by a field: names without regard to case, numbers and days by value.
 struct Order { const char *field; QString a, b; bool before; };
 const Order Orders[] = {
@@ -113,6 +114,8 @@ const Order Orders[] = {
 // As root the tool runs as nobody, who needs to read and enter what its owner may.
 const QFileDevice::Permissions Others = geteuid() == 0 ? QFileDevice::ReadOther | QFileDevice::ExeOther : QFileDevice::Permissions();
 const QFileDevice::Permissions ReadOnlyFolder = QFileDevice::ReadOwner | QFileDevice::ExeOwner | Others;
+// A folder whoever runs the tool may write in.
+const QFileDevice::Permissions ToolsFolder = ReadOnlyFolder | QFileDevice::WriteOwner | (geteuid() == 0 ? QFileDevice::WriteOther : QFileDevice::Permissions());
 // What the tool makes of a file that is no register, or one it may not change; nothing changes.
 struct Broken { const char *name; int listStatus, addStatus; QString says; };
 const Broken Brokens[] = {
@@ -251,7 +254,7 @@ private slots:
         const QTemporaryDir dir;
         QString database = dir.filePath("h.sqlite");
         const QString name = row.name;
-        QVERIFY(QFile::setPermissions(dir.path(), ReadOnlyFolder | QFileDevice::WriteOwner));
+        QVERIFY(QFile::setPermissions(dir.path(), ToolsFolder));
         if (name == "text" || name == "folder is a file") {
             QFile file(database);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not houses\n") > 0);
