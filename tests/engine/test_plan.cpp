@@ -2,12 +2,12 @@
 #include "engine/mountains.h"
 #include "engine/plan.h"
 #include "support/table.h"
+#include "support/wedge.h"
 
 #include <QPointF>
 #include <QTest>
 
 #include <cmath>
-#include <numbers>
 
 using namespace orrindel;
 using namespace orrindel::test;
@@ -17,30 +17,13 @@ namespace {
 constexpr double Hand = -1; // no value worked by hand: the independent clipping alone judges
 using Sectors = std::array<double, 8>; // N, NE, E, SE, S, SW, W, NW
 
-// A wedge's area worked independently of the library: the shape clipped to the two
-// half-planes of the wedge's sides (Sutherland-Hodgman, exact for a convex clip region), then
-// the shoelace formula. Image y runs down, so cross(d, v) > 0 when v is clockwise of d.
-double wedgeArea(PlanPolygon shape, PlanPoint c, double up, double bearing)
+// The shape as the independent clipping takes it.
+QList<QPointF> points(const PlanPolygon &shape)
 {
-    const auto side = [&](double degrees, double sign) {
-        const double a = (degrees - up) * std::numbers::pi / 180, dx = std::sin(a), dy = -std::cos(a);
-        PlanPolygon kept;
-        for (std::size_t i = 0; i < shape.size(); ++i) {
-            const PlanPoint p = shape[i], q = shape[(i + 1) % shape.size()];
-            const double fp = sign * (dx * (p.y - c.y) - dy * (p.x - c.x));
-            const double fq = sign * (dx * (q.y - c.y) - dy * (q.x - c.x));
-            if (fp >= 0)
-                kept.push_back(p);
-            if ((fp < 0) != (fq < 0))
-                kept.push_back({p.x + (q.x - p.x) * fp / (fp - fq), p.y + (q.y - p.y) * fp / (fp - fq)});
-        }
-        shape = kept;
-    };
-    side(bearing - 22.5, 1), side(bearing + 22.5, -1);
-    double twice = 0;
-    for (std::size_t i = 0; i < shape.size(); ++i)
-        twice += shape[i].x * shape[(i + 1) % shape.size()].y - shape[(i + 1) % shape.size()].x * shape[i].y;
-    return std::abs(twice) / 2;
+    QList<QPointF> out;
+    for (const PlanPoint &p : shape)
+        out << QPointF(p.x, p.y);
+    return out;
 }
 
 void compareWithin(double actual, double expected, double relative, const char *what)
@@ -101,7 +84,6 @@ const Grid Grids[] = {
     {.shape = Rect, .front = 0, .facing = 0, .palaces = "NW N NE W C E SW S SE"},
     {.shape = Rect, .front = 0, .facing = 200, .palaces = "SE S SW E C W NE N NW"},
     {.shape = LShape, .front = 0, .facing = 0, .palaces = "NW N NE W C E SW S SE", .occupied = {1, 1, 1, 1, 0.75, 0.5, 1, 0.5, 0}},
-    {.shape = "0,0 30,0 30,6 0,6", .front = 0, .facing = 0, .palaces = "NW N NE W C E SW S SE"},
     {.shape = "0,0 30,0 30,6 0,6", .front = 1, .facing = 90, .palaces = "NE E SE N C S NW W SW", .frontLeft = {30, 0}},
     {.shape = "5,0 10,5 5,10 0,5", .front = 0, .facing = 45, .palaces = "N NE E NW C SE W SW S", .frontLeft = {5, 0}}};
 
@@ -178,7 +160,7 @@ private slots:
             QCOMPARE(sector.palace, CompassPalaces[s]);
             if (row.sectors[0] != Hand)
                 compareWithin(sector.area, row.sectors[s], 1e-6, "by hand");
-            compareWithin(sector.area, wedgeArea(input.outline, {row.x, row.y}, row.up, 45 * s), 1e-4, "clipped");
+            compareWithin(sector.area, wedgeArea(points(input.outline), {row.x, row.y}, row.up, 45 * s), 1e-4, "clipped");
             compareWithin(plan.rooms[0].shares[s], sector.share, 1e-6, "whole room");
             sum += sector.share;
         }
@@ -228,7 +210,7 @@ private slots:
         for (int s = 0; s < 8; ++s) {
             if (row.shares[0] != Hand)
                 compareWithin(room.shares[s], row.shares[s], 1e-6, "by hand");
-            compareWithin(room.shares[s] * room.area, wedgeArea(input.rooms[0].points, {5, 4}, 0, 45 * s), 1e-4, "clipped");
+            compareWithin(room.shares[s] * room.area, wedgeArea(points(input.rooms[0].points), {5, 4}, 0, 45 * s), 1e-4, "clipped");
         }
     }
 

@@ -15,19 +15,11 @@ using orrindel::store::StoreError;
 
 namespace {
 
-struct Plan
-{
-    const char *file;
-    QByteArray (*make)();
-    qint64 padTo;               // the file's length with zero bytes added; 0 as made
-    int page;                   // asked for; 0 for none
-    QSize shown;                // the pixels it is shown at, when taken
-    const char *refusal;        // a phrase of the one sentence that refuses it; empty when taken
-    const char *path = nullptr; // read from here instead of a file made of the bytes
-    StoreError::Kind kind = StoreError::Kind::Invalid;
-};
-
 // clang-format off
+// A file made of the bytes, padded with zero bytes to padTo (0: as made), or read from path; the
+// page asked for (0: none); the pixels it is shown at when taken, or a phrase of the one sentence
+// that refuses it.
+struct Plan { const char *file; QByteArray (*make)(); qint64 padTo; int page; QSize shown; const char *refusal; const char *path = nullptr; StoreError::Kind kind = StoreError::Kind::Invalid; };
 const Plan Plans[] = {
     {"a PNG is shown at its own pixels", [] { return encoded(40, 30, "png"); }, 0, 0, {40, 30}, ""},
     {"a JPEG its camera tagged as turned is shown upright", [] { return encoded(40, 30, "jpeg", QImageIOHandler::TransformationRotate90); }, 0, 0, {30, 40}, ""},
@@ -43,8 +35,7 @@ const Plan Plans[] = {
     {"a PDF page one point square is drawn in two whole pixels", [] { return pdf(1, {1, 1}); }, 0, 0, {2, 2}, ""},
     {"a PNG one byte over 64 MB is refused", [] { return encoded(40, 30, "png"); }, (64 << 20) + 1, 0, {}, "larger than 64 MB"},
     {"a PNG claiming 50000 × 50000 is refused", [] { return claimedPng(50000, 50000); }, 0, 0, {}, "50000 × 50000 pixels"},
-    {"a PNG claiming 12000 × 9000, 108 megapixels, is refused", [] { return claimedPng(12000, 9000); }, 0, 0, {}, "at most 100 megapixels"},
-    {"a PNG claiming 10000 × 10001, just over 100 megapixels, is refused", [] { return claimedPng(10000, 10001); }, 0, 0, {}, "10000 × 10001"},
+    {"a PNG claiming 10000 × 10001, just over 100 megapixels, is refused", [] { return claimedPng(10000, 10001); }, 0, 0, {}, "10000 × 10001 pixels; a plan may have at most 100 megapixels"},
     {"a PNG 20001 pixels wide is refused", [] { return encoded(20001, 1, "png"); }, 0, 0, {}, "20000 pixels a side"},
     {"a JPEG cut in half is refused, not drawn half grey", [] { const QByteArray jpeg = encoded(400, 300, "jpeg"); return jpeg.left(jpeg.size() / 2); }, 0, 0, {}, "JPEG image is damaged"},
     {"a PNG cut in half is refused", [] { const QByteArray png = encoded(400, 300, "png"); return png.left(png.size() / 2); }, 0, 0, {}, "PNG image is damaged"},
@@ -53,7 +44,6 @@ const Plan Plans[] = {
     {"a file that begins as a PDF and is not one is refused", [] { return QByteArray("%PDF-1.7\nnothing here\n"); }, 0, 0, {}, "damaged or not a PDF"},
     {"a PDF cut in half is refused", [] { const QByteArray three = pdf(3); return three.left(three.size() / 2); }, 0, 0, {}, "damaged or not a PDF"},
     {"page 1001 of a 1000-page PDF is refused", [] { return pdf(1000); }, 0, 1001, {}, "no page 1001; its last page is 1000"},
-    {"page 4 of a 3-page PDF is refused", [] { return pdf(3); }, 0, 4, {}, "no page 4; its last page is 3"},
     {"page 2 of a PNG is refused", [] { return encoded(40, 30, "png"); }, 0, 2, {}, "An image has one page"},
     {"a device that never ends is not read", [] { return QByteArray(); }, 0, 0, {}, "/dev/zero is not a file.", "/dev/zero"},
     {"a file that is not there is not found", [] { return QByteArray(); }, 0, 0, {}, "/none/plan.png does not exist.", "/none/plan.png", StoreError::Kind::NotFound},

@@ -58,20 +58,15 @@ store::House house()
     return house;
 }
 
-struct Floor
-{
-    const char *name;
-    QSize size;
-    int front;
-    double facing;
-    const char *above; // the mountain drawn nearer the page's top of the two
-    const char *below;
-};
+// clang-format off
+// The mountain drawn nearer the page's top of the two is `above`.
+struct Floor { const char *name; QSize size; int front; double facing; const char *above, *below; };
 const Floor Floors[] = {
     {"a large plan facing south, its front at the bottom, has north up", {3000, 2000}, 2, 180, "子", "午"},
     {"a small plan facing north, its front at the bottom, has south up", {600, 400}, 2, 0, "午", "子"},
     {"a tall plan facing west, its front on the right, has south up", {500, 900}, 1, 270, "午", "子"},
 };
+// clang-format on
 
 // The images pdfimages lists: "width x height" each.
 QStringList pdfImages(const QString &pdf)
@@ -102,7 +97,8 @@ class TestPlanRender : public QObject
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    // The floor's page: the plan its one picture at its own pixels, the overlay text above it.
+    // The floor's page: the plan its one picture at its own pixels, the overlay text above it;
+    // and the plan's pictures alone.
     void reportFloorPage_data() { addRows(Floors, &Floor::name); }
     void reportFloorPage()
     {
@@ -124,14 +120,8 @@ private slots:
         const Word *below = find(words, page, QString::fromUtf8(f.below));
         QVERIFY(above && below);
         QCOMPARE_LT(above->bottom, below->top);
-    }
 
-    // Pictures of a plan written alone: at the plan's size, the overlay's words as text.
-    void pictures_data() { addRows(Floors, &Floor::name); }
-    void pictures()
-    {
-        const Floor &f = current(Floors);
-        QTemporaryDir dir;
+        // Pictures of the plan written alone: at the plan's size, the overlay's words as text.
         const store::Plan plan = kept(planPng(f.size));
         const PlanInput input = traced(f.size, f.front, f.facing);
         render::writePlanPicture(plan, input, {}, true, render::PlanFileFormat::Png,
