@@ -195,19 +195,6 @@ private slots:
         QCOMPARE(planState(), before);
     }
 
-    // A first-version register becomes the second with its house as it was.
-    void migration()
-    {
-        sqlAnswer(m_database, FirstSchema);
-        sqlAnswer(m_database, "INSERT INTO houses VALUES (7, 'Lee', 'Hill', '1984', '90.5', NULL, "
-                              "'n', 'T', 'T', 'lee', 'hill', 'n')");
-        sqlAnswer(m_database, "PRAGMA user_version = 1");
-        const QString before = run("show 7 --json").out;
-        QCOMPARE(run("plan add 7 --image " + m_png).out, "1\n");
-        QCOMPARE(run("show 7 --json").out, before);
-        QCOMPARE(sqlAnswer(m_database, "PRAGMA user_version"), "2");
-    }
-
     // The real program killed while it writes a 60 MB plan: the plan whole or absent.
     void killed_data()
     {

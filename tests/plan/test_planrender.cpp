@@ -82,13 +82,6 @@ QStringList pdfImages(const QString &pdf)
     return sizes;
 }
 
-const Word *find(const QList<Word> &words, int page, const QString &text)
-{
-    const auto at = std::ranges::find_if(
-        words, [&](const Word &w) { return w.page == page && w.text == text; });
-    return at == words.end() ? nullptr : &*at;
-}
-
 } // namespace
 
 class TestPlanRender : public QObject
@@ -115,9 +108,9 @@ private slots:
         QCOMPARE(pdfImages(pdf), QStringList{QStringLiteral("%1x%2").arg(f.size.width())
                                                  .arg(f.size.height())});
         for (const char *text : {"Ground", "Kitchen", "NE", "SW", "Missing", "卯", "酉"})
-            QVERIFY2(find(words, page, QString::fromUtf8(text)), text);
-        const Word *above = find(words, page, QString::fromUtf8(f.above));
-        const Word *below = find(words, page, QString::fromUtf8(f.below));
+            QVERIFY2(findWord(words, QString::fromUtf8(text), page), text);
+        const Word *above = findWord(words, QString::fromUtf8(f.above), page);
+        const Word *below = findWord(words, QString::fromUtf8(f.below), page);
         QVERIFY(above && below);
         QCOMPARE_LT(above->bottom, below->top);
 
@@ -130,7 +123,7 @@ private slots:
         render::writePlanPicture(plan, input, {}, false, render::PlanFileFormat::Pdf,
                                  dir.filePath("p.pdf"));
         QCOMPARE(pdfImages(dir.filePath("p.pdf")).size(), 1);
-        QVERIFY(find(pdfWords(dir.filePath("p.pdf")), 1, QString::fromUtf8(f.above)));
+        QVERIFY(findWord(pdfWords(dir.filePath("p.pdf")), QString::fromUtf8(f.above), 1));
     }
 
     // What cannot be drawn or written is refused with the register's error, naming its kind.
