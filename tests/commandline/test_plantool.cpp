@@ -128,10 +128,8 @@ private slots:
     {
         const Worked &row = current(Plans);
         addHouse(row.facing);
-        QCOMPARE(
-            run(QString("plan outline 1 --points %1 --front %2").arg(row.points).arg(row.front))
-                .status,
-            0);
+        const QString traced = QString("plan outline 1 --points %1 --front %2");
+        QCOMPARE(run(traced.arg(row.points).arg(row.front)).status, 0);
         QCOMPARE(run("plan centre 1 " + row.centre).status, 0);
         const Result shown = run("plan show 1 --json");
         const QJsonObject plan = QJsonDocument::fromJson(shown.out.toUtf8()).object();

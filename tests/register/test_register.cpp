@@ -88,14 +88,13 @@ const Search Searches[] = {
     {"client", "o'ha", 1, "Mrs O'Hara"}, {"label, any case", "MILL", 2, ""},
     {"notes", "50%", 1, "Li Wei"}, {"notes with _", "_under_", 1, "Li Wei"},
     {"year is not searched", "2004", 0, ""}, {"nothing", "", 3, ""}};
-// A database file that cannot be used as it is: what the message says, and whether the list
-// may change.
-struct Broken { const char *name; QByteArray content; int version; QString message; bool changes; };
+// A database file that cannot be used as it is, and what the message says.
+struct Broken { const char *name; QByteArray content; int version; QString message; };
 const Broken Brokens[] = {
-    {"not SQLite", "this is not a database, only text\n", 0, "houses.sqlite", false},
-    {"damaged", QByteArray("SQLite format 3\0", 16) + QByteArray(4000, '\x5a'), 0, "houses.sqlite", false},
-    {"newer version", "", 99, "houses.sqlite was written by a newer version", false},
-    {"folder is a file", "", -1, "houses.sqlite", false}};
+    {"not SQLite", "this is not a database, only text\n", 0, "houses.sqlite"},
+    {"damaged", QByteArray("SQLite format 3\0", 16) + QByteArray(4000, '\x5a'), 0, "houses.sqlite"},
+    {"newer version", "", 99, "houses.sqlite was written by a newer version"},
+    {"folder is a file", "", -1, "houses.sqlite"}};
 
 // A report that cannot be made: the file it names, or its house, and what the user is told.
 struct Refusal { const char *name; QString file, year, facing, detail; };
