@@ -36,8 +36,7 @@ PlanInput traced(QSize size, int front, double facing)
     const double w = size.width(), h = size.height();
     PlanInput input;
     input.outline = {{0, 0}, {w, 0}, {w, h}, {0, h}};
-    input.front = front;
-    input.facing = facing;
+    input.front = front, input.facing = facing;
     input.rooms = {{"Kitchen", {{0, 0}, {w / 3, 0}, {w / 3, h / 3}, {0, h / 3}}}};
     return input;
 }
@@ -52,9 +51,7 @@ store::Plan kept(const QByteArray &image)
 store::House house()
 {
     store::House house;
-    house.client = "Mrs Li";
-    house.year = "2004";
-    house.facing = "180";
+    house.client = "Mrs Li", house.year = "2004", house.facing = "180";
     return house;
 }
 
