@@ -128,10 +128,8 @@ private slots:
     {
         const Worked &row = current(Plans);
         addHouse(row.facing);
-        QCOMPARE(
-            run(QString("plan outline 1 --points %1 --front %2").arg(row.points).arg(row.front))
-                .status,
-            0);
+        const QString traced = QString("plan outline 1 --points %1 --front %2");
+        QCOMPARE(run(traced.arg(row.points).arg(row.front)).status, 0);
         QCOMPARE(run("plan centre 1 " + row.centre).status, 0);
         const Result shown = run("plan show 1 --json");
         const QJsonObject plan = QJsonDocument::fromJson(shown.out.toUtf8()).object();
@@ -193,19 +191,6 @@ private slots:
         QVERIFY2(result.err.contains(row.says) && result.err.count('\n') == 1,
                  qPrintable(result.err));
         QCOMPARE(planState(), before);
-    }
-
-    // A first-version register becomes the second with its house as it was.
-    void migration()
-    {
-        sqlAnswer(m_database, FirstSchema);
-        sqlAnswer(m_database, "INSERT INTO houses VALUES (7, 'Lee', 'Hill', '1984', '90.5', NULL, "
-                              "'n', 'T', 'T', 'lee', 'hill', 'n')");
-        sqlAnswer(m_database, "PRAGMA user_version = 1");
-        const QString before = run("show 7 --json").out;
-        QCOMPARE(run("plan add 7 --image " + m_png).out, "1\n");
-        QCOMPARE(run("show 7 --json").out, before);
-        QCOMPARE(sqlAnswer(m_database, "PRAGMA user_version"), "2");
     }
 
     // The real program killed while it writes a 60 MB plan: the plan whole or absent.

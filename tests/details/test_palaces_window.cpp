@@ -39,7 +39,6 @@ const Selected Selections[] = {
     {"a click on the north", By::Click, South, North, "north, mountain star 9 (prosperous), facing star 7 (killing)", "the mountain star controls the facing star", "回禄 (fire)"},
     {"Tab from the south-east to the south", By::Tab, SouthEast, South, "south, mountain star 8 (retreating), facing star 8 (retreating)", "the same phase (比和)", "none"},
     {"Shift+Tab from the south to the south-east", By::Backtab, South, SouthEast, "south-east, mountain star 3 (dead), facing star 4 (dead)", "the same phase (比和)", "none"},
-    {"Tab from the north-east to the north", By::Tab, NorthEast, North, "north, mountain star 9 (prosperous), facing star 7 (killing)", "the mountain star controls the facing star", "回禄 (fire)"},
 };
 
 // The charts of a bearing in June 2026: whether the switch is offered, and the centre as the
@@ -49,9 +48,7 @@ const Switched Switches[] = {
     {"leaning 187 offers the replacement's 6 2", "187", true, "centre, mountain star 4 (dead), facing star 3 (dead)", "centre, mountain star 6 (killing), facing star 2 (growing)"},
     {"standard 180 has none", "180", false, "centre, mountain star 4 (dead), facing star 3 (dead)", "centre, mountain star 4 (dead), facing star 3 (dead)"},
 };
-// clang-format on
 
-// clang-format off
 QToolButton *cell(const ChartDetails &d, int palace) { return d.findChild<QToolButton *>(QStringLiteral("palace%1").arg(palace)); }
 QString shown(const ChartDetails &d, const char *row) { return d.findChild<QLabel *>(row)->text(); }
 // clang-format on

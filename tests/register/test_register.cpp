@@ -88,14 +88,13 @@ const Search Searches[] = {
     {"client", "o'ha", 1, "Mrs O'Hara"}, {"label, any case", "MILL", 2, ""},
     {"notes", "50%", 1, "Li Wei"}, {"notes with _", "_under_", 1, "Li Wei"},
     {"year is not searched", "2004", 0, ""}, {"nothing", "", 3, ""}};
-// A database file that cannot be used as it is: what the message says, and whether the list
-// may change.
-struct Broken { const char *name; QByteArray content; int version; QString message; bool changes; };
+// A database file that cannot be used as it is, and what the message says.
+struct Broken { const char *name; QByteArray content; int version; QString message; };
 const Broken Brokens[] = {
-    {"not SQLite", "this is not a database, only text\n", 0, "houses.sqlite", false},
-    {"damaged", QByteArray("SQLite format 3\0", 16) + QByteArray(4000, '\x5a'), 0, "houses.sqlite", false},
-    {"newer version", "", 99, "houses.sqlite was written by a newer version", false},
-    {"folder is a file", "", -1, "houses.sqlite", false}};
+    {"not SQLite", "this is not a database, only text\n", 0, "houses.sqlite"},
+    {"damaged", QByteArray("SQLite format 3\0", 16) + QByteArray(4000, '\x5a'), 0, "houses.sqlite"},
+    {"newer version", "", 99, "houses.sqlite was written by a newer version"},
+    {"folder is a file", "", -1, "houses.sqlite"}};
 
 // A report that cannot be made: the file it names, or its house, and what the user is told.
 struct Refusal { const char *name; QString file, year, facing, detail; };
@@ -116,10 +115,11 @@ template <typename Dialog> void onModal(std::function<void(Dialog *)> step)
     });
 }
 
-// The main window with a register on a file in a fresh folder.
+// The main window with a register on a file in a fresh folder, which `prepare` may make first.
 struct Session
 {
-    explicit Session(const QString &file = "houses.sqlite") : path(dir.filePath(file))
+    explicit Session(const std::function<QString(const QTemporaryDir &)> &prepare = {})
+        : path(prepare ? prepare(dir) : dir.filePath("houses.sqlite"))
     {
         services.services.databasePath = path;
         main = std::make_unique<frmMain>(services.services);
@@ -144,6 +144,15 @@ struct Session
         return main->findChild<platform::TextBox *>(name)->text();
     }
     bool chartShown() const { return !main->findChild<QLabel *>("lblTime(0)")->text().isEmpty(); }
+    // The chart on show saved through the form as the house of `client`.
+    void saveAs(const QString &client) const
+    {
+        onModal<QDialog>([client](QDialog *form) {
+            form->findChild<QLineEdit *>("client")->setText(client);
+            form->accept();
+        });
+        houses->saveShown();
+    }
     QTemporaryDir dir;
     QString path;
     TestServices services;
@@ -261,11 +270,7 @@ private slots:
         // The opened house deleted, its chart on show is saved as a new house.
         s.services.msgBox.answers = {true};
         s.houses->deleteSelected();
-        onModal<QDialog>([](QDialog *form) {
-            form->findChild<QLineEdit *>("client")->setText("new owner");
-            form->accept();
-        });
-        s.houses->saveShown();
+        s.saveAs("new owner");
         QCOMPARE(s.stored().size(), 4);
         QVERIFY(s.services.msgBox.boxes.isEmpty());
     }
@@ -274,64 +279,53 @@ private slots:
     void broken()
     {
         const Broken &row = current(Brokens);
-        QTemporaryDir dir;
-        QString path = dir.filePath("houses.sqlite");
-        if (row.version > 0) {
-            store::House kept;
-            kept.client = "kept", kept.year = "2004", kept.facing = "180";
-            store::HouseStore(path).add(kept);
-            QProcess::execute("sqlite3",
-                              {path, QString("PRAGMA user_version = %1").arg(row.version)});
-        } else if (row.version < 0) {
-            QFile(dir.filePath("folder")).open(QIODevice::WriteOnly);
-            path = dir.filePath("folder/houses.sqlite");
-        } else {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) &&
-                    file.write(row.content) == row.content.size());
-        }
-        TestServices services;
-        services.services.databasePath = path;
-        frmMain main(services.services);
-        main.findChild<QAction *>("mnuFileHouses")->trigger();
-        auto *houses = main.findChild<HouseRegister *>();
+        Session s([&row](const QTemporaryDir &dir) {
+            QString path = dir.filePath("houses.sqlite");
+            if (row.version > 0) {
+                store::House kept;
+                kept.client = "kept", kept.year = "2004", kept.facing = "180";
+                store::HouseStore(path).add(kept);
+                QProcess::execute("sqlite3",
+                                  {path, QString("PRAGMA user_version = %1").arg(row.version)});
+            } else if (row.version < 0) {
+                QFile(dir.filePath("folder")).open(QIODevice::WriteOnly);
+                path = dir.filePath("folder/houses.sqlite");
+            } else if (QFile file(path); file.open(QIODevice::WriteOnly)) {
+                file.write(row.content); // checked below: the file is left exactly as written
+            }
+            return path;
+        });
+        const QStringList &boxes = s.services.msgBox.boxes;
         if (row.version >= 0)
-            QVERIFY2(services.msgBox.boxes.size() == 1 &&
-                         services.msgBox.boxes[0].contains(row.message),
-                     qPrintable(services.msgBox.boxes.join('|')));
+            QVERIFY2(boxes.size() == 1 && boxes[0].contains(row.message), qPrintable(boxes.join('|')));
         // The calculator carries on; a file that is there is left exactly as it was.
-        main.openHouse("2004", "180");
-        QVERIFY(!main.findChild<QLabel *>("lblTime(0)")->text().isEmpty());
+        s.main->openHouse("2004", "180");
+        QVERIFY(s.chartShown());
         if (row.version == 0) {
-            QFile file(path);
+            QFile file(s.path);
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll(), row.content);
         }
-        QCOMPARE(houses->findChild<QPushButton *>("save")->isEnabled(), row.version < 0);
+        QCOMPARE(s.houses->findChild<QPushButton *>("save")->isEnabled(), row.version < 0);
         if (row.version >= 0) { // an access key still fires the disabled Save: no form
             bool form = false;
             QTimer::singleShot(0, [&form] {
                 if (QWidget *shown = QApplication::activeModalWidget())
                     form = shown->close();
             });
-            houses->saveShown();
+            s.houses->saveShown();
             QTest::qWait(10);
             QVERIFY(!form);
         }
         if (row.version > 0) { // a report over the register itself is refused; it keeps its houses
-            houses->setAskPdfPath([&path](QWidget *, const QString &) { return path; });
-            houses->exportReport();
-            QVERIFY(services.msgBox.boxes.last().contains("is the house register itself"));
-            QCOMPARE(store::HouseStore(path).houses().value(0).client, "kept");
+            s.houses->setAskPdfPath([&s](QWidget *, const QString &) { return s.path; });
+            s.houses->exportReport();
+            QVERIFY(boxes.last().contains("is the house register itself"));
+            QCOMPARE(store::HouseStore(s.path).houses().value(0).client, "kept");
         }
         if (row.version < 0) { // saving tells why, naming the file
-            onModal<QDialog>([](QDialog *form) {
-                form->findChild<QLineEdit *>("client")->setText("x");
-                form->accept();
-            });
-            houses->saveShown();
-            QVERIFY2(services.msgBox.boxes.join('|').contains("houses.sqlite"),
-                     qPrintable(services.msgBox.boxes.join('|')));
+            s.saveAs("x");
+            QVERIFY2(boxes.join('|').contains("houses.sqlite"), qPrintable(boxes.join('|')));
         }
     }
 
@@ -339,11 +333,7 @@ private slots:
     {
         Session s;
         s.main->openHouse("2004", "180");
-        onModal<QDialog>([](QDialog *form) {
-            form->findChild<QLineEdit *>("client")->setText("O'Hara/Li: \"A\"");
-            form->accept();
-        });
-        s.houses->saveShown();
+        s.saveAs("O'Hara/Li: \"A\"");
         const QString pdf = s.dir.filePath("out.pdf");
         s.houses->setAskPdfPath([&pdf](QWidget *, const QString &suggested) {
             return suggested.endsWith("/O'Hara-Li- -A-.pdf") ? pdf : QString();
@@ -426,12 +416,9 @@ private slots:
         QTemporaryDir dir;
         writeHouseReport(houseOf(), report::MonthOfYear{2, 2025}, dir.filePath("r.pdf"));
         const QList<Word> words = pdfWords(dir.filePath("r.pdf"));
-        const auto find = [&words](const QString &text) {
-            return std::ranges::find(words, text, &Word::text);
-        };
         for (const QString &caption : row.captions) {
-            const auto label = find(caption);
-            QVERIFY2(label != words.end(), qPrintable(caption));
+            const Word *label = findWord(words, caption);
+            QVERIFY2(label, qPrintable(caption));
             const Word *value = nullptr;
             for (const Word &w : words)
                 if (w.page == label->page && w.left > label->right && w.top < label->bottom &&
@@ -448,7 +435,7 @@ private slots:
                                     .arg(value->bottom)));
         }
         for (const QStringList &section : row.together)
-            QCOMPARE(find(section.last())->page, find(section.first())->page);
+            QCOMPARE(findWord(words, section.last())->page, findWord(words, section.first())->page);
         QLocale::setDefault(QLocale::c());
     }
     void named_data() { addRows(Names, &Named::name); }

@@ -35,4 +35,13 @@ inline QList<Word> pdfWords(const QString &pdf)
     return words;
 }
 
+// The first word reading `text`, on `page` unless that is 0; null if none.
+inline const Word *findWord(const QList<Word> &words, const QString &text, int page = 0)
+{
+    for (const Word &w : words)
+        if (w.text == text && (page == 0 || w.page == page))
+            return &w;
+    return nullptr;
+}
+
 } // namespace orrindel::test
