@@ -8,7 +8,6 @@
 #include "support/table.h"
 
 #include <QCryptographicHash>
-#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QTemporaryDir>
@@ -78,21 +77,6 @@ template <class Call> int kindOf(Call call)
         return int(error.kind());
     } catch (const std::exception &) {
         return 100;
-    }
-}
-
-// The child the kill test starts: adds 2 MB plans to house 7, each named by its image's hash,
-// and says each id once it is committed.
-int addPlans(const QString &path)
-{
-    HouseStore houses(path);
-    PlanStore plans(houses);
-    QTextStream out(stdout);
-    for (char n = 0;; ++n) {
-        Plan added = plan(7, {});
-        added.image = QByteArray(2 << 20, n);
-        added.floor = hashOf(added.image);
-        out << plans.add(added) << Qt::endl;
     }
 }
 
@@ -238,44 +222,8 @@ private slots:
         current(Readings).read(*m_houses, *m_plans);
         QCOMPARE(image, current(Readings).image);
     }
-
-    // A kill at any moment of adding a plan keeps each plan whole or leaves it out.
-    void killed_data()
-    {
-        QTest::addColumn<int>("after");
-        for (const int ms : {-1, 0, 50, 150, 400, 1000})
-            QTest::addRow("%d ms", ms) << ms;
-    }
-    void killed()
-    {
-        QFETCH(int, after);
-        const QString before = sql(m_path, Dump);
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {"--add-plans", m_path});
-        QVERIFY(after < 0 ? child.waitForReadyRead(60000) : child.waitForStarted());
-        QTest::qWait(qMax(after, 0));
-        child.kill();
-        child.waitForFinished();
-        const QString said = child.readAllStandardOutput();
-        QCOMPARE(sql(m_path, "PRAGMA integrity_check"), "ok");
-        QCOMPARE(sql(m_path, Dump), before);
-        QString kept;
-        for (const Plan &floor : m_plans->plans(7)) {
-            QCOMPARE(hashOf(m_plans->plan(floor.id)->image), floor.floor);
-            kept += QString::number(floor.id) + '\n';
-        }
-        QVERIFY2(kept.startsWith(said), qPrintable(kept + said)); // each said only once saved
-        QVERIFY(after >= 0 || !said.isEmpty());
-    }
 };
 
-int main(int argc, char *argv[])
-{
-    QCoreApplication application(argc, argv);
-    if (argc == 3 && QByteArrayView(argv[1]) == "--add-plans")
-        return addPlans(QString::fromLocal8Bit(argv[2]));
-    TestPlans test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_GUILESS_MAIN(TestPlans)
 
 #include "test_plans.moc"
