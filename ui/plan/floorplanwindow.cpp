@@ -219,7 +219,12 @@ FloorPlanWindow::FloorPlanWindow(store::HouseStore &houses, const store::House &
     reloadFloors(0);
 }
 
-FloorPlanWindow::~FloorPlanWindow() = default;
+FloorPlanWindow::~FloorPlanWindow()
+{
+    // The stack, cleared as it goes, would tell the buttons of its empty state after the list
+    // of them has gone.
+    m_undo.disconnect(this);
+}
 
 void FloorPlanWindow::buildCommands(QBoxLayout *into)
 {
