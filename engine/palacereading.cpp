@@ -66,7 +66,9 @@ void addTag(std::vector<PairTag> &tags, int a, int b)
 void sortOnce(std::vector<PairTag> &tags)
 {
     std::ranges::sort(tags);
-    tags.erase(std::ranges::unique(tags).begin(), tags.end());
+    // std::unique, not the ranges one: clang 14, which builds the fuzz targets, cannot read
+    // the subrange that the ranges one returns with this standard library.
+    tags.erase(std::unique(tags.begin(), tags.end()), tags.end());
 }
 
 // A visitor meets the palace's two stars and the other visitor, if there is one.

@@ -227,8 +227,9 @@ void printHouse(QTextStream &out, const House &house)
     QList<const HouseField *> fields;
     for (const HouseField &field : store::houseFields())
         fields.append(&field);
-    std::ranges::stable_partition(
-        fields, [](const HouseField *field) { return field->kind != FieldKind::Notes; });
+    // Not the ranges version, whose returned subrange clang 14 cannot read here.
+    std::stable_partition(fields.begin(), fields.end(),
+                          [](const HouseField *field) { return field->kind != FieldKind::Notes; });
     for (const HouseField *field : fields)
         out << store::fieldText(field->caption) << ": " << store::textOf(*field, house) << '\n';
 }
