@@ -1,4 +1,5 @@
 #include "housereport.h"
+#include "report/planreport.h"
 
 #include "pdfdocument.h"
 #include "platform/fonts/fonts.h"
@@ -66,12 +67,31 @@ void writeHouseReport(const store::House &house, const std::optional<report::Mon
     writeHouseReport(house, month, {}, pdfPath);
 }
 
+namespace {
+
+// The house's chart read in the month asked for, else this month.
+report::ChartReading readingOf(const store::House &house,
+                               const std::optional<report::MonthOfYear> &month)
+{
+    const QDate today = QDate::currentDate();
+    return report::readHouse(house,
+                             month.value_or(report::MonthOfYear{today.month(), today.year()}));
+}
+
+} // namespace
+
+void writeHousePlan(const store::House &house, const store::Plan &plan,
+                    const std::optional<report::MonthOfYear> &month, bool grid,
+                    render::PlanFileFormat format, const QString &path)
+{
+    render::writePlanPicture(plan, report::planInput(plan.geometry, house.facing.toDouble()),
+                             report::planStars(readingOf(house, month)), grid, format, path);
+}
+
 void writeHouseReport(const store::House &house, const std::optional<report::MonthOfYear> &month,
                       const std::vector<report::FloorPlan> &floors, const QString &pdfPath)
 {
-    const QDate today = QDate::currentDate();
-    const report::ChartReading reading =
-        report::readHouse(house, month.value_or(report::MonthOfYear{today.month(), today.year()}));
+    const report::ChartReading reading = readingOf(house, month);
     const report::Document document = report::houseDocument(house, reading, floors);
 
     const auto fail = [&pdfPath](const QString &reason) {

@@ -2,6 +2,7 @@
 
 #include "report/chartreport.h"
 #include "pdfdocument.h"
+#include "planoverlay.h"
 #include "report/housedocument.h"
 #include "store/house.h"
 
@@ -21,6 +22,12 @@ void writeHouseReport(const store::House &house, const std::optional<report::Mon
 // The same with a page for each of the house's floors, in their order.
 void writeHouseReport(const store::House &house, const std::optional<report::MonthOfYear> &month,
                       const std::vector<report::FloorPlan> &floors, const QString &pdfPath);
+
+// A plan of the house drawn with its overlay and the stars of the month asked for (else this
+// month) to a PNG or PDF. Raises store::StoreError as render::writePlanPicture does.
+void writeHousePlan(const store::House &house, const store::Plan &plan,
+                    const std::optional<report::MonthOfYear> &month, bool grid,
+                    render::PlanFileFormat format, const QString &path);
 
 namespace render {
 // The report's faces: a serif for Latin letters and digits, Chinese from a copy of the

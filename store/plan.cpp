@@ -245,11 +245,23 @@ Plan PlanStore::stored(const HouseStore::Statement &run, qint64 id) const
     return planFrom(query, false);
 }
 
+QList<Plan> PlanStore::withImages(qint64 house) const
+{
+    QList<Plan> found;
+    m_houses.read([&](const HouseStore::Statement &run) {
+        if (hasPlans(run))
+            found = withImages(run, house);
+    });
+    return found;
+}
+
 QList<Plan> PlanStore::withImages(const HouseStore::Statement &run, qint64 house)
 {
     QList<Plan> plans;
-    QSqlQuery query =
-        run(QStringLiteral("SELECT %1, image FROM plans WHERE house = ?").arg(Columns), {house});
+    QSqlQuery query = run(
+        QStringLiteral("SELECT %1, image FROM plans WHERE house = ? ORDER BY position, id")
+            .arg(Columns),
+        {house});
     while (query.next())
         plans.append(planFrom(query, true));
     return plans;

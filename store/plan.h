@@ -42,6 +42,8 @@ public:
 
     // A house's plans in floor order, without their images.
     QList<Plan> plans(qint64 house) const;
+    // A house's plans in floor order with their images, as its report shows them.
+    QList<Plan> withImages(qint64 house) const;
     // One plan with its image.
     std::optional<Plan> plan(qint64 id) const;
 

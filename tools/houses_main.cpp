@@ -3,8 +3,6 @@
 
 #include "platform/fonts/fonts.h"
 #include "render/housereport.h"
-#include "render/planoverlay.h"
-#include "report/planreport.h"
 
 #include <QGuiApplication>
 
@@ -49,14 +47,9 @@ int main(int argc, char *argv[])
     const PlanRenderer renderPlan = [](const orrindel::store::House &house,
                                        const orrindel::store::Plan &plan,
                                        const PlanRenderRequest &request) {
-        using namespace orrindel;
-        const QDate today = QDate::currentDate();
-        const report::ChartReading reading = report::readHouse(
-            house, request.annual.value_or(report::MonthOfYear{today.month(), today.year()}));
-        render::writePlanPicture(plan, report::planInput(plan.geometry, house.facing.toDouble()),
-                                 report::planStars(reading), request.grid,
-                                 request.pdf ? render::PlanFileFormat::Pdf
-                                             : render::PlanFileFormat::Png,
+        orrindel::writeHousePlan(house, plan, request.annual, request.grid,
+                                 request.pdf ? orrindel::render::PlanFileFormat::Pdf
+                                             : orrindel::render::PlanFileFormat::Png,
                                  request.file);
     };
     return runHouses(QCoreApplication::arguments(), out, err, writeReport, renderPlan);

@@ -362,13 +362,9 @@ void report(Run &run)
     if (!run.writeReport)
         throw StoreError::about(Kind::FileError, run.value("pdf"),
                                 HousesTool::tr("this build makes no reports."));
-    // Each floor with its file, in the house's order.
-    const PlanStore plans(*store);
-    QList<store::Plan> floors;
-    for (const store::Plan &listed : plans.plans(house.id))
-        if (const std::optional<store::Plan> plan = plans.plan(listed.id))
-            floors.append(*plan);
-    run.writeReport(house, month, report::floorPlans(house, floors), run.value("pdf"));
+    run.writeReport(house, month,
+                    report::floorPlans(house, PlanStore(*store).withImages(house.id)),
+                    run.value("pdf"));
 }
 
 // A plan's number, the plan and its house, and its geometry read on the house's facing.

@@ -479,14 +479,8 @@ void HouseRegister::exportReport()
         return;
     }
     try {
-        // Each floor with its file, in the house's order.
-        QList<store::Plan> floors;
-        if (m_store) {
-            const store::PlanStore plans(*m_store);
-            for (const store::Plan &listed : plans.plans(house->id))
-                if (const std::optional<store::Plan> plan = plans.plan(listed.id))
-                    floors.append(*plan);
-        }
+        const QList<store::Plan> floors =
+            m_store ? store::PlanStore(*m_store).withImages(house->id) : QList<store::Plan>();
         writeHouseReport(*house, std::nullopt, report::floorPlans(*house, floors), path);
         report(tr("The report is written to %1.").arg(QDir::toNativeSeparators(path)));
     } catch (const store::StoreError &error) {
